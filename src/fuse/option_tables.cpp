@@ -1,0 +1,7 @@
+#include "fuse/option_tables.h"
+
+namespace fuse {
+
+void Combo_init() {}
+
+} // namespace fuse

@@ -1,0 +1,384 @@
+#include "link/frm_com.h"
+
+#include "platform/clock.h"
+#include "platform/com_ports.h"
+#include "platform/message_box.h"
+#include "platform/serial_port.h"
+#include "platform/settings.h"
+#include "shell/captions.h"
+#include "shell/frm_main.h"
+#include "shell/frm_msg.h"
+#include "shell/frm_what.h"
+#include "shell/globals.h"
+#include "shell/twips.h"
+#include "shell/windows.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace comm {
+namespace {
+const QString retry_line = QStringLiteral("再度、ポート番号を設定してください。");
+
+// A stored number, or the fallback when the text is not a whole number in range.
+int stored_int(const QString &key, int fallback, int low, int high)
+{
+    bool ok = false;
+    const int v = platform::get_setting(key, QString::number(fallback)).trimmed().toInt(&ok);
+    return ok && v >= low && v <= high ? v : fallback;
+}
+
+void select_one(QRadioButton *a, QRadioButton *b, int which)
+{
+    a->setAutoExclusive(false);
+    b->setAutoExclusive(false);
+    a->setChecked(which == 0);
+    b->setChecked(which == 1);
+    a->setAutoExclusive(true);
+    b->setAutoExclusive(true);
+}
+
+void port_open_failed(QWidget *parent, const QString &text)
+{
+    platform::show_message({platform::Icon::critical, QStringLiteral("ﾎﾟｰﾄｵｰﾌﾟﾝ失敗"), text, platform::Buttons::ok},
+                           parent);
+}
+
+template <typename F> void ignoring_faults(F step)
+{
+    try {
+        step();
+    } catch (const platform::Port_fault &) {
+    }
+}
+
+void set_panel(int panel, const QString &text) { shell::frmMain().sbPanel[size_t(panel)]->setText(text); }
+} // namespace
+
+QString settings_panel_text(int port, int pins, int rev)
+{
+    return QStringLiteral("Com%1 %2Pin").arg(port).arg(pins)
+           + (rev == 0 ? QStringLiteral(" Rev:OLD") : QStringLiteral(" Rev: A "));
+}
+
+FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
+{
+    using shell::tw_rect;
+    setObjectName(QStringLiteral("frmCom"));
+    setWindowTitle(QStringLiteral("初期設定画面"));
+    setModal(true);
+    setFixedSize(shell::px(5600), shell::px(3700));
+
+    Frame_port = new QGroupBox(QStringLiteral("通信ポート"), this);
+    Frame_port->setObjectName(QStringLiteral("Frame_port"));
+    Frame_port->setGeometry(tw_rect(180, 120, 2500, 1500));
+    Combo_com = new QComboBox(Frame_port);
+    Combo_com->setObjectName(QStringLiteral("Combo_com"));
+    Combo_com->setGeometry(tw_rect(180, 360, 2140, 380));
+    Label_device_path = new QLabel(Frame_port);
+    Label_device_path->setObjectName(QStringLiteral("Label_device_path"));
+    Label_device_path->setGeometry(tw_rect(180, 820, 2200, 560));
+    Label_device_path->setWordWrap(true);
+    QFont small = Label_device_path->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    Label_device_path->setFont(small);
+
+    Frame_device = new QGroupBox(QStringLiteral("ﾃﾞﾊﾞｲｽﾀｲﾌﾟ"), this);
+    Frame_device->setObjectName(QStringLiteral("Frame_device"));
+    Frame_device->setGeometry(tw_rect(180, 1740, 2500, 1100));
+    Option_18pin = new QRadioButton(QStringLiteral("18pin"), Frame_device);
+    Option_18pin->setObjectName(QStringLiteral("Option_18pin"));
+    Option_18pin->setGeometry(tw_rect(240, 340, 2000, 320));
+    Option_28pin = new QRadioButton(QStringLiteral("28pin"), Frame_device);
+    Option_28pin->setObjectName(QStringLiteral("Option_28pin"));
+    Option_28pin->setGeometry(tw_rect(240, 680, 2000, 320));
+
+    Frame_ver = new QGroupBox(QStringLiteral("リビジョン"), this);
+    Frame_ver->setObjectName(QStringLiteral("Frame_ver"));
+    Frame_ver->setGeometry(tw_rect(2880, 120, 2500, 2720));
+    Option_old = new QRadioButton(QStringLiteral("old revision"), Frame_ver);
+    Option_old->setObjectName(QStringLiteral("Option_old"));
+    Option_old->setGeometry(tw_rect(240, 400, 2100, 320));
+    Option_arev = new QRadioButton(QStringLiteral(" A  revision"), Frame_ver);
+    Option_arev->setObjectName(QStringLiteral("Option_arev"));
+    Option_arev->setGeometry(tw_rect(240, 800, 2100, 320));
+    Command_what = new QPushButton(QStringLiteral("レビジョンについて"), Frame_ver);
+    Command_what->setObjectName(QStringLiteral("Command_what"));
+    Command_what->setGeometry(tw_rect(240, 1900, 2020, 460));
+
+    Label_com_info = new QLabel(this);
+    Label_com_info->setObjectName(QStringLiteral("Label_com_info"));
+    Label_com_info->setGeometry(tw_rect(180, 120, 5200, 2720));
+    Label_com_info->setWordWrap(true);
+    Label_com_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label_com_info->setFrameShape(QFrame::StyledPanel);
+    Label_com_info->hide();
+
+    Command_ok = new QPushButton(QStringLiteral("OK"), this);
+    Command_ok->setObjectName(QStringLiteral("Command_ok"));
+    Command_ok->setGeometry(tw_rect(1500, 3000, 1500, 460));
+    Command_ok->setDefault(true);
+    Command_cancel = new QPushButton(QStringLiteral("CANCEL"), this);
+    Command_cancel->setObjectName(QStringLiteral("Command_cancel"));
+    Command_cancel->setGeometry(tw_rect(3300, 3000, 1500, 460));
+
+    connect(Option_18pin, &QRadioButton::clicked, this, [] { state::Pin_mode = 18; });
+    connect(Option_28pin, &QRadioButton::clicked, this, [] { state::Pin_mode = 28; });
+    connect(Option_old, &QRadioButton::clicked, this, [] {
+        state::Rev_mode = 0;
+        platform::put_setting(QStringLiteral("Rev_mode"), QStringLiteral("0"));
+    });
+    connect(Option_arev, &QRadioButton::clicked, this, [] {
+        state::Rev_mode = 1;
+        platform::put_setting(QStringLiteral("Rev_mode"), QStringLiteral("1"));
+    });
+    connect(Command_what, &QPushButton::clicked, this, [] { shell::frmWhat().exec(); });
+    connect(Command_ok, &QPushButton::clicked, this, [this] { ok_clicked(); });
+    connect(Command_cancel, &QPushButton::clicked, this, [this] { cancel_clicked(); });
+    connect(Combo_com, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { update_device_hint(); });
+}
+
+void FrmCom::show_modal()
+{
+    load();
+    exec();
+}
+
+void FrmCom::show_modeless()
+{
+    load();
+    show();
+    raise();
+}
+
+void FrmCom::load()
+{
+    if (shell::frmMsg_loaded())
+        shell::frmMsg().hide();
+    if (QWidget *main = parentWidget()) {
+        const QRect m = main->frameGeometry();
+        move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
+    }
+    show_frames(true);
+    Command_ok->setEnabled(true);
+
+    state::Pin_mode = int16_t(stored_int(QStringLiteral("Pin_mode"), 18, -32768, 32767));
+    select_one(Option_18pin, Option_28pin, state::Pin_mode == 18 ? 0 : state::Pin_mode == 28 ? 1 : -1);
+    state::Rev_mode = int16_t(stored_int(QStringLiteral("Rev_mode"), 1, -32768, 32767));
+    select_one(Option_old, Option_arev, state::Rev_mode == 0 ? 0 : state::Rev_mode == 1 ? 1 : -1);
+
+    const QSignalBlocker block(Combo_com);
+    Combo_com->clear();
+    Combo_com->addItem(QStringLiteral("COM?"));
+    Combo_com->setItemData(0, QStringLiteral("ポートが選択されていません"), Qt::ToolTipRole);
+    for (int n = 1; n <= 9; ++n) {
+        Combo_com->addItem(QStringLiteral("COM%1").arg(n));
+        const QString device = platform::com_device(n);
+        Combo_com->setItemData(n, device.isEmpty() ? QStringLiteral("デバイスがありません") : device,
+                               Qt::ToolTipRole);
+    }
+    Combo_com->setCurrentIndex(stored_int(QStringLiteral("ComNo"), 0, 0, 9));
+    update_device_hint();
+
+    comxx_error = 0;
+    open_ = true;
+}
+
+void FrmCom::update_device_hint()
+{
+    const QString tip = Combo_com->currentData(Qt::ToolTipRole).toString();
+    Label_device_path->setText(tip);
+    Combo_com->setToolTip(tip);
+}
+
+void FrmCom::show_frames(bool frames_shown)
+{
+    Frame_port->setVisible(frames_shown);
+    Frame_device->setVisible(frames_shown);
+    Frame_ver->setVisible(frames_shown);
+    Label_com_info->setVisible(!frames_shown);
+}
+
+void FrmCom::ok_clicked()
+{
+    if (in_ok_)
+        return;
+    auto &port = platform::port();
+
+    if (comxx_error != 0) {
+        show_frames(true);
+        comxx_error = 0;
+        return;
+    }
+    shell::set_caption(Label_com_info,
+                       QStringLiteral("\r\nライターとの接続確認中.........  しばらく御待ち下さい。   "));
+    show_frames(false);
+
+    const int n = Combo_com->currentIndex();
+    if (n <= 0) {
+        port_open_failed(this, QStringLiteral("COM? のオープンに失敗しました。\r\r") + retry_line);
+        port.close();
+        return;
+    }
+    const QString device = platform::com_device(n);
+    try {
+        if (port.is_open())
+            port.close();
+        if (device.isEmpty())
+            throw platform::Port_fault{platform::fault_open_failed,
+                                       QStringLiteral("このポート番号に当たるシリアルデバイスがありません。")};
+        port.set_device(device);
+        port.open();
+    } catch (const platform::Port_fault &fault) {
+        port_open_failed(this, QStringLiteral("COM%1のオープンに失敗しました。\r\r").arg(n) + retry_line
+                                   + QStringLiteral("\r\r") + (device.isEmpty() ? QStringLiteral("COM%1").arg(n) : device)
+                                   + QStringLiteral("\r") + fault.reason);
+        port.close();
+        return;
+    }
+
+    if (!Option_18pin->isChecked() && !Option_28pin->isChecked())
+        comxx_error |= 2;
+    auto &w = shell::frmMain();
+    if (Option_old->isChecked()) {
+        w.Label_msg->setText(QString());
+        w.Label_msg_a->setText(QStringLiteral("old revisionが選択されています。"));
+        w.Text_pgm_wait->setText(platform::get_setting(QStringLiteral("PGM_Wait_old"), QStringLiteral("240")));
+        for (QWidget *f : {w.Frame_fuse, w.Frame_fusex, w.Frame_DEVICE})
+            f->show();
+        for (QWidget *f : {w.Frame_fuse_a, w.Frame_fusex_a, w.Frame_DEVICE_a})
+            f->hide();
+    }
+    if (Option_arev->isChecked()) {
+        w.Label_msg->setText(QStringLiteral("A revisionが選択されています。"));
+        w.Label_msg_a->setText(QString());
+        w.Text_pgm_wait->setText(platform::get_setting(QStringLiteral("PGM_Wait_A"), QStringLiteral("45")));
+        for (QWidget *f : {w.Frame_fuse, w.Frame_fusex, w.Frame_DEVICE})
+            f->hide();
+        for (QWidget *f : {w.Frame_fuse_a, w.Frame_fusex_a, w.Frame_DEVICE_a})
+            f->show();
+    }
+    if (!Option_old->isChecked() && !Option_arev->isChecked())
+        comxx_error |= 4;
+
+    if (comxx_error == 0) {
+        const int generation = generation_;
+        in_ok_ = true;
+        Command_ok->setEnabled(false);
+        const bool still_open = identify_board();
+        in_ok_ = false;
+        if (!still_open || generation != generation_) {
+            // The dialog was closed during the wait: the board was not identified.
+            port.close();
+            return;
+        }
+        Command_ok->setEnabled(true);
+    }
+
+    if (comxx_error == 0)
+        succeed();
+    else
+        fail();
+}
+
+bool FrmCom::identify_board()
+{
+    auto &port = platform::port();
+    const int generation = generation_;
+    ignoring_faults([&] { port.configure_line(); });
+    ignoring_faults([&] { port.flush_input(); });
+    ignoring_faults([&] {
+        if (!port.is_open())
+            port.open();
+    });
+    ignoring_faults([&] { port.flush_input(); });
+    ignoring_faults([&] { port.write(QByteArrayLiteral("=")); });
+
+    comxx_Start_time = platform::now_seconds();
+    for (;;) {
+        int waiting = 0;
+        ignoring_faults([&] { waiting = port.bytes_waiting(); });
+        if (waiting >= 15)
+            break;
+        platform::yield_events();
+        if (generation != generation_)
+            return false;
+        if (platform::now_seconds() - comxx_Start_time > 2.0) {
+            comxx_error |= 1;
+            break;
+        }
+        ignoring_faults([&] { port.wait_for_bytes(15, 15); });
+    }
+
+    if (comxx_error == 0) {
+        comxx_Get_buffer.clear();
+        ignoring_faults([&] { comxx_Get_buffer = port.read_all(); });
+        const QString text = QString::fromLatin1(comxx_Get_buffer);
+        if (text.mid(3, 6) != QLatin1String("QORVIL"))
+            comxx_error |= 1;
+        else
+            set_panel(1, text.mid(3, 15));
+    }
+    return true;
+}
+
+void FrmCom::succeed()
+{
+    const int n = Combo_com->currentIndex();
+    done(QDialog::Accepted);
+    set_panel(3, QStringLiteral("初期設定完了"));
+    set_panel(5, settings_panel_text(n, state::Pin_mode, state::Rev_mode));
+    platform::put_setting(QStringLiteral("ComNo"), QString::number(n));
+    platform::put_setting(QStringLiteral("Pin_mode"), QString::number(state::Pin_mode));
+    platform::put_setting(QStringLiteral("Rev_mode"), QString::number(state::Rev_mode));
+}
+
+void FrmCom::fail()
+{
+    auto &port = platform::port();
+    QString text;
+    if (port.is_open())
+        port.close();
+    const int n = Combo_com->currentIndex();
+    if (comxx_error & 1)
+        text += QStringLiteral("プログラマとの通信に失敗しました。\r\rライターの接続を確認してください。 ：　COM%1\r ")
+                    .arg(n);
+    if (comxx_error & 2)
+        text += QStringLiteral("デバイスモードが選択されていません。     \r\r18、28ピンのいずれかを選択してください。\r ");
+    if (comxx_error & 4)
+        text += QStringLiteral("レビジョンが選択されていません。     \r\rold、A のいずれかを選択してください。\r ");
+    shell::set_caption(Label_com_info, text);
+    show_frames(false);
+    set_panel(3, QStringLiteral("初期設定失敗"));
+}
+
+void FrmCom::cancel_clicked()
+{
+    state::Link.comxx_error = 1;
+    done(QDialog::Rejected);
+}
+
+void FrmCom::done(int result)
+{
+    // Escape and the close box count as CANCEL: the operation that asked for the dialog stops.
+    if (result == QDialog::Rejected && open_)
+        state::Link.comxx_error = 1;
+    unload();
+    QDialog::done(result);
+}
+
+void FrmCom::unload()
+{
+    if (!open_)
+        return;
+    open_ = false;
+    ++generation_;
+    in_ok_ = false;
+    state::Com_setup_done = true;
+}
+
+} // namespace comm

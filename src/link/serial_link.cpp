@@ -1,0 +1,110 @@
+#include "link/serial_link.h"
+
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "shell/frm_main.h"
+#include "shell/frm_msg.h"
+#include "shell/globals.h"
+#include "shell/windows.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
+
+namespace comm {
+
+void send_command(char command)
+{
+    auto &port = platform::port();
+    port.flush_input();
+    port.write(QByteArray(1, command));
+}
+
+void send_payload_byte(uint8_t value)
+{
+    state::Link.comxx_Put_buffer = QByteArray(1, char(value));
+    platform::port().write(state::Link.comxx_Put_buffer);
+}
+
+void start_reply_clock() { state::Link.comxx_Start_time = platform::now_seconds(); }
+
+bool wait_reply(int count, double limit_s, bool yields)
+{
+    auto &port = platform::port();
+    for (;;) {
+        if (port.bytes_waiting() >= count)
+            return true;
+        if (yields)
+            platform::yield_events();
+        const double elapsed = platform::now_seconds() - state::Link.comxx_Start_time;
+        if (elapsed > limit_s)
+            return false;
+        // Block on the port for the rest of the limit; a yielding wait wakes up often
+        // enough to keep the window responsive.
+        int left_ms = int(std::ceil((limit_s - elapsed) * 1000.0)) + 1;
+        if (yields)
+            left_ms = std::min(left_ms, 15);
+        port.wait_for_bytes(count, left_ms);
+    }
+}
+
+void read_reply() { state::Link.comxx_Get_buffer = platform::port().read_all(); }
+
+void apply_ack_rule()
+{
+    auto &port = platform::port();
+    if (port.bytes_waiting() == 1) {
+        read_reply();
+        const uint8_t b = uint8_t(state::Link.comxx_Get_buffer.isEmpty() ? 0 : state::Link.comxx_Get_buffer.at(0));
+        show_reply_fields(char_form(b), QString(), QString());
+    } else {
+        show_reply_fields(QStringLiteral("No data"), QString(), QString());
+    }
+}
+
+QString char_form(uint8_t byte) { return QString(QChar(byte)); }
+QString hex_form(uint8_t byte) { return QString::number(byte, 16).toUpper(); }
+QString decimal_form(uint8_t byte) { return QString::number(byte); }
+
+void show_reply_fields(const QString &hi, const QString &low, const QString &trm)
+{
+    auto &w = shell::frmMain();
+    w.text_in_hi->setText(hi);
+    w.text_in_low->setText(low);
+    w.text_in_trm->setText(trm);
+}
+
+QString fault_report_text(const platform::Port_fault &fault, const char *routine, const Fault_detail &detail)
+{
+    QString text = QStringLiteral("通信エラーが発生しました。\r");
+    text += QStringLiteral("LOCATION:   ") + QLatin1String(routine) + '\r';
+    text += QStringLiteral("ERR.NUMBER: ") + QString::number(fault.code) + '\r';
+    text += QStringLiteral("CommEvent:  ") + QString::number(platform::port().last_event()) + '\r';
+    if (detail.buffer_count)
+        text += QStringLiteral("InBufferCount:  ") + QString::number(*detail.buffer_count) + '\r';
+    if (detail.step)
+        text += QStringLiteral("N:  ") + QString::number(*detail.step) + '\r';
+    return text;
+}
+
+void report_fault(const platform::Port_fault &fault, const char *routine, const Fault_detail &detail)
+{
+    if (shell::frmMsg_loaded())
+        shell::frmMsg().hide();
+    platform::show_message({platform::Icon::information, QStringLiteral("通信ｴﾗｰ"),
+                            fault_report_text(fault, routine, detail), platform::Buttons::ok},
+                           &shell::frmMain());
+    state::Link.comxx_error = 1;
+}
+
+int bytes_waiting_or_zero()
+{
+    try {
+        return platform::port().bytes_waiting();
+    } catch (const platform::Port_fault &) {
+        return 0;
+    }
+}
+
+} // namespace comm

@@ -1,0 +1,53 @@
+#include "platform/com_ports.h"
+
+#include "platform/settings.h"
+
+#include <QCollator>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace platform {
+
+QStringList order_devices(QStringList devices)
+{
+    QCollator collator;
+    collator.setNumericMode(true);
+    auto usb = [](const QString &d) {
+        const QString name = d.section('/', -1);
+        return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
+    };
+    std::stable_sort(devices.begin(), devices.end(), [&](const QString &a, const QString &b) {
+        if (usb(a) != usb(b))
+            return usb(a);
+        return collator.compare(a, b) < 0;
+    });
+    devices.removeDuplicates();
+    return devices;
+}
+
+QStringList serial_devices()
+{
+    QStringList devices;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        devices << info.systemLocation();
+    return order_devices(devices);
+}
+
+QString com_device(int n)
+{
+    if (n < 1 || n > 9)
+        return {};
+    const QString key = QStringLiteral("COM%1").arg(n);
+    const QString mapped = read_setting(QStringLiteral("Ports"), key, QString());
+    if (!mapped.isEmpty())
+        return mapped;
+#ifdef Q_OS_WIN
+    return key;
+#else
+    const QStringList devices = serial_devices();
+    return n <= devices.size() ? devices.at(n - 1) : QString();
+#endif
+}
+
+} // namespace platform

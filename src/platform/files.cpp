@@ -1,0 +1,88 @@
+#include "platform/files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringConverter>
+
+namespace platform {
+namespace {
+QString with_separator(QString folder)
+{
+    folder = QDir::toNativeSeparators(QDir::cleanPath(folder));
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
+}
+} // namespace
+
+QString program_folder() { return with_separator(QCoreApplication::applicationDirPath()); }
+
+QString work_folder()
+{
+    const QString forced = qEnvironmentVariable("QORVIL_WORK_DIR");
+    if (!forced.isEmpty()) {
+        QDir().mkpath(forced);
+        return with_separator(forced);
+    }
+    static const QString folder = [] {
+        const QString own = program_folder();
+        const QFileInfo info(own);
+        if (info.isWritable() && !own.startsWith(QLatin1String("/usr/")))
+            return own;
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        QDir().mkpath(data);
+        return with_separator(data);
+    }();
+    return folder;
+}
+
+QString help_file()
+{
+    const QString name = QStringLiteral("qorvil_help.html");
+    QStringList candidates{program_folder() + name, program_folder() + QStringLiteral("docs/") + name,
+                           program_folder() + QStringLiteral("../share/qorvil/") + name,
+                           program_folder() + QStringLiteral("../../docs/") + name};
+    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        candidates << dir + QStringLiteral("/qorvil/") + name;
+    for (const QString &c : candidates)
+        if (QFileInfo::exists(c))
+            return QDir::cleanPath(c);
+    return {};
+}
+
+QString write_text_lines(const QString &path, const QStringList &lines)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return f.errorString();
+    QByteArray data;
+    auto encode = QStringEncoder(QStringConverter::System);
+    for (const QString &line : lines) {
+        data += encode(line);
+        data += "\r\n";
+    }
+    if (f.write(data) != data.size())
+        return f.errorString();
+    if (!f.flush())
+        return f.errorString();
+    f.close();
+    if (f.error() != QFileDevice::NoError)
+        return f.errorString();
+    return {};
+}
+
+bool can_read(const QString &path)
+{
+    QFile f(path);
+    if (path.isEmpty() || QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+        return false;
+    f.close();
+    return true;
+}
+
+void remove_file(const QString &path) { QFile::remove(path); }
+
+} // namespace platform

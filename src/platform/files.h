@@ -1,0 +1,26 @@
+#pragma once
+// Files and folders the program uses.
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// The folder of the running program, with a trailing separator.
+QString program_folder();
+
+// Where the work file "sx_hex.txt" lives: the program folder when it is writable,
+// otherwise the per-user data folder. QORVIL_WORK_DIR overrides both (tests, demo).
+QString work_folder();
+
+// The help document, installed beside the program or in the shared data folder.
+QString help_file();
+
+// Writes `lines`, each ended by CR LF, in the system's encoding, replacing the file.
+// Returns an empty text on success, else the reason.
+QString write_text_lines(const QString &path, const QStringList &lines);
+
+bool can_read(const QString &path);
+void remove_file(const QString &path);  // errors ignored
+
+} // namespace platform

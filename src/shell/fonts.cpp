@@ -1,0 +1,25 @@
+#include "shell/fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace shell {
+
+QFont fixed_font(int point_size)
+{
+    static const QString family = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const QString &wanted : {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+                                      QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
+                                      QStringLiteral("Noto Sans Mono CJK JP")})
+            if (families.contains(wanted))
+                return wanted;
+        return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    }();
+    QFont f(family, point_size);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+
+} // namespace shell

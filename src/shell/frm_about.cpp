@@ -1,0 +1,72 @@
+#include "shell/frm_about.h"
+
+#include "platform/process.h"
+#include "shell/twips.h"
+#include "shell/version.h"
+#include "shell/windows.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace shell {
+
+QString version_text()
+{
+    return QStringLiteral("Version %1.%2.%3").arg(version_major).arg(version_minor).arg(version_revision);
+}
+
+FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm"));
+    setFixedSize(px(6300), px(3300));
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(QApplication::windowIcon().pixmap(px(720), px(720)));
+    picIcon->setGeometry(tw_rect(240, 240, 720, 720));
+
+    auto label = [this](const char *name, int left, int top, int width, int height) {
+        auto *l = new QLabel(this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(tw_rect(left, top, width, height));
+        l->setWordWrap(true);
+        return l;
+    };
+    lblTitle = label("lblTitle", 1200, 240, 4800, 480);
+    QFont title_font = lblTitle->font();
+    title_font.setPointSize(title_font.pointSize() + 6);
+    title_font.setBold(true);
+    lblTitle->setFont(title_font);
+    lblVersion = label("lblVersion", 1200, 780, 4800, 300);
+    lblDescription = label("lblDescription", 1200, 1140, 4800, 500);
+    Label1 = label("Label1", 240, 1740, 5800, 300);
+    Label1->setText(QStringLiteral("このソフトウェアは無保証です。ご自身の責任でお使いください。"));
+    lblDisclaimer = label("lblDisclaimer", 240, 2100, 5800, 300);
+    lblDisclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    Command1 = new QPushButton(QStringLiteral("サポートホームページへジャンプ"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(tw_rect(240, 2640, 3400, 420));
+    cmdOK = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(tw_rect(4560, 2640, 1500, 420));
+    cmdOK->setDefault(true);
+
+    connect(cmdOK, &QPushButton::clicked, this, [] { unload_frmAbout(); });
+    connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(support_address); });
+    fill_labels();
+}
+
+void FrmAbout::fill_labels()
+{
+    lblVersion->setText(version_text());
+    lblTitle->setText(app_title);
+    lblDescription->setText(app_description);
+    lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address);
+}
+
+void show_about() { frmAbout().exec(); }
+
+} // namespace shell

@@ -1,0 +1,50 @@
+#include "shell/help_viewer.h"
+
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "shell/twips.h"
+#include "shell/version.h"
+
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace shell {
+namespace {
+QPointer<Help_viewer> viewer;
+}
+
+Help_viewer::Help_viewer(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Help_viewer"));
+    setWindowTitle(app_title + QStringLiteral(" ヘルプ"));
+    resize(px(9000), px(8000));
+    auto *layout = new QVBoxLayout(this);
+    browser = new QTextBrowser(this);
+    browser->setObjectName(QStringLiteral("browser"));
+    browser->setOpenExternalLinks(true);
+    layout->addWidget(browser);
+}
+
+Help_viewer *Help_viewer::instance() { return viewer; }
+
+bool Help_viewer::show_help(QWidget *parent)
+{
+    const QString file = platform::help_file();
+    if (file.isEmpty()) {
+        platform::show_message({platform::Icon::information, app_title,
+                                QStringLiteral("ヘルプファイルが見つかりません。"), platform::Buttons::ok},
+                               parent);
+        return false;
+    }
+    if (!viewer)
+        viewer = new Help_viewer(parent);
+    viewer->browser->setSource(QUrl::fromLocalFile(file));
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return true;
+}
+
+} // namespace shell

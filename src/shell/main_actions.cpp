@@ -1,0 +1,102 @@
+#include "shell/main_actions.h"
+
+#include "link/frm_com.h"
+#include "platform/files.h"
+#include "platform/serial_port.h"
+#include "shell/busy.h"
+#include "shell/frm_about.h"
+#include "shell/frm_main.h"
+#include "shell/frm_what.h"
+#include "shell/globals.h"
+#include "shell/help_viewer.h"
+#include "shell/windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace shell {
+namespace {
+bool close_requested = false;
+bool exit_steps_done = false;
+
+void show_connection_dialog() { frmCom().show_modal(); }
+
+void run_exit_steps()
+{
+    if (platform::port().is_open())
+        platform::port().close();
+}
+} // namespace
+
+Busy_scope::Busy_scope() : outermost_(!state::Operation_running) { state::Operation_running = true; }
+
+Busy_scope::~Busy_scope()
+{
+    if (!outermost_)
+        return;
+    state::Operation_running = false;
+    if (close_requested)
+        QTimer::singleShot(0, &frmMain(), [] { frmMain().close(); });
+}
+
+bool busy() { return state::Operation_running; }
+
+void connect_main_buttons(FrmMain &w)
+{
+    QObject::connect(w.Command_Com, &QPushButton::clicked, &w, [] {
+        if (!busy())
+            show_connection_dialog();
+    });
+}
+
+void connect_main_menus(FrmMain &w)
+{
+    QObject::connect(w.mnuFileExit, &QAction::triggered, &w, [] { exit_program(); });
+    QObject::connect(w.mnuInit, &QAction::triggered, &w, [] {
+        if (!busy())
+            show_connection_dialog();
+    });
+    QObject::connect(w.nmuRev, &QAction::triggered, &w, [] { frmWhat().exec(); });
+    QObject::connect(w.nmuHelp, &QAction::triggered, &w, [] { show_help(); });
+    QObject::connect(w.mnuHelpAbout, &QAction::triggered, &w, [] { show_about(); });
+}
+
+void status_panel_clicked(int panel)
+{
+    const QString text = frmMain().sbPanel[size_t(panel)]->text();
+    if (text.left(3) == QLatin1String("Com") && !busy())
+        show_connection_dialog();
+}
+
+void exit_program()
+{
+    run_exit_steps();
+    frmMain().close();
+}
+
+bool main_window_may_close()
+{
+    if (busy()) {
+        // Let the running exchange end through its own abort path first.
+        close_requested = true;
+        state::Link.comxx_error = int16_t(state::Link.comxx_error + 1);
+        return false;
+    }
+    if (!exit_steps_done) {
+        exit_steps_done = true;
+        run_exit_steps();
+        platform::remove_file(platform::work_folder() + QStringLiteral("sx_hex.txt"));
+        QTimer::singleShot(0, qApp, [] {
+            unload_all_windows();
+            QApplication::quit();
+        });
+    }
+    return true;
+}
+
+void show_help() { Help_viewer::show_help(&frmMain()); }
+
+} // namespace shell

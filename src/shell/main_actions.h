@@ -1,0 +1,23 @@
+#pragma once
+// What the main window's buttons, menus and status bar do.
+
+namespace shell {
+
+class FrmMain;
+
+void connect_main_buttons(FrmMain &w);
+void connect_main_menus(FrmMain &w);
+void status_panel_clicked(int panel);
+
+// Exit from the File menu: closes the port, then the window.
+void exit_program();
+
+// Called when the main window is asked to close; runs the exit steps and says whether
+// the window may close now. While a board exchange is running, it is cancelled first
+// and the window closes when it has ended.
+bool main_window_may_close();
+
+// Help from the help menu.
+void show_help();
+
+} // namespace shell
