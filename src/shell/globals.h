@@ -50,3 +50,8 @@ inline QString Save_file_name;
 inline bool Operation_running = false;
 
 } // namespace state
+
+namespace state {
+// Puts every global back to its start value (a fresh run; used between tests).
+void reset_all();
+} // namespace state

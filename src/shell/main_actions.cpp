@@ -97,6 +97,12 @@ bool main_window_may_close()
     return true;
 }
 
+void reset_exit_state()
+{
+    close_requested = false;
+    exit_steps_done = false;
+}
+
 void show_help() { Help_viewer::show_help(&frmMain()); }
 
 } // namespace shell

@@ -17,6 +17,9 @@ void exit_program();
 // and the window closes when it has ended.
 bool main_window_may_close();
 
+// Forgets an earlier exit (a fresh run in the same process, for tests).
+void reset_exit_state();
+
 // Help from the help menu.
 void show_help();
 

@@ -1,0 +1,50 @@
+#pragma once
+// What the program's tests share: a fresh program state, scripted message boxes and file
+// dialogs, and waiting for a condition without fixed sleeps.
+
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace test {
+
+// Scripted answers to message boxes; every box shown is recorded.
+class Message_script {
+public:
+    Message_script();
+    ~Message_script();
+    std::vector<platform::Message> shown;
+    std::vector<platform::Answer> answers;  // used in order; then `fallback`
+    platform::Answer fallback = platform::Answer::ok;
+    // Runs while a box is "open" (for example to click Cancel meanwhile).
+    std::function<void(const platform::Message &)> on_show;
+};
+
+// Scripted answers to file dialogs.
+class File_script {
+public:
+    File_script();
+    ~File_script();
+    std::vector<platform::File_request> asked;
+    QStringList answers;  // used in order; then empty (cancel)
+};
+
+// Deletes every window, resets every global and the settings store, and installs the
+// in-memory defaults of a first run. The work folder is a fresh temporary folder.
+void fresh_program();
+
+// Processes events until `condition` holds or `limit_ms` passes; returns the condition.
+bool wait_until(const std::function<bool()> &condition, int limit_ms = 10000);
+
+// Runs `action` once the event loop is running (for example inside a modal exec()).
+void when_idle(std::function<void()> action);
+
+// Settings of section "Settings" (empty text when absent).
+QString stored(const QString &key);
+void store(const QString &key, const QString &value);
+
+} // namespace test
