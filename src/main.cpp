@@ -2,6 +2,7 @@
 
 #include "shell/startup.h"
 #include "shell/version.h"
+#include "shell/windows.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,5 +33,7 @@ int main(int argc, char *argv[])
     shell::install_app_icon();
     if (!shell::run_startup())
         return 0;
-    return app.exec();
+    const int rc = app.exec();
+    shell::unload_all_windows();
+    return rc;
 }

@@ -1,13 +1,98 @@
 #include "image/device_image.h"
 
+#include "fuse/fuse_words.h"
+#include "image/dump_format.h"
 #include "platform/files.h"
+#include "shell/frm_main.h"
+#include "shell/globals.h"
+#include "shell/windows.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStringDecoder>
+
 
 namespace image {
+namespace {
 
-QString dump_path() { return platform::work_folder() + QStringLiteral("sx_hex.txt"); }
+const QString dump_name = QStringLiteral("sx_hex.txt");
 
-void Clear_image() {}
-void Dump_image() {}
-void Clear_and_dump() {}
+void report(const QString &what, const QString &reason)
+{
+    shell::frmMain().sbPanel[3]->setText(dump_name + what + QStringLiteral(": ") + reason);
+}
+
+// Writes the dump file; on failure says so on status panel 3.
+bool write_dump()
+{
+    shell::FrmMain &w = shell::frmMain();
+    const QString reason = platform::write_text_lines(
+        dump_path(), dump_lines(state::Mem_buffer, state::Last_address, w.Label_fuse_word->text(),
+                                w.Label_fusex_word->text()));
+    if (!reason.isEmpty()) {
+        report(QStringLiteral("を書き込めません"), reason);
+        return false;
+    }
+    return true;
+}
+
+// Shows the dump file in the memory view; the view keeps what it had if the file cannot
+// be read.
+void load_view(bool hide_while_loading)
+{
+    QFile f(dump_path());
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        report(QStringLiteral("を読み込めません"), f.errorString());
+        return;
+    }
+    auto decode = QStringDecoder(QStringConverter::System);
+    const QString text = decode(f.readAll());
+    QPlainTextEdit *view = shell::frmMain().RTextBox_memory;
+    if (hide_while_loading)
+        view->hide();
+    view->setPlainText(text);
+    if (hide_while_loading)
+        view->show();
+}
+
+} // namespace
+
+QString dump_path() { return platform::work_folder() + dump_name; }
+
+void Clear_image()
+{
+    shell::FrmMain &w = shell::frmMain();
+    state::Last_address = 2047;
+    state::Mem_buffer.assign(state::image_size, state::blank_word);
+    state::Read_buffer.assign(state::image_size, state::blank_word);
+    state::Address_pc = 0xFFF;
+    const QString hex = QString::number(uint16_t(state::Address_pc), 16).toUpper();
+    w.address_pc->setText(QStringLiteral("0x") + hex.right(3));
+
+    w.Label_fuse_word->setText(QStringLiteral("0FFF"));
+    w.Label_fuse_word_bin->setText(QStringLiteral("111111111111"));
+    w.Label_fusex_word->setText(QStringLiteral("0FFF"));
+    w.Label_fusex_word_bin->setText(QStringLiteral("111111111111"));
+    w.Label_device_word->setText(QStringLiteral("0FFE"));
+    w.Label_device_word_bin->setText(QStringLiteral("111111111110"));
+
+    fuse::Fuse_word_to_panel();
+    fuse::Fusex_word_to_panel();
+    fuse::Device_word_to_panel();
+}
+
+void Dump_image()
+{
+    if (write_dump())
+        load_view(true);
+}
+
+void Clear_and_dump()
+{
+    Clear_image();
+    if (write_dump())
+        load_view(false);
+}
 
 } // namespace image

@@ -37,7 +37,9 @@ QString Hex_to_bin_text(const QString &t)
 QString Num_to_hex4(double x)
 {
     const long long n = std::llrint(x);  // nearest, halves to even
-    return QString::number(n | 0x10000LL, 16).toUpper().right(4);
+    // The last four hex digits of (n OR 0x10000) are its low 16 bits, negative n included.
+    const unsigned low = unsigned((n | 0x10000LL) & 0xFFFF);
+    return QStringLiteral("%1").arg(low, 4, 16, QLatin1Char('0')).toUpper();
 }
 
 QString Word_to_hex4(uint8_t hi, uint8_t lo)

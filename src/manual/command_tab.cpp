@@ -1,5 +1,6 @@
 #include "manual/command_tab_controls.h"
 
+#include "manual/manual_panel.h"
 #include "shell/fonts.h"
 #include "shell/twips.h"
 
@@ -96,6 +97,8 @@ void build_command_tab(Command_tab_controls &c, QWidget *tab)
     c.L_pgm_msg = label(tab, "L_pgm_msg", QString(), 5350, 2500, 3100, 1500);
     c.L_pgm_msg->setWordWrap(true);
     c.L_pgm_msg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    build_command_buttons(c, tab);
 }
 
 } // namespace manual

@@ -89,10 +89,11 @@ bool main_window_may_close()
         exit_steps_done = true;
         run_exit_steps();
         platform::remove_file(platform::work_folder() + QStringLiteral("sx_hex.txt"));
-        QTimer::singleShot(0, qApp, [] {
-            unload_all_windows();
-            QApplication::quit();
-        });
+        // Every other window closes with the main window.
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top != &frmMain() && top->isVisible())
+                top->hide();
+        QApplication::quit();
     }
     return true;
 }

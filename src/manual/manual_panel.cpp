@@ -1,0 +1,114 @@
+#include "manual/manual_panel.h"
+
+#include "link/commands.h"
+#include "manual/command_tab_controls.h"
+#include "shell/busy.h"
+#include "shell/captions.h"
+#include "shell/frm_main.h"
+#include "shell/globals.h"
+#include "shell/twips.h"
+#include "shell/windows.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace manual {
+namespace {
+
+auto &W() { return shell::frmMain(); }
+
+void after_entry()
+{
+    state::Isp_mode = QStringLiteral("ON");
+    state::Address_pc = 4095;
+    W().address_pc->setText(QStringLiteral("0xFFF"));
+}
+
+void after_exit()
+{
+    state::Isp_mode = QStringLiteral("OFF");
+    state::Address_pc = -1;
+    W().address_pc->setText(comm::address_caption());
+}
+
+void erase_message()
+{
+    shell::set_caption(W().L_pgm_msg, QStringLiteral("デバイスのEEPROMを消去しました。!!\r"
+                                                     "処理を続ける場合は、一度ISPモードから抜けて、再度ISPﾓｰﾄﾞに入ってください。"));
+}
+
+void fusex_message()
+{
+    shell::set_caption(W().L_pgm_msg, QStringLiteral("ﾃﾞﾊﾞｲｽのEEPROMを消去しました。!!\r"
+                                                     "処理を続ける場合は、一度ISPﾓｰﾄﾞから抜けて、再度ISPﾓｰﾄﾞに入ってください。"));
+}
+
+struct Button {
+    const char *name;
+    const char *caption;
+    const char *tool_tip;
+    bool needs_isp;        // only in ISP mode; otherwise a hint
+    void (*routine)();
+    void (*after)();       // runs whether or not the command succeeded
+};
+
+const Button buttons[] = {
+    {"Enrty_isp_mode", "Entry ISP mode", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”９”", false, comm::cor_entry_ISP, after_entry},
+    {"exit_isp_mode", "Exit ISP mode", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”：”", false, comm::cor_exit_ISP, after_exit},
+    {"erase", "Erase", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”０”", true, comm::cor_rease, erase_message},
+    {"read_DEVICE_word", "Read DEVICE", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”１”", true, comm::cor_read_DEVICE_word, nullptr},
+    {"read_fusex_word", "Read FUSEX", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”２”", true, comm::cor_read_FUSEX, nullptr},
+    {"program_fusex_word", "Program FUSEX", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”３”", true, comm::cor_program_FUSEX_word, fusex_message},
+    {"load_data_word", "Load DATA", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”４”", true, comm::cor_load_data_word, nullptr},
+    {"program_data", "Program DATA", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”５”", true, comm::cor_program_data, nullptr},
+    {"read_data", "Read DATA", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”６”", true, comm::cor_read_data, nullptr},
+    {"increment_address", "INC Adrress", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”７”", true, comm::cor_increment_address, nullptr},
+    {"mode_18pin", "18pin mode", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”；”", false, comm::cor_mode_18pin, nullptr},
+    {"mode_28pin", "28pin mode", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”＜”", false, comm::cor_mode_28pin, nullptr},
+    {"version", "Version", "ｺﾏﾝﾄﾞﾃﾞｰﾀ：”＝”", false, comm::cor_version, nullptr},
+    {"pgm_wait", "PGM_wait", "", false, comm::cor_reaset_wait, nullptr},
+};
+
+void clicked(const Button &b)
+{
+    if (shell::busy())
+        return;  // a device operation owns the link
+    if (b.needs_isp) {
+        shell::set_caption(W().L_pgm_msg, QString());
+        if (state::Isp_mode == QLatin1String("OFF")) {
+            shell::set_caption(W().L_pgm_msg, QStringLiteral("Entry ISPを実行して下さい。"));
+            return;
+        }
+    }
+    {
+        shell::Busy_scope exchange;
+        b.routine();
+    }
+    if (b.after)
+        b.after();
+}
+
+} // namespace
+
+void build_command_buttons(Command_tab_controls &c, QWidget *tab)
+{
+    int i = 0;
+    for (const Button &b : buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(b.caption), tab);
+        button->setObjectName(QLatin1String(b.name));
+        if (*b.tool_tip)
+            button->setToolTip(QString::fromUtf8(b.tool_tip));
+        button->setGeometry(shell::tw_rect(120, 120 + i * 400, 1750, 370));
+        QObject::connect(button, &QPushButton::clicked, button, [&b] { clicked(b); });
+        c.command_buttons[QLatin1String(b.name)] = button;
+        ++i;
+    }
+}
+
+void enable_command_buttons(bool enabled)
+{
+    for (auto &[name, button] : W().command_buttons)
+        button->setEnabled(enabled);
+}
+
+} // namespace manual

@@ -1,0 +1,16 @@
+#pragma once
+// The command tab's buttons: one board command each, for single steps by hand.
+
+class QWidget;
+
+namespace manual {
+
+struct Command_tab_controls;
+
+// Creates the fourteen command buttons inside `tab` and connects them.
+void build_command_buttons(Command_tab_controls &c, QWidget *tab);
+
+// Enables or disables every command button (held back while a device operation runs).
+void enable_command_buttons(bool enabled);
+
+} // namespace manual
