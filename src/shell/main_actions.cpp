@@ -1,6 +1,9 @@
 #include "shell/main_actions.h"
 
+#include "image/file_commands.h"
 #include "link/frm_com.h"
+#include "operations/operation_frame.h"
+#include "operations/operations.h"
 #include "platform/files.h"
 #include "platform/serial_port.h"
 #include "shell/busy.h"
@@ -24,11 +27,7 @@ bool exit_steps_done = false;
 
 void show_connection_dialog() { frmCom().show_modal(); }
 
-void run_exit_steps()
-{
-    if (platform::port().is_open())
-        platform::port().close();
-}
+void run_exit_steps() { operations::Close_port_if_open(); }
 } // namespace
 
 Busy_scope::Busy_scope() : outermost_(!state::Operation_running) { state::Operation_running = true; }
@@ -46,14 +45,35 @@ bool busy() { return state::Operation_running; }
 
 void connect_main_buttons(FrmMain &w)
 {
+    operations::connect_operation_buttons(w);
     QObject::connect(w.Command_Com, &QPushButton::clicked, &w, [] {
         if (!busy())
             show_connection_dialog();
+    });
+    QObject::connect(w.Command_open, &QPushButton::clicked, &w, [] {
+        if (!busy())
+            image::Open_command();
+    });
+    QObject::connect(w.Command_save, &QPushButton::clicked, &w, [] {
+        if (!busy())
+            image::Save_as_command();
     });
 }
 
 void connect_main_menus(FrmMain &w)
 {
+    QObject::connect(w.mnuFileOpen, &QAction::triggered, &w, [] {
+        if (!busy())
+            image::Open_command();
+    });
+    QObject::connect(w.mnuFileSave, &QAction::triggered, &w, [] {
+        if (!busy())
+            image::Save_command();
+    });
+    QObject::connect(w.mnuFileSaveAs, &QAction::triggered, &w, [] {
+        if (!busy())
+            image::Save_as_command();
+    });
     QObject::connect(w.mnuFileExit, &QAction::triggered, &w, [] { exit_program(); });
     QObject::connect(w.mnuInit, &QAction::triggered, &w, [] {
         if (!busy())

@@ -10,8 +10,11 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -207,6 +210,7 @@ TEST_F(DeviceImage, MemoryViewShowsTheDumpFile)
 TEST_F(DeviceImage, DumpHidesTheViewWhileLoadingAndClearAndDumpDoesNot)
 {
     w->show();
+    w->SSTab1->show();
     w->SSTab1->setCurrentIndex(3);
     ASSERT_TRUE(test::wait_until([&] { return w->RTextBox_memory->isVisible(); }));
     Visibility_log log;

@@ -1,0 +1,105 @@
+#include "image/hex_export.h"
+
+#include "fuse/fuse_words.h"
+#include "image/hex_records.h"
+#include "image/word_text.h"
+#include "operations/status_text.h"
+#include "shell/frm_main.h"
+#include "shell/globals.h"
+#include "shell/windows.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace image {
+namespace {
+
+// A word text as its two bytes in file order: low byte, then high byte.
+void append_word(std::vector<unsigned char> &bytes, const QString &word)
+{
+    bytes.push_back(Hex2_to_byte(word.right(2)));
+    bytes.push_back(Hex2_to_byte(word.left(2)));
+}
+
+QString record(int address, const std::vector<unsigned char> &bytes)
+{
+    return QString::fromStdString(hex::record_text(address, 0, bytes.data(), bytes.size()));
+}
+
+QByteArray file_contents(const QStringList &records)
+{
+    QByteArray data;
+    for (const QString &r : records) {
+        data += r.toLatin1();
+        data += "\r\n";
+    }
+    return data;
+}
+
+// Writes `data` to `path`. A regular file (or a new one) is replaced only when the new
+// contents are complete; a device or other special file is written in place. Returns an
+// empty text on success, else the reason.
+QString write_file(const QString &path, const QByteArray &data)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return f.errorString();
+        if (f.write(data) != data.size() || !f.flush())
+            return f.errorString();
+        f.close();
+        return f.error() == QFileDevice::NoError ? QString() : f.errorString();
+    }
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return f.errorString();
+    if (f.write(data) != data.size()) {
+        const QString reason = f.errorString();
+        f.cancelWriting();
+        return reason;
+    }
+    if (!f.commit())
+        return f.errorString();
+    return {};
+}
+
+} // namespace
+
+QStringList hex_records_of_image()
+{
+    QStringList records;
+    std::vector<unsigned char> bytes;
+    const int last = std::min<int>(state::Last_address, state::image_size - 1);
+    for (int i = 0; i <= last; ++i) {
+        append_word(bytes, state::Mem_buffer[size_t(i)]);
+        if (i % 8 == 7) {
+            records << record((i - 7) * 2, bytes);
+            bytes.clear();
+        }
+    }
+    shell::FrmMain &w = shell::frmMain();
+    append_word(bytes, w.Label_fuse_word->text());
+    append_word(bytes, w.Label_fusex_word->text());
+    records << record(hex::fuse_address_2 * 2, bytes);
+    records << QString::fromStdString(hex::record_text(0, 1, nullptr, 0));
+    return records;
+}
+
+bool Export_hex()
+{
+    fuse::Fusex_panel_to_word();
+    fuse::Fuse_panel_to_word();
+    const QString reason = write_file(state::Save_file_name, file_contents(hex_records_of_image()));
+    if (!reason.isEmpty()) {
+        operations::Set_status_text(3, QStringLiteral("ファイル保存失敗。") + reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace image

@@ -1,0 +1,89 @@
+#include "image/hex_import.h"
+
+#include "fuse/fuse_words.h"
+#include "fuse/select_fuse_tab.h"
+#include "image/hex_records.h"
+#include "image/word_text.h"
+#include "operations/status_text.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "shell/frm_main.h"
+#include "shell/globals.h"
+#include "shell/version.h"
+#include "shell/windows.h"
+
+#include <QFile>
+#include <QLabel>
+
+namespace image {
+namespace {
+
+void set_word_labels(QLabel *hex, QLabel *bin, const std::string &word)
+{
+    const QString text = QString::fromLatin1(word.data(), qsizetype(word.size()));
+    hex->setText(text);
+    bin->setText(Hex_to_bin_text(text));
+}
+
+} // namespace
+
+bool File_exists(const QString &path) { return platform::can_read(path); }
+
+void Import_hex()
+{
+    if (state::Open_file_name.isEmpty())
+        return;
+    QFile file(state::Open_file_name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        platform::show_message({platform::Icon::information, shell::app_title,
+                                QStringLiteral("HEXファイルの、リードが正常に行われませんでした。　　　　　　　"),
+                                platform::Buttons::ok},
+                               &shell::frmMain());
+        return;
+    }
+
+    const hex::Read_outcome outcome = hex::read_hex(
+        [&file](char *buffer, long long capacity) -> long long { return file.read(buffer, capacity); },
+        [](int address, const std::string &word) {
+            state::Mem_buffer[size_t(address)] = QString::fromLatin1(word.data(), qsizetype(word.size()));
+        });
+    file.close();
+
+    shell::FrmMain &w = shell::frmMain();
+    if (outcome.fuse_found)
+        set_word_labels(w.Label_fuse_word, w.Label_fuse_word_bin, outcome.fuse_word);
+    if (outcome.fusex_found)
+        set_word_labels(w.Label_fusex_word, w.Label_fusex_word_bin, outcome.fusex_word);
+
+    switch (outcome.end) {
+    case hex::Read_end::not_hex:
+        operations::Set_status_text(1, QStringLiteral("HEXﾌｧｲﾙの形式ではありません"));
+        return;
+    case hex::Read_end::reading_error:
+        platform::show_message({platform::Icon::information, shell::app_title,
+                                QStringLiteral("HEXファイルの、リードが正常に行われませんでした。　　　　　　　"),
+                                platform::Buttons::ok},
+                               &w);
+        return;
+    case hex::Read_end::end_of_file:
+        break;
+    }
+
+    fuse::Fuse_word_to_panel();
+    // The panel must hold the file's FUSEX too, or the next Program or Save would replace
+    // it with whatever the panel showed before.
+    if (outcome.fusex_found)
+        fuse::Fusex_word_to_panel();
+    state::Irctrim_edited = false;
+
+    if (!(outcome.fuse_found && outcome.fusex_found)) {
+        state::Fuse_tab_shown = false;
+        fuse::Select_fuse_tab();
+        platform::show_message({platform::Icon::exclamation, QStringLiteral("FUSE設定"),
+                                QStringLiteral("FUSE設定を確認して下さい。(特に発振モード)　　　"),
+                                platform::Buttons::ok},
+                               &w);
+    }
+}
+
+} // namespace image

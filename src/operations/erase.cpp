@@ -1,0 +1,47 @@
+// Erase: erase the chip and read its configuration words back.
+
+#include "operations/operations.h"
+
+#include "link/commands.h"
+#include "operations/operation_frame.h"
+#include "operations/status_text.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "shell/frm_main.h"
+#include "shell/globals.h"
+#include "shell/windows.h"
+
+#include <QPushButton>
+
+namespace operations {
+
+void Command_erase_click()
+{
+    if (shell::busy())
+        return;
+    auto &w = shell::frmMain();
+    // A notice, not a question: the erase goes on after OK.
+    platform::show_message({platform::Icon::exclamation, QStringLiteral("ﾃﾞﾊﾞｲｽ消去"),
+                            QStringLiteral("ﾃﾞﾊﾞｲｽを消去します。"), platform::Buttons::ok},
+                           &w);
+    Operation_guard guard;
+    const QDateTime start = platform::wall_time();
+    Set_status_text(4, QStringLiteral("時間測定中"));
+    reset_for_operation();
+    state::Last_address = 2047;
+    Ensure_port_open();
+    if (!send_pin_mode())
+        return;
+    if (stopped())
+        return;
+    for (void (*command)() : {comm::cor_version, comm::cor_entry_ISP, comm::cor_rease, comm::cor_exit_ISP,
+                              comm::cor_entry_ISP, comm::cor_read_DEVICE_word, comm::cor_read_FUSEX,
+                              comm::cor_read_data, comm::cor_exit_ISP}) {
+        command();
+        if (stopped())
+            return;
+    }
+    show_elapsed(start);
+}
+
+} // namespace operations

@@ -1,0 +1,190 @@
+#include "operations/operation_frame.h"
+
+#include "link/commands.h"
+#include "link/frm_com.h"
+#include "manual/manual_panel.h"
+#include "operations/status_text.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/serial_port.h"
+#include "shell/frm_main.h"
+#include "shell/frm_msg.h"
+#include "shell/globals.h"
+#include "shell/windows.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <cmath>
+
+namespace operations {
+namespace {
+int guards = 0;
+
+auto &W() { return shell::frmMain(); }
+
+// Everything that could start a second exchange or change the image or the words.
+void enable_conflicting(bool enabled)
+{
+    auto &w = W();
+    for (QPushButton *b : {w.Command_open, w.Command_save, w.Command_Com, w.Command_erase, w.Command_verify,
+                           w.Command_program, w.Command_read})
+        b->setEnabled(enabled);
+    for (QAction *a : {w.mnuFileOpen, w.mnuFileSave, w.mnuFileSaveAs, w.mnuInit, w.mnuOption, w.nmuBufClear})
+        a->setEnabled(enabled);
+    manual::enable_command_buttons(enabled);
+    w.SSTab1->tabBar()->setEnabled(enabled);
+    for (int i = 0; i <= 2; ++i)
+        w.SSTab1->widget(i)->setEnabled(enabled);
+}
+} // namespace
+
+Operation_guard::Operation_guard() : outermost_(guards == 0)
+{
+    ++guards;
+    if (outermost_)
+        enable_conflicting(false);
+}
+
+Operation_guard::~Operation_guard()
+{
+    --guards;
+    if (outermost_) {
+        enable_conflicting(true);
+        shell::frmMain().Command_cancel->hide();
+    }
+}
+
+void Show_progress(const QString &mode, int, long total, long current)
+{
+    if (mode == QLatin1String("ON")) {
+        if (state::Msg_shown == 1) {
+            shell::frmMsg().make_topmost();
+            state::Msg_shown = 0;
+        }
+        // A total of 0 (a single word) counts as complete.
+        const int remaining = total > 0 ? int(100 - std::floor(100.0 * double(current) / double(total))) : 0;
+        if (remaining % 5 == 0) {
+            Set_status_text(2, QStringLiteral("残り　%1 %").arg(remaining));
+            shell::FrmMsg &msg = shell::frmMsg();
+            msg.Label2->setText(QStringLiteral("残り %1 %").arg(remaining));
+            msg.Label1->setText(status_text(3));
+        }
+        if (current == total || total <= 0) {
+            Set_status_text(2, QString());
+            shell::unload_frmMsg();
+        }
+    } else {
+        Set_status_text(2, QString());
+        shell::unload_frmMsg();
+    }
+    platform::yield_events();
+}
+
+void Abort_operation()
+{
+    const int16_t counter = int16_t(state::Link.comxx_error + 1);
+    state::Link.comxx_error = counter;
+    comm::cor_exit_ISP();
+    // Leaving ISP mode may itself fail (the board has gone silent); the count shown is
+    // still the one of this abort.
+    state::Link.comxx_error = counter;
+    Set_status_text(3, QStringLiteral("処理中止 (%1)").arg(counter));
+    Show_progress(QStringLiteral("Off"), 0, 0, 0);
+    auto &w = W();
+    w.Command_read->setEnabled(true);
+    w.Command_verify->setEnabled(true);
+    w.Command_program->setEnabled(true);
+    w.Command_cancel->hide();
+    shell::frmMsg().hide();
+    platform::show_message({platform::Icon::critical, QStringLiteral("error"),
+                            QStringLiteral("  デバイス　アクセスエラーが発生しました。  !!!　　　　  \r")
+                                + QString(28, ' ') + QStringLiteral("\r  処理を中止しました。　"),
+                            platform::Buttons::ok},
+                           &w);
+}
+
+void Ensure_port_open()
+{
+    if (!platform::port().is_open())
+        shell::frmCom().show_modal();
+}
+
+void Close_port_if_open()
+{
+    if (platform::port().is_open())
+        platform::port().close();
+}
+
+void Command_cancel_click() { state::Link.comxx_error = int16_t(state::Link.comxx_error + 1); }
+
+bool stopped()
+{
+    if (state::Link.comxx_error == 0)
+        return false;
+    Abort_operation();
+    return true;
+}
+
+bool send_pin_mode()
+{
+    if (state::Pin_mode == 18) {
+        comm::cor_mode_18pin();
+        return true;
+    }
+    if (state::Pin_mode == 28) {
+        comm::cor_mode_28pin();
+        return true;
+    }
+    shell::frmCom().show_modeless();
+    return false;
+}
+
+void show_elapsed(const QDateTime &start)
+{
+    Set_status_text(4, platform::elapsed_text(start, platform::wall_time()));
+}
+
+void start_buttons(QPushButton *other1, QPushButton *other2)
+{
+    other1->setEnabled(false);
+    other2->setEnabled(false);
+    W().Command_cancel->show();
+}
+
+void end_buttons(QPushButton *other1, QPushButton *other2)
+{
+    other1->setEnabled(true);
+    other2->setEnabled(true);
+    W().Command_cancel->hide();
+}
+
+void show_busy_window(const QString &waiting_text)
+{
+    shell::FrmMsg &msg = shell::frmMsg();
+    msg.Label1->setText(waiting_text);
+    msg.make_topmost();
+}
+
+void reset_for_operation()
+{
+    state::Link.comxx_error = 0;
+    state::Address_pc = 4095;
+    W().address_pc->setText(comm::address_caption());
+}
+
+void append_to_memory_view(const QString &text)
+{
+    QPlainTextEdit *view = W().RTextBox_memory;
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
+    QTextCursor end = view->textCursor();
+    end.movePosition(QTextCursor::End);
+    end.insertText(shown);
+}
+
+} // namespace operations

@@ -1,0 +1,66 @@
+#pragma once
+// What the device operations share: busy state, progress, cancel and the abort path.
+
+#include "shell/busy.h"
+
+#include <QDateTime>
+#include <QString>
+
+class QPushButton;
+
+namespace operations {
+
+// Shows the remaining percentage in the status bar and the busy window; mode "ON" shows,
+// any other mode closes the display. Yields to the event loop once.
+void Show_progress(const QString &mode, int reserved, long total, long current);
+
+// Leaves ISP mode, reports the abort and returns the window to idle.
+void Abort_operation();
+
+// Shows the connection dialog when the port is not open.
+void Ensure_port_open();
+void Close_port_if_open();
+
+// The Cancel button.
+void Command_cancel_click();
+
+// True (after aborting) when comxx_error says the operation must stop.
+bool stopped();
+
+// Sends the package-mode command of Pin_mode. Returns false when Pin_mode is neither 18
+// nor 28: the connection dialog is then shown without waiting and the operation ends.
+bool send_pin_mode();
+
+// "hh:mm:ss" since `start` into status panel 4.
+void show_elapsed(const QDateTime &start);
+
+// Held while an operation runs: nothing else may start an exchange or change the image.
+// The operation's conflicting controls are disabled; everything is enabled again when the
+// outermost guard ends, however the operation ends.
+class Operation_guard {
+public:
+    Operation_guard();
+    ~Operation_guard();
+    Operation_guard(const Operation_guard &) = delete;
+    Operation_guard &operator=(const Operation_guard &) = delete;
+
+private:
+    shell::Busy_scope busy_;
+    bool outermost_;
+};
+
+// Skeleton steps 2: disables the two other operations' buttons and shows Cancel.
+void start_buttons(QPushButton *other1, QPushButton *other2);
+// Skeleton step 11's button part.
+void end_buttons(QPushButton *other1, QPushButton *other2);
+
+// Skeleton step 5: the busy window with the waiting text, brought to the front.
+void show_busy_window(const QString &waiting_text);
+
+// Skeleton step 6.
+void reset_for_operation();
+
+// The error lines of Verify and the like, appended to the memory view.
+void append_to_memory_view(const QString &text);
+
+} // namespace operations

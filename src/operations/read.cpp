@@ -1,0 +1,100 @@
+// Read: the chip's words become the device image, its dump and the fuse panel.
+
+#include "operations/operations.h"
+
+#include "image/device_image.h"
+#include "image/dump_format.h"
+#include "link/commands.h"
+#include "operations/operation_frame.h"
+#include "operations/status_text.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "shell/frm_main.h"
+#include "shell/globals.h"
+#include "shell/windows.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringDecoder>
+
+namespace operations {
+namespace {
+auto &W() { return shell::frmMain(); }
+
+void show_dump_file()
+{
+    QFile f(image::dump_path());
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    auto decode = QStringDecoder(QStringConverter::System);
+    W().RTextBox_memory->setPlainText(decode(f.readAll()));
+}
+} // namespace
+
+void Command_read_click()
+{
+    if (shell::busy())
+        return;
+    auto &w = W();
+    Operation_guard guard;
+    const QDateTime start = platform::wall_time();
+    start_buttons(w.Command_program, w.Command_verify);
+    Set_status_text(4, QString());
+    Set_status_text(3, QStringLiteral("読み出し中....."));
+    show_busy_window(QStringLiteral("読み出し中.....　しばらく御待ち下さい。"));
+    reset_for_operation();
+    state::Last_address = 2047;
+    Ensure_port_open();
+    if (stopped())
+        return;
+    if (!send_pin_mode())
+        return;
+    if (stopped())
+        return;
+    for (void (*command)() : {comm::cor_version, comm::cor_entry_ISP, comm::cor_read_DEVICE_word,
+                              comm::cor_read_FUSEX, comm::cor_read_data}) {
+        command();
+        if (stopped())
+            return;
+    }
+
+    // The dump file is started anew before the words are read; when it cannot be written
+    // at all the run stops here, the image untouched.
+    {
+        QFile dump(image::dump_path());
+        if (!dump.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            Set_status_text(3, QStringLiteral("sx_hex.txtを書き込めません: ") + dump.errorString());
+            state::Link.comxx_error = 1;
+            stopped();
+            return;
+        }
+    }
+
+    std::vector<QString> words(size_t(state::Last_address) + 1, state::blank_word);
+    for (int i = 0; i <= state::Last_address; ++i) {
+        Show_progress(QStringLiteral("ON"), 0, state::Last_address, i);
+        comm::cor_increment_address();
+        comm::cor_read_data();
+        if (stopped())
+            return;
+        words[size_t(i)] = w.Label_read_data->text();
+    }
+    const QString failed = platform::write_text_lines(
+        image::dump_path(),
+        image::dump_lines(words, state::Last_address, w.Label_fuse_word->text(), w.Label_fusex_word->text()));
+
+    comm::cor_exit_ISP();
+    if (stopped())
+        return;
+    show_dump_file();
+    state::Mem_buffer = state::Read_buffer;
+
+    show_elapsed(start);
+    Set_status_text(3, failed.isEmpty() ? QStringLiteral("読み出し終了")
+                                        : QStringLiteral("読み出し終了 (sx_hex.txtを書き込めません: ") + failed + ')');
+    end_buttons(w.Command_program, w.Command_verify);
+}
+
+} // namespace operations

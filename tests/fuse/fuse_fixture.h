@@ -1,0 +1,37 @@
+#pragma once
+// A fresh main window with filled option lists and the panel's handlers connected.
+
+#include "fuse/option_tables.h"
+#include "fuse/panel_behaviour.h"
+#include "shell/frm_main.h"
+#include "shell/globals.h"
+#include "shell/windows.h"
+#include "test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+class FusePanel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::fresh_program();
+        w = &shell::frmMain();
+        fuse::connect_panel_handlers();
+        fuse::Combo_init();
+    }
+    void TearDown() override { test::fresh_program(); }
+
+    void set_words(const QString &fuse_bin, const QString &fusex_bin)
+    {
+        w->Label_fuse_word_bin->setText(fuse_bin);
+        w->Label_fusex_word_bin->setText(fusex_bin);
+    }
+
+    shell::FrmMain *w = nullptr;
+};
