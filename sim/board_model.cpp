@@ -208,7 +208,7 @@ Board_model::Result Board_model::execute(char command_char, std::string_view pay
 
 void Board_model::program_cell(std::uint16_t& cell, Result& result)
 {
-    if (program_wait_ < minimum_program_wait(options_.revision)) {
+    if (program_wait_ < options_.min_wait) {
         add_note(result.note, "program wait too short");
         return;
     }

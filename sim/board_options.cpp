@@ -91,6 +91,13 @@ const std::vector<std::pair<std::string, Value_handler>>& value_options()
              o.sync = static_cast<int>(n);
              return error;
          }},
+        {"--min-wait",
+         [](Board_options& o, const std::string& v) -> std::string {
+             long n = 0;
+             std::string error = set_count("--min-wait", v, 0, 256, n);
+             o.min_wait = static_cast<int>(n);
+             return error;
+         }},
         {"--load-hex",
          [](Board_options& o, const std::string& v) -> std::string {
              o.load_hex_path = v;
@@ -242,9 +249,9 @@ Board and chip:
   --pins 18|28          package mode at power-on (default 18)
   --rev old|A           chip revision (default A).  An A-revision chip comes
                         with factory trim 0xD in FUSEX bits 11-8; the board
-                        starts with program wait 45 (old: 240).  A program
-                        wait below 20 (old: 120) is too short a pulse: the
-                        word is not written
+                        starts with program wait 45 (old: 240)
+  --min-wait N          a program wait below N is too short a pulse: the word
+                        is not written (default 0: every pulse takes)
   --firmware TEXT       firmware text in the version reply, padded or cut to
                         5 characters (default V1.02)
   --device WORD         DEVICE word in hexadecimal (default 0FFE)

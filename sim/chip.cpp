@@ -28,11 +28,6 @@ Chip fresh_chip(Chip_revision revision)
     return chip;
 }
 
-int minimum_program_wait(Chip_revision revision)
-{
-    return revision == Chip_revision::old_revision ? 120 : 20;
-}
-
 int power_on_program_wait(Chip_revision revision)
 {
     return revision == Chip_revision::old_revision ? 240 : 45;

@@ -40,10 +40,6 @@ constexpr std::uint16_t programmed_value(std::uint16_t old_value, std::uint16_t 
 // internal RC trim bits (FUSEX bits 11, 9 and 8) already set.
 Chip fresh_chip(Chip_revision revision);
 
-// Shortest program-wait count (board units of 1.06 ms) that still programs a
-// word on this revision; a shorter pulse leaves the cell unchanged.
-int minimum_program_wait(Chip_revision revision);
-
 // Program-wait count the board holds after power-on, before the host sends one.
 int power_on_program_wait(Chip_revision revision);
 

@@ -33,7 +33,7 @@ TEST(BoardOptions, DefaultsWithoutArguments)
 TEST(BoardOptions, EveryOptionIsTaken)
 {
     const Parse_result result = parse_board_options(
-        {"--pins", "28", "--rev", "old", "--firmware", "V2.00", "--device", "0A12", "--sync", "0",
+        {"--pins", "28", "--rev", "old", "--firmware", "V2.00", "--device", "0A12", "--sync", "0", "--min-wait", "20",
          "--load-hex", "image.hex", "--state", "chip.state", "--log", "board.log", "--timing",
          "real", "--link", "/tmp/ttyQORVIL", "--silent-after", "5", "--silent-cmd", "7",
          "--silent-cmd", "6", "--late-ms", "30", "--extra-bytes", "--wrong-id", "--short-id",
@@ -45,6 +45,7 @@ TEST(BoardOptions, EveryOptionIsTaken)
     EXPECT_EQ(o.firmware, "V2.00");
     EXPECT_EQ(o.device, 0x0A12);
     EXPECT_EQ(o.sync, 0);
+    EXPECT_EQ(o.min_wait, 20);
     EXPECT_EQ(o.load_hex_path, "image.hex");
     EXPECT_EQ(o.state_path, "chip.state");
     EXPECT_EQ(o.log_path, "board.log");
