@@ -137,12 +137,13 @@ template <class Panel> int field_bits(const Field<Panel> &f, const Panel &p)
     return v == state_for_one ? bit_at(f.position) : 0;
 }
 
+// Fields of the oscillator group `not_read` are left out.
 template <class Panel, size_t N>
-int encode_fields(const std::array<Field<Panel>, N> &table, const Panel &p, Group skipped = Group::always)
+int encode_fields(const std::array<Field<Panel>, N> &table, const Panel &p, Group not_read = Group::always)
 {
     int word = 0;
     for (const Field<Panel> &f : table)
-        if (f.group == Group::always || f.group != skipped)
+        if (f.group == Group::always || f.group != not_read)
             word |= field_bits(f, p);
     return word;
 }

@@ -15,28 +15,111 @@ namespace fuse {
 namespace {
 using shell::tw_rect;
 
-// Layout inside the frames, twips.
-constexpr int row_top = 330;      // first row, below the frame caption
+// Frames of one tab, twips: FUSE on the left, FUSEX with DEVICE below it on the right.
+constexpr int left_frame_x = 80, left_frame_w = 3450;
+constexpr int right_frame_x = 3610, right_frame_w = 4850;
+constexpr int frame_top = 100, frame_gap = 100;
+
+// Rows inside a frame, twips.
+constexpr int first_row = 330;    // below the frame caption
 constexpr int row_step = 420;
 constexpr int row_height = 360;
-constexpr int inner_left = 200;
+constexpr int caption_step = 290; // a caption with its control on the next line
+constexpr int caption_height = 280;
+constexpr int margin = 200;
+constexpr int right_margin = 150;
 constexpr int indent = 300;       // controls that belong to the check box above them
+constexpr int bottom_margin = 120;
 
-// Frames of one tab: FUSE on the left, FUSEX and DEVICE on the right.
-constexpr int left_frame_x = 100, left_frame_w = 4150;
-constexpr int right_frame_x = 4350, right_frame_w = 4150;
-constexpr int frame_top = 100;
-constexpr int frame_gap = 100;
+// Fills a frame from top to bottom, one control per row.
+class Rows {
+public:
+    explicit Rows(QGroupBox *frame) : frame_(frame), width_(shell::twips(frame->width())) {}
 
-int row_y(int row) { return row_top + row * row_step; }
-int twips_width(const QWidget *w) { return shell::twips(w->width()); }
-int frame_height(int rows) { return row_y(rows - 1) + row_height + 180; }
+    // A check box. A user click toggles between checked and unchecked; the grayed state
+    // is only ever set by the program.
+    QCheckBox *check(const char *name, const char *caption, int left = margin)
+    {
+        auto *box = new QCheckBox(QString::fromUtf8(caption), frame_);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(tw_rect(left, y_, width_ - left - right_margin, row_height));
+        QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+            if (state != Qt::PartiallyChecked)
+                box->setTristate(false);
+        });
+        y_ += row_step;
+        return box;
+    }
 
-QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int left, int top, int width, int height)
+    // A combo box with its caption beside it.
+    QComboBox *combo_beside(const char *name, const char *caption, int caption_width)
+    {
+        label(caption, margin, y_, caption_width, row_height);
+        const int x = margin + caption_width + 80;
+        QComboBox *box = combo(name, x, y_, width_ - x - right_margin);
+        y_ += row_step;
+        return box;
+    }
+
+    // A combo box under its caption, both indented.
+    QComboBox *combo_below(const char *name, const char *caption, int left = margin + indent)
+    {
+        label(caption, left, y_, width_ - left - right_margin, caption_height);
+        y_ += caption_step;
+        QComboBox *box = combo(name, left + 150, y_, width_ - left - 150 - right_margin);
+        y_ += row_step + 10;
+        return box;
+    }
+
+    // The three-character trim field with its caption.
+    QLineEdit *trim(const char *name, QLabel **caption_label = nullptr)
+    {
+        QLabel *l = label("内部RC周波数調整ﾋﾞｯﾄ", margin, y_, 2100, row_height);
+        if (caption_label)
+            *caption_label = l;
+        auto *field = new QLineEdit(frame_);
+        field->setObjectName(QLatin1String(name));
+        field->setMaxLength(3);
+        field->setFont(shell::fixed_font(10));
+        field->setGeometry(tw_rect(margin + 2200, y_, 700, row_height));
+        y_ += row_step;
+        return field;
+    }
+
+    // Shrinks the frame to its rows; returns its bottom edge in the tab.
+    int close()
+    {
+        const QRect g = frame_->geometry();
+        frame_->resize(g.width(), shell::px(y_ - row_step + row_height + bottom_margin));
+        return shell::twips(frame_->geometry().bottom());
+    }
+
+private:
+    QLabel *label(const char *caption, int left, int top, int width, int height)
+    {
+        auto *l = new QLabel(QString::fromUtf8(caption), frame_);
+        l->setGeometry(tw_rect(left, top, width, height));
+        return l;
+    }
+
+    QComboBox *combo(const char *name, int left, int top, int width)
+    {
+        auto *box = new QComboBox(frame_);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(tw_rect(left, top, width, row_height));
+        return box;
+    }
+
+    QGroupBox *frame_;
+    int width_;
+    int y_ = first_row;
+};
+
+QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int left, int top, int width)
 {
     auto *f = new QGroupBox(QString::fromUtf8(caption), parent);
     f->setObjectName(QLatin1String(name));
-    f->setGeometry(tw_rect(left, top, width, height));
+    f->setGeometry(tw_rect(left, top, width, 6000));  // height follows the rows
     return f;
 }
 
@@ -44,112 +127,81 @@ QLabel *message_label(QWidget *parent, const char *name)
 {
     auto *l = new QLabel(parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(tw_rect(150, 5550, 8300, 400));
+    l->setGeometry(tw_rect(150, 5500, 8300, 400));
     return l;
 }
 
-// A check box on its own row. A user click toggles between checked and unchecked; the
-// grayed state is only ever set by the program.
-QCheckBox *check(QGroupBox *f, const char *name, const char *caption, int row, int left = inner_left)
-{
-    auto *box = new QCheckBox(QString::fromUtf8(caption), f);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(tw_rect(left, row_y(row), twips_width(f) - left - 100, row_height));
-    QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
-        if (state != Qt::PartiallyChecked)
-            box->setTristate(false);
-    });
-    return box;
-}
-
-// A caption with its combo box beside it, on one row.
-QComboBox *combo(QGroupBox *f, const char *name, const char *caption, int row, int label_width,
-                 int left = inner_left)
-{
-    auto *label = new QLabel(QString::fromUtf8(caption), f);
-    label->setGeometry(tw_rect(left, row_y(row), label_width, row_height));
-    auto *box = new QComboBox(f);
-    box->setObjectName(QLatin1String(name));
-    const int x = left + label_width + 80;
-    box->setGeometry(tw_rect(x, row_y(row), twips_width(f) - x - 150, row_height));
-    return box;
-}
-
-// A trim field: caption, then a three-character field.
-QLineEdit *trim_field(QGroupBox *f, const char *name, QLabel **caption_label, int row)
-{
-    auto *label = new QLabel(QStringLiteral("内部RC周波数調整ﾋﾞｯﾄ"), f);
-    label->setGeometry(tw_rect(inner_left, row_y(row), 2100, row_height));
-    if (caption_label)
-        *caption_label = label;
-    auto *field = new QLineEdit(f);
-    field->setObjectName(QLatin1String(name));
-    field->setMaxLength(3);
-    field->setFont(shell::fixed_font(10));
-    field->setGeometry(tw_rect(inner_left + 2200, row_y(row), 700, row_height));
-    return field;
-}
+constexpr int fusex_caption_width = 1650;
+constexpr int device_caption_width = 2300;
 
 void build_old_tab(Fuse_controls &c, QWidget *tab)
 {
-    const int fuse_rows = 9, fusex_rows = 5, device_rows = 2;
-    c.Frame_fuse = frame(tab, "Frame_fuse", "FUSE", left_frame_x, frame_top, left_frame_w, frame_height(fuse_rows));
-    c.Check_TURBO = check(c.Frame_fuse, "Check_TURBO", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ", 0);
-    c.Check_SYNC = check(c.Frame_fuse, "Check_SYNC", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)", 1);
-    c.Check_OPTIONX = check(c.Frame_fuse, "Check_OPTIONX", "OPTIONﾚｼﾞｽﾀ 拡張ｲﾈｰﾌﾞﾙ", 2);
-    c.Check_STACKX = check(c.Frame_fuse, "Check_STACKX", "ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ", 3);
-    c.Check_CP = check(c.Frame_fuse, "Check_CP", "ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ", 4);
-    c.Check_WDTE = check(c.Frame_fuse, "Check_WDTE", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ", 5);
-    c.Check_IRC = check(c.Frame_fuse, "Check_IRC", "内部RC発振ｲﾈｰﾌﾞﾙ", 6);
-    c.Combo_DIV = combo(c.Frame_fuse, "Combo_DIV", "内部RC周波数", 7, 1350, inner_left + indent);
-    c.Combo_FOSC = combo(c.Frame_fuse, "Combo_FOSC", "外部発振ﾓｰﾄﾞ", 8, 1350, inner_left + indent);
+    c.Frame_fuse = frame(tab, "Frame_fuse", "FUSE", left_frame_x, frame_top, left_frame_w);
+    Rows fuse(c.Frame_fuse);
+    c.Check_TURBO = fuse.check("Check_TURBO", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ");
+    c.Check_SYNC = fuse.check("Check_SYNC", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)");
+    c.Check_OPTIONX = fuse.check("Check_OPTIONX", "OPTIONﾚｼﾞｽﾀ 拡張ｲﾈｰﾌﾞﾙ");
+    c.Check_STACKX = fuse.check("Check_STACKX", "ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ");
+    c.Check_CP = fuse.check("Check_CP", "ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ");
+    c.Check_WDTE = fuse.check("Check_WDTE", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ");
+    c.Check_IRC = fuse.check("Check_IRC", "内部RC発振ｲﾈｰﾌﾞﾙ");
+    c.Combo_DIV = fuse.combo_below("Combo_DIV", "内部RC周波数");
+    c.Combo_FOSC = fuse.combo_below("Combo_FOSC", "外部発振ﾓｰﾄﾞ");
+    fuse.close();
 
-    const int fusex_height = frame_height(fusex_rows);
-    c.Frame_fusex = frame(tab, "Frame_fusex", "FUSEX", right_frame_x, frame_top, right_frame_w, fusex_height);
-    c.Text_IRCTRIM = trim_field(c.Frame_fusex, "Text_IRCTRIM", nullptr, 0);
-    c.Check_CF = check(c.Frame_fusex, "Check_CF", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ ", 1);
-    c.Combo_BOR = combo(c.Frame_fusex, "Combo_BOR", "Brown-out Reset", 2, 1500);
-    c.Combo_RAM = combo(c.Frame_fusex, "Combo_RAM", "ﾃﾞｰﾀﾒﾓﾘ ﾊﾞﾝｸ", 3, 1500);
-    c.Combo_MEM = combo(c.Frame_fusex, "Combo_MEM", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ", 4, 1500);
+    c.Frame_fusex = frame(tab, "Frame_fusex", "FUSEX", right_frame_x, frame_top, right_frame_w);
+    Rows fusex(c.Frame_fusex);
+    c.Text_IRCTRIM = fusex.trim("Text_IRCTRIM");
+    c.Check_CF = fusex.check("Check_CF", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ ");
+    c.Combo_BOR = fusex.combo_beside("Combo_BOR", "Brown-out Reset", fusex_caption_width);
+    c.Combo_RAM = fusex.combo_beside("Combo_RAM", "ﾃﾞｰﾀﾒﾓﾘ ﾊﾞﾝｸ", fusex_caption_width);
+    c.Combo_MEM = fusex.combo_beside("Combo_MEM", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ", fusex_caption_width);
+    const int fusex_bottom = fusex.close();
 
-    c.Frame_DEVICE = frame(tab, "Frame_DEVICE", "DEVICE", right_frame_x, frame_top + fusex_height + frame_gap,
-                           right_frame_w, frame_height(device_rows));
-    c.Combo_RAM_DEVICE = combo(c.Frame_DEVICE, "Combo_RAM_DEVICE", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ", 0, 1900);
-    c.Combo_MEM_DEVICE = combo(c.Frame_DEVICE, "Combo_MEM_DEVICE", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ", 1, 1900);
+    c.Frame_DEVICE = frame(tab, "Frame_DEVICE", "DEVICE", right_frame_x, fusex_bottom + frame_gap, right_frame_w);
+    Rows device(c.Frame_DEVICE);
+    c.Combo_RAM_DEVICE = device.combo_beside("Combo_RAM_DEVICE", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ", device_caption_width);
+    c.Combo_MEM_DEVICE =
+        device.combo_beside("Combo_MEM_DEVICE", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ", device_caption_width);
+    device.close();
 
     c.Label_msg = message_label(tab, "Label_msg");
 }
 
 void build_a_tab(Fuse_controls &c, QWidget *tab)
 {
-    const int fuse_rows = 8, fusex_rows = 6, device_rows = 2;
-    c.Frame_fuse_a = frame(tab, "Frame_fuse_a", "FUSE", left_frame_x, frame_top, left_frame_w, frame_height(fuse_rows));
-    c.Check_TURBOa = check(c.Frame_fuse_a, "Check_TURBOa", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ", 0);
-    c.Check_SYNCa = check(c.Frame_fuse_a, "Check_SYNCa", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)", 1);
-    c.Check_CPa = check(c.Frame_fuse_a, "Check_CPa", "ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ", 2);
-    c.Check_WDTEa = check(c.Frame_fuse_a, "Check_WDTEa", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ", 3);
-    c.Check_IRCa = check(c.Frame_fuse_a, "Check_IRCa", "内部/外部発振切り替え", 4);
-    c.Combo_DIVa = combo(c.Frame_fuse_a, "Combo_DIVa", "内部RC周波数", 5, 1350, inner_left + indent);
-    c.Check_IFBDa = check(c.Frame_fuse_a, "Check_IFBDa", "ﾌｨｰﾄﾞﾊﾞｯｸ抵抗ﾃﾞｨｾｲﾌﾞﾙ", 6, inner_left + indent);
-    c.Combo_FOSCa = combo(c.Frame_fuse_a, "Combo_FOSCa", "外部発振ﾓｰﾄﾞ", 7, 1350, inner_left + indent);
+    c.Frame_fuse_a = frame(tab, "Frame_fuse_a", "FUSE", left_frame_x, frame_top, left_frame_w);
+    Rows fuse(c.Frame_fuse_a);
+    c.Check_TURBOa = fuse.check("Check_TURBOa", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ");
+    c.Check_SYNCa = fuse.check("Check_SYNCa", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)");
+    c.Check_CPa = fuse.check("Check_CPa", "ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ");
+    c.Check_WDTEa = fuse.check("Check_WDTEa", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ");
+    c.Check_IRCa = fuse.check("Check_IRCa", "内部/外部発振切り替え");
+    c.Combo_DIVa = fuse.combo_below("Combo_DIVa", "内部RC周波数");
+    c.Check_IFBDa = fuse.check("Check_IFBDa", "ﾌｨｰﾄﾞﾊﾞｯｸ抵抗ﾃﾞｨｾｲﾌﾞﾙ", margin + indent);
+    c.Combo_FOSCa = fuse.combo_below("Combo_FOSCa", "外部発振ﾓｰﾄﾞ");
+    fuse.close();
 
-    const int fusex_height = frame_height(fusex_rows);
-    c.Frame_fusex_a = frame(tab, "Frame_fusex_a", "FUSEX", right_frame_x, frame_top, right_frame_w, fusex_height);
-    c.Text_IRCTRIMa = trim_field(c.Frame_fusex_a, "Text_IRCTRIMa", &c.Label28, 0);
+    c.Frame_fusex_a = frame(tab, "Frame_fusex_a", "FUSEX", right_frame_x, frame_top, right_frame_w);
+    Rows fusex(c.Frame_fusex_a);
+    c.Text_IRCTRIMa = fusex.trim("Text_IRCTRIMa", &c.Label28);
     c.Label28->setObjectName(QStringLiteral("Label28"));
     const QString trim_tip = QStringLiteral("[Enter]でｱｯﾌﾟﾃﾞｰﾄします。");
     c.Text_IRCTRIMa->setToolTip(trim_tip);
     c.Label28->setToolTip(trim_tip);
-    c.Check_OPT_STa = check(c.Frame_fusex_a, "Check_OPT_STa", "OPTIONﾚｼﾞｽﾀ /ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ", 1);
-    c.Check_CFa = check(c.Frame_fusex_a, "Check_CFa", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ", 2);
-    c.Combo_BORa = combo(c.Frame_fusex_a, "Combo_BORa", "Brown-out Reset", 3, 1500);
-    c.Combo_BORTRa = combo(c.Frame_fusex_a, "Combo_BORTRa", "BOR調整ビット", 4, 1500);
-    c.Combo_BPXa = combo(c.Frame_fusex_a, "Combo_BPXa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ", 5, 1500);
+    c.Check_OPT_STa = fusex.check("Check_OPT_STa", "OPTIONﾚｼﾞｽﾀ /ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ");
+    c.Check_CFa = fusex.check("Check_CFa", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ");
+    c.Combo_BORa = fusex.combo_beside("Combo_BORa", "Brown-out Reset", fusex_caption_width);
+    c.Combo_BORTRa = fusex.combo_beside("Combo_BORTRa", "BOR調整ビット", fusex_caption_width);
+    c.Combo_BPXa = fusex.combo_beside("Combo_BPXa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ", fusex_caption_width);
+    const int fusex_bottom = fusex.close();
 
-    c.Frame_DEVICE_a = frame(tab, "Frame_DEVICE_a", "DEVICE", right_frame_x, frame_top + fusex_height + frame_gap,
-                             right_frame_w, frame_height(device_rows));
-    c.Combo_RAM_DEVICEa = combo(c.Frame_DEVICE_a, "Combo_RAM_DEVICEa", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ", 0, 1900);
-    c.Combo_MEM_DEVICEa = combo(c.Frame_DEVICE_a, "Combo_MEM_DEVICEa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ", 1, 1900);
+    c.Frame_DEVICE_a = frame(tab, "Frame_DEVICE_a", "DEVICE", right_frame_x, fusex_bottom + frame_gap, right_frame_w);
+    Rows device(c.Frame_DEVICE_a);
+    c.Combo_RAM_DEVICEa = device.combo_beside("Combo_RAM_DEVICEa", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ", device_caption_width);
+    c.Combo_MEM_DEVICEa =
+        device.combo_beside("Combo_MEM_DEVICEa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ", device_caption_width);
+    device.close();
 
     c.Label_msg_a = message_label(tab, "Label_msg_a");
 }

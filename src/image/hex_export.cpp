@@ -40,26 +40,39 @@ QByteArray file_contents(const QStringList &records)
     return data;
 }
 
+// Writes all of `data`, going on after a short write so that the reason of a failure
+// (disk full, file too large) is the one reported. Returns an empty text on success.
+QString write_all(QFileDevice &f, const QByteArray &data)
+{
+    qint64 done = 0;
+    while (done < data.size()) {
+        const qint64 n = f.write(data.constData() + done, data.size() - done);
+        if (n <= 0)
+            return f.errorString();
+        done += n;
+    }
+    return {};
+}
+
 // Writes `data` to `path`. A regular file (or a new one) is replaced only when the new
 // contents are complete; a device or other special file is written in place. Returns an
-// empty text on success, else the reason.
+// empty text on success, else the reason. Unbuffered, so that every failed write shows.
 QString write_file(const QString &path, const QByteArray &data)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile() && !info.isDir()) {
         QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             return f.errorString();
-        if (f.write(data) != data.size() || !f.flush())
-            return f.errorString();
+        const QString reason = write_all(f, data);
         f.close();
-        return f.error() == QFileDevice::NoError ? QString() : f.errorString();
+        return reason;
     }
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return f.errorString();
-    if (f.write(data) != data.size()) {
-        const QString reason = f.errorString();
+    const QString reason = write_all(f, data);
+    if (!reason.isEmpty()) {
         f.cancelWriting();
         return reason;
     }

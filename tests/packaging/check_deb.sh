@@ -21,10 +21,10 @@ else
 fi
 
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = qorvil ] && pass "Package: qorvil" || fail "Package is '$(field Package)'"
-[ "$(field Version)" = "$VERSION" ] && pass "Version: $VERSION" || fail "Version is '$(field Version)'"
-[ "$(field Architecture)" = "$arch" ] && pass "Architecture: $arch" || fail "Architecture is '$(field Architecture)'"
-[ "$(field Section)" = electronics ] && pass "Section: electronics" || fail "Section is '$(field Section)'"
+expect_equal Package "$(field Package)" qorvil
+expect_equal Version "$(field Version)" "$VERSION"
+expect_equal Architecture "$(field Architecture)" "$arch"
+expect_equal Section "$(field Section)" electronics
 if grep -qE '^.+ <[^>]+@[^>]+>$' <<<"$(field Maintainer)"; then
   pass "Maintainer: $(field Maintainer)"
 else

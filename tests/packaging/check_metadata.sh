@@ -17,14 +17,14 @@ fi
 
 # key=value of the [Desktop Entry] group
 entry() { sed -n '/^\[Desktop Entry\]/,/^\[/p' "$desktop" | sed -n "s/^$1=//p"; }
-[ "$(entry Type)" = Application ] && pass "Type=Application" || fail "Type is '$(entry Type)'"
-[ "$(entry Name)" = Qorvil ] && pass "Name=Qorvil" || fail "Name is '$(entry Name)'"
-[ -n "$(entry 'Name\[ja\]')" ] && pass "Name[ja] is there" || fail "no Name[ja]"
-[ -n "$(entry 'Comment\[ja\]')" ] && pass "Comment[ja] is there" || fail "no Comment[ja]"
-[ -n "$(entry Comment)" ] && pass "Comment is there" || fail "no Comment"
-[ "$(entry Exec)" = qorvil ] && pass "Exec=qorvil" || fail "Exec is '$(entry Exec)'"
-[ "$(entry Icon)" = qorvil ] && pass "Icon=qorvil" || fail "Icon is '$(entry Icon)'"
-[ "$(entry Terminal)" = false ] && pass "Terminal=false" || fail "Terminal is '$(entry Terminal)'"
+expect_equal Type "$(entry Type)" Application
+expect_equal Name "$(entry Name)" Qorvil
+expect_present "Name[ja]" "$(entry 'Name\[ja\]')"
+expect_present Comment "$(entry Comment)"
+expect_present "Comment[ja]" "$(entry 'Comment\[ja\]')"
+expect_equal Exec "$(entry Exec)" qorvil
+expect_equal Icon "$(entry Icon)" qorvil
+expect_equal Terminal "$(entry Terminal)" false
 for category in Development Electronics; do
   if tr ';' '\n' <<<"$(entry Categories)" | grep -qx "$category"; then
     pass "category $category"
@@ -39,8 +39,8 @@ if [ "$rc" -eq 0 ]; then
 else
   fail "appstreamcli validate: $out $err"
 fi
-# Errors and warnings fail above; infos are listed for the record.
-[ -n "$out" ] && echo "$out"
+# Errors and warnings fail above; remarks are listed for the record.
+if [ -n "$out" ]; then echo "$out"; fi
 
 grep -q "<id>$APP_ID</id>" "$metainfo" && pass "metainfo id is $APP_ID" || fail "metainfo id is not $APP_ID"
 grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" \

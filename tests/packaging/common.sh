@@ -14,6 +14,15 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
+# expect_equal WHAT ACTUAL EXPECTED
+expect_equal() {
+  if [ "$2" = "$3" ]; then pass "$1: $2"; else fail "$1 is '$2', expected '$3'"; fi
+}
+# expect_present WHAT VALUE
+expect_present() {
+  if [ -n "$2" ]; then pass "$1: $2"; else fail "$1 is missing"; fi
+}
+
 # Ends the check: non-zero when anything failed.
 finish() {
   if [ "$failures" -ne 0 ]; then

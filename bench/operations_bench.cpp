@@ -1,0 +1,169 @@
+// Read, Verify and Program of 2048 words against the simulated board with real line
+// timing: Qorvil against the wire-time floor and against a minimal reference host that
+// sends the very same command sequence with plain blocking reads.
+//
+//   build/bin/bench-operations
+
+#include "reference_host.h"
+
+#include "link/frm_com.h"
+#include "operations/operation_frame.h"
+#include "platform/message_box.h"
+#include "platform/serial_port.h"
+#include "platform/settings.h"
+#include "shell/frm_main.h"
+#include "shell/globals.h"
+#include "shell/startup.h"
+#include "shell/windows.h"
+#include "sim/state_file.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+double cpu_seconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+std::vector<std::string> read_lines(const QString &path)
+{
+    std::vector<std::string> out;
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : f.readAll().split('\n'))
+            if (!line.isEmpty())
+                out.push_back(line.toStdString());
+    return out;
+}
+
+struct Measure {
+    const char *name = "";
+    double floor = 0, reference = 0, qorvil = 0, qorvil_cpu = 0;
+    std::vector<Logged_command> commands;
+};
+
+template <typename F> void run_measured(Measure &m, const QString &log, F operation)
+{
+    const size_t before = read_lines(log).size();
+    QElapsedTimer t;
+    t.start();
+    const double cpu = cpu_seconds();
+    operation();
+    m.qorvil = double(t.nsecsElapsed()) / 1e9;
+    m.qorvil_cpu = cpu_seconds() - cpu;
+    // The board writes its log line when it has answered; give it a moment to land.
+    std::vector<std::string> lines;
+    QElapsedTimer wait;
+    wait.start();
+    do {
+        lines = read_lines(log);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    } while (wait.elapsed() < 300);
+    m.commands = parse_board_log(std::vector<std::string>(lines.begin() + long(before), lines.end()));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir home;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    qputenv("XDG_RUNTIME_DIR", (home.path() + "/run").toUtf8());
+    qputenv("QORVIL_WORK_DIR", (home.path() + "/work").toUtf8());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Qorvil");
+    QApplication::setOrganizationName("Qorvil");
+    platform::set_message_responder([](const platform::Message &m) {
+        std::fprintf(stderr, "[box] %s: %s\n", qPrintable(m.title), qPrintable(QString(m.text).replace('\r', ' ')));
+        return platform::Answer::ok;
+    });
+
+    const int words = 2048;
+    const int program_wait = 1;
+    sim::Chip chip;
+    for (int i = 0; i < words; ++i)
+        chip.words[size_t(i)] = uint16_t((i * 37 + 5) & 0x7FF);
+    const QString state_path = home.path() + "/chip.state";
+    const QString log_path = home.path() + "/board.log";
+    {
+        QFile f(state_path);
+        f.open(QIODevice::WriteOnly);
+        f.write(QByteArray::fromStdString(sim::format_state(chip)));
+    }
+
+    QProcess board;
+    board.start(QORVIL_SIM_BINARY, {"--timing", "real", "--state", state_path, "--log", log_path, "--firmware",
+                                    "V1.02", "--rev", "A"});
+    if (!board.waitForStarted(10000) || !board.waitForReadyRead(10000)) {
+        std::fprintf(stderr, "the simulated board did not start\n");
+        return 1;
+    }
+    const QString device = QString::fromLocal8Bit(board.readLine()).trimmed();
+    platform::save_setting("Ports", "COM1", device);
+    platform::put_setting("ComNo", "1");
+
+    std::function<void()> connect_when_shown = [&connect_when_shown] {
+        comm::FrmCom &d = shell::frmCom();
+        if (!d.isVisible()) {
+            QTimer::singleShot(5, connect_when_shown);
+            return;
+        }
+        d.Combo_com->setCurrentIndex(1);
+        d.Command_ok->click();
+    };
+    QTimer::singleShot(5, connect_when_shown);
+    shell::run_startup(false);
+    if (!platform::port().is_open()) {
+        std::fprintf(stderr, "could not connect to the simulated board on %s\n", qPrintable(device));
+        return 1;
+    }
+    auto &w = shell::frmMain();
+    w.Text_pgm_wait->setText(QString::number(program_wait));
+
+    Measure read, verify, program;
+    read.name = "Read";
+    verify.name = "Verify";
+    program.name = "Program";
+    run_measured(read, log_path, [&] { w.Command_read->click(); });
+    run_measured(verify, log_path, [&] { w.Command_verify->click(); });
+    for (int i = 0; i < words; ++i)
+        state::Mem_buffer[size_t(i)] = QString("%1").arg((i * 11 + 3) & 0x7FF, 4, 16, QLatin1Char('0')).toUpper();
+    run_measured(program, log_path, [&] { w.Command_program->click(); });
+    const QString outcome = w.sbPanel[3]->text();
+    operations::Close_port_if_open();
+
+    std::printf("Qorvil operations, %d words, program-wait count %d, simulated board at 19200 baud\n", words,
+                program_wait);
+    std::printf("(Program includes its verify pass; last status: %s)\n\n", qPrintable(outcome));
+    std::printf("%-8s %9s %6s %11s %11s %10s %6s %6s %6s\n", "", "commands", "(a)", "(b) ref.", "(c) Qorvil",
+                "Qorvil CPU", "CPU %", "c/b", "c/a");
+    for (Measure *m : {&read, &verify, &program}) {
+        m->floor = wire_floor_seconds(m->commands, true, program_wait);
+        m->reference = replay(device.toStdString(), m->commands, true);
+        std::printf("%-8s %9zu %5.2fs %10.2fs %10.2fs %9.3fs %5.1f%% %6.3f %6.3f\n", m->name, m->commands.size(),
+                    m->floor, m->reference, m->qorvil, m->qorvil_cpu, 100.0 * m->qorvil_cpu / m->qorvil,
+                    m->qorvil / m->reference, m->qorvil / m->floor);
+    }
+    std::printf("\n(a) wire-time floor, (b) minimal reference host, (c) Qorvil; targets c/b <= 1.03, CPU <= 5%%\n");
+    board.terminate();
+    board.waitForFinished(10000);
+    shell::unload_all_windows();
+    return 0;
+}
