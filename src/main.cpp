@@ -1,33 +1,74 @@
 // Qorvil: host program for the SX18AC/SX28AC in-system programmer board.
 
+#include "platform/files.h"
+#include "shell/batch.h"
 #include "shell/startup.h"
 #include "shell/version.h"
 #include "shell/windows.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <cstdio>
+#include <string>
+
+namespace {
+
+const char usage[] =
+    "Usage: qorvil [--batch [options] ACTION...]\n"
+    "\n"
+    "Host program for the SX18AC/SX28AC in-system programmer board.\n"
+    "Without arguments it opens the main window and the connection dialog;\n"
+    "other arguments are ignored.\n"
+    "\n"
+    "  --batch ...   run operations without a window ('qorvil --batch --help')\n"
+    "  --help-path   print where the help document is found\n"
+    "  --help        show this text\n"
+    "  --version     show the version\n";
+
+bool has(int argc, char **argv, const char *wanted)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == wanted)
+            return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    const bool batch = has(argc, argv, "--batch");
+    if (batch) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // no window on screen
+        // Standard error belongs to the run's own report, not to toolkit chatter.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "qorvil: %s\n", text.toLocal8Bit().constData());
+        });
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qorvil"));
     QApplication::setOrganizationName(QStringLiteral("Qorvil"));
     QApplication::setApplicationVersion(QStringLiteral("1.6.40"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorvil.Qorvil"));
 
-    // Arguments are ignored, except the two every command-line user expects.
-    const QStringList args = QApplication::arguments();
-    if (args.contains(QStringLiteral("--version"))) {
+    if (batch) {
+        const int rc = shell::run_batch(QApplication::arguments().mid(1));
+        shell::unload_all_windows();
+        return rc;
+    }
+    if (has(argc, argv, "--version")) {
         std::printf("Qorvil %s\n", qPrintable(shell::version_text()));
         return 0;
     }
-    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        std::printf("Usage: qorvil\n\n"
-                    "Host program for the SX18AC/SX28AC in-system programmer board.\n"
-                    "Opens the main window and the connection dialog; other arguments are ignored.\n\n"
-                    "  --help       show this text\n"
-                    "  --version    show the version\n");
+    if (has(argc, argv, "--help") || has(argc, argv, "-h")) {
+        std::fputs(usage, stdout);
         return 0;
+    }
+    if (has(argc, argv, "--help-path")) {
+        const QString path = platform::help_file();
+        std::printf("%s\n", path.toLocal8Bit().constData());
+        return path.isEmpty() ? 1 : 0;
     }
 
     shell::install_app_icon();

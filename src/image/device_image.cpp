@@ -2,6 +2,7 @@
 
 #include "fuse/fuse_words.h"
 #include "image/dump_format.h"
+#include "operations/status_text.h"
 #include "platform/files.h"
 #include "shell/frm_main.h"
 #include "shell/globals.h"
@@ -20,7 +21,7 @@ const QString dump_name = QStringLiteral("sx_hex.txt");
 
 void report(const QString &what, const QString &reason)
 {
-    shell::frmMain().sbPanel[3]->setText(dump_name + what + QStringLiteral(": ") + reason);
+    operations::Set_status_text(3, dump_name + what + QStringLiteral(": ") + reason);
 }
 
 // Writes the dump file; on failure says so on status panel 3.

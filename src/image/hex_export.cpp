@@ -12,8 +12,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <algorithm>
+#include <vector>
 
 namespace image {
 namespace {
@@ -81,8 +83,9 @@ QString write_file(const QString &path, const QByteArray &data)
     return {};
 }
 
-} // namespace
-
+// The records of the image: one data record per eight words from address 0 to
+// Last_address, the record with FUSE and FUSEX at byte address 0x2020, the end record.
+// Every byte is written as two upper-case hex digits, whatever the case of the word texts.
 QStringList hex_records_of_image()
 {
     QStringList records;
@@ -95,6 +98,7 @@ QStringList hex_records_of_image()
             bytes.clear();
         }
     }
+    bytes.clear();  // words after the last full record are not written
     shell::FrmMain &w = shell::frmMain();
     append_word(bytes, w.Label_fuse_word->text());
     append_word(bytes, w.Label_fusex_word->text());
@@ -102,6 +106,8 @@ QStringList hex_records_of_image()
     records << QString::fromStdString(hex::record_text(0, 1, nullptr, 0));
     return records;
 }
+
+} // namespace
 
 bool Export_hex()
 {

@@ -3,6 +3,7 @@
 #include "fuse/fuse_words.h"
 #include "image/word_text.h"
 #include "link/serial_link.h"
+#include "operations/status_text.h"
 #include "platform/clock.h"
 #include "shell/frm_main.h"
 #include "shell/frm_msg.h"
@@ -155,7 +156,7 @@ void version(Run &)
         caption += char_form(uint8_t(b));
     W().Label_version->setText(caption);
     state::Board_version = caption.right(5);
-    W().sbPanel[1]->setText(caption.right(12));
+    operations::Set_status_text(1, caption.right(12));
 }
 
 // --- before the wait -------------------------------------------------------------------

@@ -1,6 +1,8 @@
 #include "link/frm_com.h"
 
-#include "platform/clock.h"
+#include "fuse/revision_layout.h"
+#include "link/identification.h"
+#include "operations/status_text.h"
 #include "platform/com_ports.h"
 #include "platform/message_box.h"
 #include "platform/serial_port.h"
@@ -48,15 +50,7 @@ void port_open_failed(QWidget *parent, const QString &text)
                            parent);
 }
 
-template <typename F> void ignoring_faults(F step)
-{
-    try {
-        step();
-    } catch (const platform::Port_fault &) {
-    }
-}
-
-void set_panel(int panel, const QString &text) { shell::frmMain().sbPanel[size_t(panel)]->setText(text); }
+void set_panel(int panel, const QString &text) { operations::Set_status_text(panel, text); }
 } // namespace
 
 QString settings_panel_text(int port, int pins, int rev)
@@ -244,23 +238,10 @@ void FrmCom::ok_clicked()
     if (!Option_18pin->isChecked() && !Option_28pin->isChecked())
         comxx_error |= 2;
     auto &w = shell::frmMain();
-    if (Option_old->isChecked()) {
-        w.Label_msg->setText(QString());
-        w.Label_msg_a->setText(QStringLiteral("old revisionが選択されています。"));
-        w.Text_pgm_wait->setText(platform::get_setting(QStringLiteral("PGM_Wait_old"), QStringLiteral("240")));
-        for (QWidget *f : {w.Frame_fuse, w.Frame_fusex, w.Frame_DEVICE})
-            f->show();
-        for (QWidget *f : {w.Frame_fuse_a, w.Frame_fusex_a, w.Frame_DEVICE_a})
-            f->hide();
-    }
-    if (Option_arev->isChecked()) {
-        w.Label_msg->setText(QStringLiteral("A revisionが選択されています。"));
-        w.Label_msg_a->setText(QString());
-        w.Text_pgm_wait->setText(platform::get_setting(QStringLiteral("PGM_Wait_A"), QStringLiteral("45")));
-        for (QWidget *f : {w.Frame_fuse, w.Frame_fusex, w.Frame_DEVICE})
-            f->hide();
-        for (QWidget *f : {w.Frame_fuse_a, w.Frame_fusex_a, w.Frame_DEVICE_a})
-            f->show();
+    if (Option_old->isChecked() || Option_arev->isChecked()) {
+        const int rev = Option_old->isChecked() ? 0 : 1;
+        fuse::apply_revision_layout(rev);
+        w.Text_pgm_wait->setText(fuse::stored_pgm_wait(rev));
     }
     if (!Option_old->isChecked() && !Option_arev->isChecked())
         comxx_error |= 4;
@@ -287,41 +268,20 @@ void FrmCom::ok_clicked()
 
 bool FrmCom::identify_board()
 {
-    auto &port = platform::port();
     const int generation = generation_;
-    ignoring_faults([&] { port.configure_line(); });
-    ignoring_faults([&] { port.flush_input(); });
-    ignoring_faults([&] {
-        if (!port.is_open())
-            port.open();
-    });
-    ignoring_faults([&] { port.flush_input(); });
-    ignoring_faults([&] { port.write(QByteArrayLiteral("=")); });
-
-    comxx_Start_time = platform::now_seconds();
-    for (;;) {
-        int waiting = 0;
-        ignoring_faults([&] { waiting = port.bytes_waiting(); });
-        if (waiting >= 15)
-            break;
-        platform::yield_events();
-        if (generation != generation_)
-            return false;
-        if (platform::now_seconds() - comxx_Start_time > 2.0) {
-            comxx_error |= 1;
-            break;
-        }
-        ignoring_faults([&] { port.wait_for_bytes(15, 15); });
-    }
-
-    if (comxx_error == 0) {
-        comxx_Get_buffer.clear();
-        ignoring_faults([&] { comxx_Get_buffer = port.read_all(); });
-        const QString text = QString::fromLatin1(comxx_Get_buffer);
-        if (text.mid(3, 6) != QLatin1String("QORVIL"))
-            comxx_error |= 1;
-        else
-            set_panel(1, text.mid(3, 15));
+    const Identification id = comm::identify_board([&] { return generation == generation_; });
+    comxx_Start_time = id.started;
+    comxx_Get_buffer = id.reply;
+    switch (id.outcome) {
+    case Identification::abandoned:
+        return false;
+    case Identification::identified:
+        set_panel(1, id.line());
+        break;
+    case Identification::no_answer:
+    case Identification::wrong_answer:
+        comxx_error |= 1;
+        break;
     }
     return true;
 }

@@ -24,6 +24,7 @@
 namespace operations {
 namespace {
 int guards = 0;
+std::function<void(long, long)> progress_observer;
 
 auto &W() { return shell::frmMain(); }
 
@@ -59,8 +60,12 @@ Operation_guard::~Operation_guard()
     }
 }
 
+void set_progress_observer(std::function<void(long, long)> observer) { progress_observer = std::move(observer); }
+
 void Show_progress(const QString &mode, int, long total, long current)
 {
+    if (progress_observer)
+        progress_observer(mode == QLatin1String("ON") ? total : -1, current);
     if (mode == QLatin1String("ON")) {
         if (state::Msg_shown == 1) {
             shell::frmMsg().make_topmost();

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 class QPushButton;
 
@@ -13,6 +14,9 @@ namespace operations {
 // Shows the remaining percentage in the status bar and the busy window; mode "ON" shows,
 // any other mode closes the display. Yields to the event loop once.
 void Show_progress(const QString &mode, int reserved, long total, long current);
+
+// Sees every progress step (batch mode draws its own bar).
+void set_progress_observer(std::function<void(long total, long current)> observer);
 
 // Leaves ISP mode, reports the abort and returns the window to idle.
 void Abort_operation();

@@ -7,10 +7,19 @@
 
 namespace operations {
 
+namespace {
+std::function<void(int, const QString &)> observer;
+}
+
+void set_status_observer(std::function<void(int, const QString &)> o) { observer = std::move(o); }
+
 void Set_status_text(int panel, const QString &text)
 {
-    if (panel >= 1 && panel <= 5)
-        shell::frmMain().sbPanel[size_t(panel)]->setText(text);
+    if (panel < 1 || panel > 5)
+        return;
+    shell::frmMain().sbPanel[size_t(panel)]->setText(text);
+    if (observer)
+        observer(panel, text);
 }
 
 QString status_text(int panel)

@@ -39,6 +39,8 @@ QString ask_file(const File_request &request, QWidget *parent)
     QFileDialog dialog(parent, request.title, request.folder, to_qt_filter(request.filter));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (request.save)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks itself
     if (!request.default_suffix.isEmpty())
         dialog.setDefaultSuffix(request.default_suffix);
     if (!request.file_name.isEmpty() && !request.file_name.contains('*'))

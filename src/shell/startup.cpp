@@ -2,6 +2,7 @@
 
 #include "fuse/option_tables.h"
 #include "fuse/panel_behaviour.h"
+#include "fuse/revision_layout.h"
 #include "image/device_image.h"
 #include "link/frm_com.h"
 #include "platform/files.h"
@@ -46,7 +47,8 @@ void install_app_icon()
     p.setFont(f);
     p.drawText(QRect(4, 12, 56, 40), Qt::AlignCenter, QStringLiteral("Q"));
     p.end();
-    QApplication::setWindowIcon(QIcon(pm));
+    // The icon theme has the drawn icon when the program is installed.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("qorvil"), QIcon(pm)));
 }
 
 bool run_startup(bool check_single_instance)
@@ -92,9 +94,7 @@ bool run_startup(bool check_single_instance)
 
     // 13, 14.
     fuse::Combo_init();
-    w.Text_pgm_wait->setText(state::Rev_mode != 0
-                                 ? platform::get_setting(QStringLiteral("PGM_Wait_A"), QStringLiteral("45"))
-                                 : platform::get_setting(QStringLiteral("PGM_Wait_old"), QStringLiteral("240")));
+    w.Text_pgm_wait->setText(fuse::stored_pgm_wait(state::Rev_mode));
     return true;
 }
 

@@ -88,7 +88,7 @@ TEST_F(Export, WordsGoLowByteFirstAndChecksumsKeepTheirLeadingZero)
 TEST_F(Export, TheMemorySizeOptionDecidesHowManyRecords)
 {
     struct Case { int rev; int index; int records; };
-    for (const Case c : {Case{1, 0, 64}, Case{1, 1, 64}, Case{1, 2, 256}, Case{0, 0, 64}, Case{0, 1, 128}, Case{0, 3, 256}}) {
+    for (const Case &c : {Case{1, 0, 64}, Case{1, 1, 64}, Case{1, 2, 256}, Case{0, 0, 64}, Case{0, 1, 128}, Case{0, 3, 256}}) {
         state::Rev_mode = int16_t(c.rev);
         (c.rev == 0 ? w->Combo_MEM : w->Combo_BPXa)->setCurrentIndex(c.index);
         const QString file = path(QStringLiteral("size.hex"));
@@ -166,7 +166,7 @@ TEST_F(Export, ImportThenSaveKeepsTheFilesFuseAndFusex)
     // FUSEX bit 10 follows the 28-pin package; the old layout holds FUSEX bit 7 set and
     // bit 10 set with a trim bit.
     struct Case { int rev; int fuse; int fusex; int records; };
-    for (const Case c : {Case{1, 0x3F7, 0x5B6, 256}, Case{1, 0xB5B, 0xEF1, 64}, Case{0, 0x5A6, 0xDB9, 128},
+    for (const Case &c : {Case{1, 0x3F7, 0x5B6, 256}, Case{1, 0xB5B, 0xEF1, 64}, Case{0, 0x5A6, 0xDB9, 128},
                          Case{0, 0xFFF, 0x0C2, 256}}) {
         state::Rev_mode = int16_t(c.rev);
         state::Pin_mode = 28;

@@ -190,7 +190,7 @@ TEST_F(Interop, AnSx28ProgramFromGpasmWithBothConfigurationWords)
 TEST_F(Interop, AnSx18ProgramFromGpasmWithFuseAtTheOldPlace)
 {
     ASSERT_FALSE(gpasm.isEmpty());
-    for (const QString format : {QStringLiteral("inhx8m"), QStringLiteral("inhx32")}) {
+    for (const QString &format : {QStringLiteral("inhx8m"), QStringLiteral("inhx32")}) {
         boxes.shown.clear();
         const QString hex = assemble(QStringLiteral("sx18_") + format, QStringLiteral("sx18"), format,
                                      QStringLiteral("        org 0x1FF\n"
@@ -256,7 +256,7 @@ TEST_F(Interop, EveryFileQorvilWritesPassesSrecord)
     // Random words, each memory size, both revisions.
     QRandomGenerator random(1234);
     struct Case { int rev; int index; };
-    for (const Case c : {Case{1, 3}, Case{1, 0}, Case{0, 1}, Case{0, 2}}) {
+    for (const Case &c : {Case{1, 3}, Case{1, 0}, Case{0, 1}, Case{0, 2}}) {
         image::Clear_image();
         state::Rev_mode = int16_t(c.rev);
         for (int a = 0; a < 2048; ++a)

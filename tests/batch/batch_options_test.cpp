@@ -1,0 +1,51 @@
+// The batch command line: order of actions, option values, and what is refused.
+
+#include "shell/batch_options.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using shell::Batch_action;
+using shell::parse_batch_arguments;
+
+TEST(BatchOptions, ActionsKeepTheirOrderAndOptionsTheirValues)
+{
+    const auto r = parse_batch_arguments({"--batch", "--port", "COM3", "--pins", "28", "--rev", "old", "--wait", "0",
+                                          "--erase", "--fuse", "0x0F7F", "--program", "a.hex", "--verify", "b.hex",
+                                          "--identify", "--read", "c.hex", "--quiet"});
+    ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+    EXPECT_EQ(*r.options.port, "COM3");
+    EXPECT_EQ(*r.options.pins, 28);
+    EXPECT_EQ(*r.options.rev, 0);
+    EXPECT_EQ(*r.options.wait, 0);
+    EXPECT_TRUE(r.options.quiet);
+    ASSERT_EQ(r.options.actions.size(), 6u);
+    const Batch_action::Kind kinds[] = {Batch_action::erase, Batch_action::fuse, Batch_action::program,
+                                        Batch_action::verify, Batch_action::identify, Batch_action::read};
+    for (size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(r.options.actions[i].kind, kinds[i]);
+    EXPECT_EQ(r.options.actions[2].value, "a.hex");
+    EXPECT_EQ(r.options.actions[1].value, "0x0F7F");
+}
+
+TEST(BatchOptions, DefaultsComeFromElsewhere)
+{
+    const auto r = parse_batch_arguments({"--identify"});
+    ASSERT_TRUE(r.error.isEmpty());
+    EXPECT_FALSE(r.options.port || r.options.pins || r.options.rev || r.options.wait);
+}
+
+TEST(BatchOptions, RefusesWhatCannotBeRight)
+{
+    for (const QStringList &args :
+         {QStringList{}, QStringList{"--pins", "18"}, QStringList{"--pins", "20", "--erase"},
+          QStringList{"--rev", "B", "--erase"}, QStringList{"--wait", "256", "--erase"},
+          QStringList{"--wait", "-1", "--erase"}, QStringList{"--wait", "x", "--erase"},
+          QStringList{"--fuse", "FFFF", "--erase"}, QStringList{"--fusex", "G00", "--erase"},
+          QStringList{"--program"}, QStringList{"--erase", "--what"}, QStringList{"--port", "", "--erase"}})
+        EXPECT_FALSE(parse_batch_arguments(args).error.isEmpty()) << args.join(' ').toStdString();
+    EXPECT_TRUE(parse_batch_arguments({"--help"}).help);
+}
+
+} // namespace

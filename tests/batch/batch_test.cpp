@@ -1,0 +1,228 @@
+// Batch mode end to end: the real program against the simulated board on a
+// pseudo-terminal, with a program assembled by gpasm.
+
+#include "sim_process.h"
+#include "test_support.h"
+
+#include "sim/chip.h"
+#include "sim/hex_reader.h"
+#include "sim/state_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    QString out, err;
+};
+
+class Batch : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return dir.path() + '/' + name; }
+
+    Outcome qorvil(const QStringList &args)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", path("config"));
+        env.insert("QORVIL_WORK_DIR", path("work"));
+        env.remove("QT_QPA_PLATFORM");  // batch mode needs no display of its own
+        env.remove("DISPLAY");
+        p.setProcessEnvironment(env);
+        p.start(QCoreApplication::applicationDirPath() + "/qorvil", QStringList{"--batch"} + args);
+        if (!p.waitForFinished(120000))
+            return {};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    // gpasm from gputils assembles an SX28 program with FUSE and FUSEX.
+    QString assembled_program()
+    {
+        const QString gpasm = QStandardPaths::findExecutable("gpasm");
+        EXPECT_FALSE(gpasm.isEmpty()) << "gpasm is missing: install gputils (scripts/setup)";
+        QFile src(path("blink.asm"));
+        EXPECT_TRUE(src.open(QIODevice::WriteOnly));
+        src.write("        org 0\n"
+                  "start:  movlw 0x12\n"
+                  "        movwf 0x08\n"
+                  "        goto start\n"
+                  "        org 0x40\n"
+                  "        data 0x123, 0x456, 0x000\n"
+                  "        org 0x7FF\n"
+                  "        goto start\n"
+                  "        org 0x1010\n"
+                  "        data 0x0FF7, 0x0FBF\n"
+                  "        end\n");
+        src.close();
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(gpasm, {"-p", "sx28", "-a", "inhx32", "-o", path("blink.hex"), path("blink.asm")});
+        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
+        return path("blink.hex");
+    }
+
+    static sim::Chip words_of(const QString &hex)
+    {
+        sim::Chip chip;
+        std::string error;
+        EXPECT_TRUE(sim::load_hex_file(hex.toStdString(), chip, error)) << error;
+        return chip;
+    }
+
+    sim::Chip chip_of(test::Sim_process &board, const QString &state)
+    {
+        board.stop();
+        sim::Chip chip;
+        std::string error;
+        sim::load_state_file(state.toStdString(), chip, error);
+        return chip;
+    }
+};
+
+TEST_F(Batch, ProgramVerifyAndReadBackAGpasmProgram)
+{
+    const QString hex = assembled_program();
+    test::Sim_process board({"--state", path("chip.state"), "--pins", "28"});
+    ASSERT_TRUE(board.started());
+
+    Outcome r = qorvil({"--port", board.device, "--pins", "28", "--rev", "A", "--program", hex, "--verify", hex});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("正常終了しました。")) << r.err.toStdString();
+
+    r = qorvil({"--port", board.device, "--pins", "28", "--quiet", "--read", path("back.hex")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+
+    const sim::Chip source = words_of(hex);
+    const sim::Chip back = words_of(path("back.hex"));
+    EXPECT_EQ(source.words, back.words);
+    EXPECT_EQ(back.words[0], 0xC12);
+    EXPECT_EQ(back.words[0x41], 0x456);
+    EXPECT_EQ(back.fuse, 0xFF7);
+
+    const sim::Chip chip = chip_of(board, path("chip.state"));
+    EXPECT_EQ(chip.words, source.words);
+    EXPECT_EQ(chip.fuse, 0xFF7);
+    EXPECT_EQ(chip.fusex & 0xFF, 0xBF);
+    EXPECT_EQ(chip.fusex & 0x400, 0x400);  // 28 pins
+    // Batch mode saves no settings.
+    EXPECT_FALSE(QFile::exists(path("config/Qorvil/Qorvil.conf")));
+}
+
+TEST_F(Batch, EraseAndConfigurationWordOverrides)
+{
+    const sim::Chip old = [] {
+        sim::Chip c;
+        c.words[5] = 0x123;
+        return c;
+    }();
+    QFile f(path("chip.state"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(sim::format_state(old)));
+    f.close();
+    const QString hex = assembled_program();
+    test::Sim_process board({"--state", path("chip.state")});
+    ASSERT_TRUE(board.started());
+
+    Outcome r = qorvil({"--port", board.device, "--erase"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = qorvil({"--port", board.device, "--fuse", "0FF7", "--fusex", "0x0FBE", "--program", hex});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    const sim::Chip chip = chip_of(board, path("chip.state"));
+    EXPECT_EQ(chip.words[5], 0xFFF);
+    EXPECT_EQ(chip.fuse, 0xFF7);
+    EXPECT_EQ(chip.fusex & 0xFF, 0xBE);
+}
+
+TEST_F(Batch, WrongIdentificationIsACommunicationError)
+{
+    test::Sim_process board({"--wrong-id"});
+    ASSERT_TRUE(board.started());
+    const Outcome r = qorvil({"--port", board.device, "--identify"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains("not the programmer")) << r.err.toStdString();
+}
+
+TEST_F(Batch, IdentifyPrintsTheBoard)
+{
+    test::Sim_process board({"--firmware", "V2.10"});
+    ASSERT_TRUE(board.started());
+    const Outcome r = qorvil({"--port", board.device, "--identify"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "QORVIL V2.10\n");
+}
+
+TEST_F(Batch, VerifyDifferencesExitOne)
+{
+    const QString hex = assembled_program();
+    test::Sim_process board;
+    ASSERT_TRUE(board.started());
+    const Outcome r = qorvil({"--port", board.device, "--verify", hex});
+    EXPECT_EQ(r.code, 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("< NG >")) << r.err.toStdString();
+}
+
+TEST_F(Batch, SilentBoardExitsTwo)
+{
+    test::Sim_process board({"--silent-after", "1"});
+    ASSERT_TRUE(board.started());
+    const Outcome r = qorvil({"--port", board.device, "--erase"});
+    EXPECT_EQ(r.code, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("処理中止 (2)")) << r.err.toStdString();
+}
+
+TEST_F(Batch, MissingFileAndBadArgumentsExitThree)
+{
+    test::Sim_process board;
+    ASSERT_TRUE(board.started());
+    Outcome r = qorvil({"--port", board.device, "--program", path("nothing.hex")});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_TRUE(r.err.contains("nothing.hex")) << r.err.toStdString();
+
+    QFile notes(path("notes.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("shopping list\n");
+    notes.close();
+    r = qorvil({"--port", board.device, "--verify", path("notes.txt")});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_TRUE(r.err.contains("not an Intel HEX file")) << r.err.toStdString();
+
+    r = qorvil({"--port", board.device, "--read", path("no/such/folder/out.hex")});
+    EXPECT_EQ(r.code, 3) << r.err.toStdString();
+
+    for (const QStringList &args : {QStringList{"--pins", "20", "--erase"}, QStringList{"--wait", "300", "--erase"},
+                                    QStringList{"--fuse", "12345", "--erase"}, QStringList{"--port", board.device},
+                                    QStringList{"--frobnicate"}}) {
+        r = qorvil(args);
+        EXPECT_EQ(r.code, 3) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("qorvil --batch --help")) << r.err.toStdString();
+    }
+    r = qorvil({"--port", "/dev/qorvil-no-such-device", "--erase"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("/dev/qorvil-no-such-device")) << r.err.toStdString();
+}
+
+TEST_F(Batch, HelpAndVersion)
+{
+    Outcome r = qorvil({"--help"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.startsWith("Usage: qorvil --batch")) << r.out.toStdString();
+    QProcess p;
+    p.start(QCoreApplication::applicationDirPath() + "/qorvil", {"--version"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()), "Qorvil Version 1.6.40\n");
+}
+
+} // namespace
