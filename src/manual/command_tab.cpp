@@ -54,31 +54,31 @@ void build_command_tab(Command_tab_controls &c, QWidget *tab)
     c.text_out_hi->setMaxLength(2);
     c.text_out_low->setMaxLength(2);
     c.Label_out_hint = label(tab, "Label_out_hint", QStringLiteral("16進で入力。　　　　　Hiﾊﾞｲﾄは下位4bitのみ。）"),
-                             2050, 1300, 3000, 520);
-    c.Label_out_hint->setWordWrap(true);
+                             2050, 1330, 6400, 300);
 
     c.Frame_reply = new QGroupBox(QStringLiteral("返信データ(16進表示)"), tab);
     c.Frame_reply->setObjectName(QStringLiteral("Frame_reply"));
-    c.Frame_reply->setGeometry(tw_rect(2050, 1900, 3000, 1050));
+    c.Frame_reply->setGeometry(tw_rect(2050, 1750, 3100, 1050));
     const char *captions[] = {"1byte目", "2byte目", "3byte目"};
     QLineEdit **fields[] = {&c.text_in_hi, &c.text_in_low, &c.text_in_trm};
     const char *names[] = {"text_in_hi", "text_in_low", "text_in_trm"};
     for (int i = 0; i < 3; ++i) {
-        label(c.Frame_reply, nullptr, QString::fromUtf8(captions[i]), 120 + i * 950, 300, 900, 280);
-        *fields[i] = field(c.Frame_reply, names[i], QString(), 120 + i * 950, 600, 850);
+        label(c.Frame_reply, nullptr, QString::fromUtf8(captions[i]), 120 + i * 980, 300, 900, 280);
+        *fields[i] = field(c.Frame_reply, names[i], QString(), 120 + i * 980, 600, 880);
         (*fields[i])->setReadOnly(true);
     }
 
-    label(tab, nullptr, QStringLiteral("Read DATA"), 2050, 3080, 1200, 300);
-    c.Label_read_data = value_label(tab, "Label_read_data", 2050, 3380, 700);
-    c.Label_read_data_bin = value_label(tab, "Label_read_data_bin", 2850, 3380, 2000);
+    label(tab, nullptr, QStringLiteral("Read DATA"), 2050, 2950, 1200, 300);
+    c.Label_read_data = value_label(tab, "Label_read_data", 2050, 3250, 700);
+    c.Label_read_data_bin = value_label(tab, "Label_read_data_bin", 2850, 3250, 1800);
 
-    label(tab, nullptr, QStringLiteral("Version"), 2050, 3820, 1200, 300);
-    c.Label_version = value_label(tab, "Label_version", 2050, 4120, 3000);
-    c.Label_sync_value = value_label(tab, "Label_sync_value", 2050, 4560, 700);
-    c.Sync_Label = label(tab, "Sync_Label", QString(), 2850, 4560, 2600, 300);
+    label(tab, nullptr, QStringLiteral("Version"), 2050, 3700, 1200, 300);
+    c.Label_version = value_label(tab, "Label_version", 2050, 4000, 3100);
+    label(tab, nullptr, QStringLiteral("Sync"), 2050, 4450, 700, 300);
+    c.Label_sync_value = value_label(tab, "Label_sync_value", 2750, 4420, 600);
+    c.Sync_Label = label(tab, "Sync_Label", QString(), 3450, 4450, 2600, 300);
 
-    // Right column: the configuration words, the program wait and the message line.
+    // Right column: the configuration words and the message line.
     const char *word_captions[] = {"FUSE", "FUSEX", "DEVICE"};
     QLabel **hex[] = {&c.Label_fuse_word, &c.Label_fusex_word, &c.Label_device_word};
     QLabel **bin[] = {&c.Label_fuse_word_bin, &c.Label_fusex_word_bin, &c.Label_device_word_bin};
@@ -86,17 +86,18 @@ void build_command_tab(Command_tab_controls &c, QWidget *tab)
     const char *bin_names[] = {"Label_fuse_word_bin", "Label_fusex_word_bin", "Label_device_word_bin"};
     for (int i = 0; i < 3; ++i) {
         const int top = 150 + i * 420;
-        label(tab, nullptr, QString::fromUtf8(word_captions[i]), 5350, top + 30, 800, 300);
-        *hex[i] = value_label(tab, hex_names[i], 6100, top, 650);
-        *bin[i] = value_label(tab, bin_names[i], 6800, top, 1650);
+        label(tab, nullptr, QString::fromUtf8(word_captions[i]), 5400, top + 30, 750, 300);
+        *hex[i] = value_label(tab, hex_names[i], 6150, top, 650);
+        *bin[i] = value_label(tab, bin_names[i], 6850, top, 1500);
     }
-
-    label(tab, nullptr, QStringLiteral("PGM_wait"), 5350, 1650, 900, 300);
-    c.Text_pgm_wait = field(tab, "Text_pgm_wait", QString(), 6100, 1620, 800);
-    c.Label_pgm_wait = label(tab, "Label_pgm_wait", QString(), 5350, 2050, 3100, 300);
-    c.L_pgm_msg = label(tab, "L_pgm_msg", QString(), 5350, 2500, 3100, 1500);
+    c.L_pgm_msg = label(tab, "L_pgm_msg", QString(), 5400, 1800, 3050, 1500);
     c.L_pgm_msg->setWordWrap(true);
     c.L_pgm_msg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Bottom row: the program wait and the programming time it gives.
+    label(tab, nullptr, QStringLiteral("PGM_wait"), 2050, 5000, 1000, 300);
+    c.Text_pgm_wait = field(tab, "Text_pgm_wait", QString(), 3050, 4970, 800);
+    c.Label_pgm_wait = label(tab, "Label_pgm_wait", QString(), 4000, 5000, 4450, 300);
 
     build_command_buttons(c, tab);
 }
