@@ -43,13 +43,12 @@ const Routine all_routines[] = {
 
 class CommandFaults : public ::testing::Test {
 protected:
+    test::Fresh_program fresh_;
     void SetUp() override
     {
-        test::fresh_program();
         shell::frmMain().Text_pgm_wait->setText("45");
         fake.port.open_ = true;
     }
-    void TearDown() override { test::fresh_program(); }
     test::Fake_port_scope fake;
     shell::FrmMain &w = shell::frmMain();
 };

@@ -21,13 +21,12 @@ using namespace comm;
 
 class Commands : public ::testing::Test {
 protected:
+    test::Fresh_program fresh_;
     void SetUp() override
     {
-        test::fresh_program();
         shell::frmMain();
         fuse::Combo_init();
     }
-    void TearDown() override { test::fresh_program(); }
     shell::FrmMain &w = shell::frmMain();
 
     QByteArray sent(const test::Sim_port &p) const

@@ -18,13 +18,12 @@ namespace {
 
 class Link : public ::testing::Test {
 protected:
+    test::Fresh_program fresh_;
     void SetUp() override
     {
-        test::fresh_program();
         fake.port.open_ = true;
         shell::frmMain();
     }
-    void TearDown() override { test::fresh_program(); }
     test::Fake_port_scope fake;
     shell::FrmMain &w = shell::frmMain();
 };

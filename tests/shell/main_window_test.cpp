@@ -36,12 +36,11 @@ namespace {
 
 class MainWindow : public ::testing::Test {
 protected:
+    test::Fresh_program fresh_;
     void SetUp() override
     {
-        test::fresh_program();
         test::start_program([](comm::FrmCom &d) { d.Command_cancel->click(); });
     }
-    void TearDown() override { test::fresh_program(); }
     shell::FrmMain &w = shell::frmMain();
 };
 

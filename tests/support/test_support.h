@@ -37,6 +37,13 @@ public:
 // in-memory defaults of a first run. The work folder is a fresh temporary folder.
 void fresh_program();
 
+// A fresh program for the lifetime of a test fixture: declare it as the fixture's first
+// member, so that members initialised after it see the new windows.
+struct Fresh_program {
+    Fresh_program() { fresh_program(); }
+    ~Fresh_program() { fresh_program(); }
+};
+
 // Processes events until `condition` holds or `limit_ms` passes; returns the condition.
 bool wait_until(const std::function<bool()> &condition, int limit_ms = 10000);
 
