@@ -70,28 +70,30 @@ void gated_ack(Run &)
         apply_ack_rule();
 }
 
-void read_device(Run &)
+// The two configuration-word reads: the word goes into its global and, unless Verify is
+// reading back, into its labels and the fuse panel.
+void read_config_word(QString &global, QLabel *hex_label, QLabel *bin_label, void (*decode)())
 {
     read_reply();
     show_word_reply();
-    state::Read_device_word = reply_word();
+    global = reply_word();
     if (state::Verify_running == 0) {
-        W().Label_device_word->setText(state::Read_device_word);
-        W().Label_device_word_bin->setText(image::Hex_to_bin_text(state::Read_device_word));
-        fuse::Device_word_to_panel();
+        hex_label->setText(global);
+        bin_label->setText(image::Hex_to_bin_text(global));
+        decode();
     }
+}
+
+void read_device(Run &)
+{
+    read_config_word(state::Read_device_word, W().Label_device_word, W().Label_device_word_bin,
+                     fuse::Device_word_to_panel);
 }
 
 void read_fusex(Run &)
 {
-    read_reply();
-    show_word_reply();
-    state::Read_fusex_word = reply_word();
-    if (state::Verify_running == 0) {
-        W().Label_fusex_word->setText(state::Read_fusex_word);
-        W().Label_fusex_word_bin->setText(image::Hex_to_bin_text(state::Read_fusex_word));
-        fuse::Fusex_word_to_panel();
-    }
+    read_config_word(state::Read_fusex_word, W().Label_fusex_word, W().Label_fusex_word_bin,
+                     fuse::Fusex_word_to_panel);
 }
 
 void read_data(Run &run)

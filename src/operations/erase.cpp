@@ -34,13 +34,9 @@ void Command_erase_click()
         return;
     if (stopped())
         return;
-    for (void (*command)() : {comm::cor_version, comm::cor_entry_ISP, comm::cor_rease, comm::cor_exit_ISP,
-                              comm::cor_entry_ISP, comm::cor_read_DEVICE_word, comm::cor_read_FUSEX,
-                              comm::cor_read_data, comm::cor_exit_ISP}) {
-        command();
-        if (stopped())
-            return;
-    }
+    if (!run_chain({comm::cor_version, comm::cor_entry_ISP, comm::cor_rease, comm::cor_exit_ISP, comm::cor_entry_ISP,
+                    comm::cor_read_DEVICE_word, comm::cor_read_FUSEX, comm::cor_read_data, comm::cor_exit_ISP}))
+        return;
     show_elapsed(start);
 }
 

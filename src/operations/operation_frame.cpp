@@ -1,5 +1,6 @@
 #include "operations/operation_frame.h"
 
+#include "image/device_image.h"
 #include "link/commands.h"
 #include "link/frm_com.h"
 #include "manual/manual_panel.h"
@@ -180,6 +181,36 @@ void reset_for_operation()
     state::Link.comxx_error = 0;
     state::Address_pc = 4095;
     W().address_pc->setText(comm::address_caption());
+}
+
+bool start_operation(const Operation_start &s)
+{
+    start_buttons(s.other1, s.other2);
+    if (s.dump_image)
+        image::Dump_image();
+    if (s.clear_time)
+        Set_status_text(4, QString());
+    Set_status_text(3, s.running_text);
+    show_busy_window(s.waiting_text);
+    reset_for_operation();
+    if (s.full_memory)
+        state::Last_address = 2047;
+    Ensure_port_open();
+    if (stopped())
+        return false;
+    if (!send_pin_mode())
+        return false;
+    return !stopped();
+}
+
+bool run_chain(std::initializer_list<void (*)()> routines)
+{
+    for (void (*routine)() : routines) {
+        routine();
+        if (stopped())
+            return false;
+    }
+    return true;
 }
 
 void append_to_memory_view(const QString &text)

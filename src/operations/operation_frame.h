@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 class QPushButton;
 
@@ -63,6 +64,26 @@ void show_busy_window(const QString &waiting_text);
 
 // Skeleton step 6.
 void reset_for_operation();
+
+// How Program, Read and Verify begin.
+struct Operation_start {
+    QPushButton *other1 = nullptr;  // the two other operations' buttons
+    QPushButton *other2 = nullptr;
+    QString running_text;           // status panel 3
+    QString waiting_text;           // the busy window
+    bool dump_image = false;        // write and show the image first (Program, Verify)
+    bool clear_time = false;        // empty status panel 4 (Program, Read)
+    bool full_memory = false;       // Last_address back to 2047 (Program, Read)
+};
+
+// The skeleton's steps 2 to 9: buttons, texts, busy window, counters, the port and the
+// package mode. Returns false when the operation must end here (it has been aborted, or
+// the connection dialog was shown for a bad package setting).
+bool start_operation(const Operation_start &start);
+
+// Calls the command routines in order, testing after each; false when the operation
+// stopped.
+bool run_chain(std::initializer_list<void (*)()> routines);
 
 // The error lines of Verify and the like, appended to the memory view.
 void append_to_memory_view(const QString &text);

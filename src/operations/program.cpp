@@ -4,7 +4,6 @@
 #include "operations/operations.h"
 
 #include "fuse/fuse_words.h"
-#include "image/device_image.h"
 #include "image/word_text.h"
 #include "link/commands.h"
 #include "operations/operation_frame.h"
@@ -72,15 +71,10 @@ void set_code_protect_boxes(Qt::CheckState s)
 
 bool program_fuse()
 {
-    comm::cor_entry_ISP();
-    if (stopped())
+    if (!run_chain({comm::cor_entry_ISP}))
         return false;
     put_load_fields(W().Label_fuse_word->text());
-    comm::cor_load_data_word();
-    if (stopped())
-        return false;
-    comm::cor_program_data();
-    return !stopped();
+    return run_chain({comm::cor_load_data_word, comm::cor_program_data});
 }
 
 } // namespace
@@ -91,7 +85,7 @@ void Command_program_click()
         return;
     auto &w = W();
     sync_words_and_panel();
-    const QDateTime start = platform::wall_time();
+    const QDateTime started = platform::wall_time();
 
     if (oscillator_mode_missing()) {
         platform::show_message({platform::Icon::exclamation, QStringLiteral("書き込み"),
@@ -103,31 +97,19 @@ void Command_program_click()
     }
 
     Operation_guard guard;
-    start_buttons(w.Command_read, w.Command_verify);
-    image::Dump_image();
-    Set_status_text(4, QString());
-    Set_status_text(3, QStringLiteral("書き込み中....."));
-    show_busy_window(QStringLiteral("書込み中.....　しばらく御待ち下さい。"));
-    reset_for_operation();
-    state::Last_address = 2047;
-    Ensure_port_open();
-    if (stopped())
+    Operation_start start_texts;
+    start_texts.other1 = w.Command_read;
+    start_texts.other2 = w.Command_verify;
+    start_texts.running_text = QStringLiteral("書き込み中.....");
+    start_texts.waiting_text = QStringLiteral("書込み中.....　しばらく御待ち下さい。");
+    start_texts.dump_image = start_texts.clear_time = start_texts.full_memory = true;
+    if (!start_operation(start_texts))
         return;
-    if (!send_pin_mode())
+    if (!run_chain({comm::cor_version, comm::cor_reaset_wait, comm::cor_entry_ISP, comm::cor_read_DEVICE_word}))
         return;
-    if (stopped())
-        return;
-
-    for (void (*command)() : {comm::cor_version, comm::cor_reaset_wait, comm::cor_entry_ISP,
-                              comm::cor_read_DEVICE_word}) {
-        command();
-        if (stopped())
-            return;
-    }
 
     const QString panel_fusex = w.Label_fusex_word->text();
-    comm::cor_read_FUSEX();
-    if (stopped())
+    if (!run_chain({comm::cor_read_FUSEX}))
         return;
     set_fusex_label(compose_fusex(panel_fusex));
     fuse::Fusex_word_to_panel();
@@ -135,18 +117,11 @@ void Command_program_click()
         return;
 
     // Erase, then program FUSEX.
-    for (void (*command)() : {comm::cor_rease, comm::cor_exit_ISP, comm::cor_entry_ISP}) {
-        command();
-        if (stopped())
-            return;
-    }
+    if (!run_chain({comm::cor_rease, comm::cor_exit_ISP, comm::cor_entry_ISP}))
+        return;
     put_load_fields(w.Label_fusex_word->text());
-    for (void (*command)() : {comm::cor_load_data_word, comm::cor_program_FUSEX_word, comm::cor_exit_ISP,
-                              comm::cor_entry_ISP}) {
-        command();
-        if (stopped())
-            return;
-    }
+    if (!run_chain({comm::cor_load_data_word, comm::cor_program_FUSEX_word, comm::cor_exit_ISP, comm::cor_entry_ISP}))
+        return;
 
     // The program words up to the last one that is not blank; the counter stands at 0xFFF.
     state::Last_used_address = -1;
@@ -164,8 +139,7 @@ void Command_program_click()
         if (stopped())
             return;
     }
-    comm::cor_exit_ISP();
-    if (stopped())
+    if (!run_chain({comm::cor_exit_ISP}))
         return;
 
     // FUSE goes first with code protection off, so that it can be verified.
@@ -177,7 +151,7 @@ void Command_program_click()
     if (!program_fuse())
         return;
 
-    show_elapsed(start);
+    show_elapsed(started);
     Set_status_text(3, QStringLiteral("書き込み終了"));
     end_buttons(w.Command_read, w.Command_verify);
 
@@ -189,10 +163,7 @@ void Command_program_click()
     if (protect) {
         set_code_protect_boxes(Qt::Checked);
         fuse::Fuse_panel_to_word();
-        if (!program_fuse())
-            return;
-        comm::cor_exit_ISP();
-        if (stopped())
+        if (!program_fuse() || !run_chain({comm::cor_exit_ISP}))
             return;
     }
     w.Command_program->setFocus();

@@ -39,26 +39,18 @@ void Command_read_click()
         return;
     auto &w = W();
     Operation_guard guard;
-    const QDateTime start = platform::wall_time();
-    start_buttons(w.Command_program, w.Command_verify);
-    Set_status_text(4, QString());
-    Set_status_text(3, QStringLiteral("読み出し中....."));
-    show_busy_window(QStringLiteral("読み出し中.....　しばらく御待ち下さい。"));
-    reset_for_operation();
-    state::Last_address = 2047;
-    Ensure_port_open();
-    if (stopped())
+    const QDateTime started = platform::wall_time();
+    Operation_start start_texts;
+    start_texts.other1 = w.Command_program;
+    start_texts.other2 = w.Command_verify;
+    start_texts.running_text = QStringLiteral("読み出し中.....");
+    start_texts.waiting_text = QStringLiteral("読み出し中.....　しばらく御待ち下さい。");
+    start_texts.clear_time = start_texts.full_memory = true;
+    if (!start_operation(start_texts))
         return;
-    if (!send_pin_mode())
+    if (!run_chain({comm::cor_version, comm::cor_entry_ISP, comm::cor_read_DEVICE_word, comm::cor_read_FUSEX,
+                    comm::cor_read_data}))
         return;
-    if (stopped())
-        return;
-    for (void (*command)() : {comm::cor_version, comm::cor_entry_ISP, comm::cor_read_DEVICE_word,
-                              comm::cor_read_FUSEX, comm::cor_read_data}) {
-        command();
-        if (stopped())
-            return;
-    }
 
     // The dump file is started anew before the words are read; when it cannot be written
     // at all the run stops here, the image untouched.
@@ -85,13 +77,12 @@ void Command_read_click()
         image::dump_path(),
         image::dump_lines(words, state::Last_address, w.Label_fuse_word->text(), w.Label_fusex_word->text()));
 
-    comm::cor_exit_ISP();
-    if (stopped())
+    if (!run_chain({comm::cor_exit_ISP}))
         return;
     show_dump_file();
     state::Mem_buffer = state::Read_buffer;
 
-    show_elapsed(start);
+    show_elapsed(started);
     Set_status_text(3, failed.isEmpty() ? QStringLiteral("読み出し終了")
                                         : QStringLiteral("読み出し終了 (sx_hex.txtを書き込めません: ") + failed + ')');
     end_buttons(w.Command_program, w.Command_verify);

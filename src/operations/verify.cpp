@@ -2,7 +2,6 @@
 
 #include "operations/operations.h"
 
-#include "image/device_image.h"
 #include "image/word_text.h"
 #include "link/commands.h"
 #include "operations/operation_frame.h"
@@ -104,26 +103,19 @@ void Run_verify()
     auto &w = W();
     sync_words_and_panel();
     Operation_guard guard;
-    const QDateTime start = platform::wall_time();
-    start_buttons(w.Command_read, w.Command_program);
-    image::Dump_image();
-    Set_status_text(3, QStringLiteral("ベリファイ中....."));
-    show_busy_window(QStringLiteral("ベリファイ中..... しばらく御待ち下さい。"));
+    const QDateTime started = platform::wall_time();
     Verifying verifying;
-    reset_for_operation();
-    Ensure_port_open();
-    if (stopped())
+    Operation_start start_texts;
+    start_texts.other1 = w.Command_read;
+    start_texts.other2 = w.Command_program;
+    start_texts.running_text = QStringLiteral("ベリファイ中.....");
+    start_texts.waiting_text = QStringLiteral("ベリファイ中..... しばらく御待ち下さい。");
+    start_texts.dump_image = true;
+    if (!start_operation(start_texts))
         return;
-    if (!send_pin_mode())
+    if (!run_chain({comm::cor_version, comm::cor_entry_ISP, comm::cor_read_DEVICE_word, comm::cor_read_FUSEX,
+                    comm::cor_read_data}))
         return;
-    if (stopped())
-        return;
-    for (void (*command)() : {comm::cor_version, comm::cor_entry_ISP, comm::cor_read_DEVICE_word,
-                              comm::cor_read_FUSEX, comm::cor_read_data}) {
-        command();
-        if (stopped())
-            return;
-    }
 
     if (state::Verify_from_button) {
         state::Last_used_address = state::Last_address;
@@ -141,8 +133,7 @@ void Run_verify()
         if (stopped())
             return;
     }
-    comm::cor_exit_ISP();
-    if (stopped())
+    if (!run_chain({comm::cor_exit_ISP}))
         return;
 
     int flags = 0;
@@ -154,7 +145,7 @@ void Run_verify()
         flags |= fusex_differs;
     state::Verify_running = 0;
 
-    show_elapsed(start);
+    show_elapsed(started);
     Set_status_text(3, QStringLiteral("ベリファイ終了"));
     end_buttons(w.Command_read, w.Command_program);
     shell::unload_frmMsg();

@@ -25,7 +25,12 @@ namespace {
 bool close_requested = false;
 bool exit_steps_done = false;
 
-void show_connection_dialog() { frmCom().show_modal(); }
+// The connection dialog is held back while a board exchange runs.
+void show_connection_dialog()
+{
+    if (!busy())
+        frmCom().show_modal();
+}
 
 void run_exit_steps() { operations::Close_port_if_open(); }
 } // namespace
@@ -46,39 +51,18 @@ bool busy() { return state::Operation_running; }
 void connect_main_buttons(FrmMain &w)
 {
     operations::connect_operation_buttons(w);
-    QObject::connect(w.Command_Com, &QPushButton::clicked, &w, [] {
-        if (!busy())
-            show_connection_dialog();
-    });
-    QObject::connect(w.Command_open, &QPushButton::clicked, &w, [] {
-        if (!busy())
-            image::Open_command();
-    });
-    QObject::connect(w.Command_save, &QPushButton::clicked, &w, [] {
-        if (!busy())
-            image::Save_as_command();
-    });
+    QObject::connect(w.Command_Com, &QPushButton::clicked, &w, [] { show_connection_dialog(); });
+    QObject::connect(w.Command_open, &QPushButton::clicked, &w, [] { image::Open_command(); });
+    QObject::connect(w.Command_save, &QPushButton::clicked, &w, [] { image::Save_as_command(); });
 }
 
 void connect_main_menus(FrmMain &w)
 {
-    QObject::connect(w.mnuFileOpen, &QAction::triggered, &w, [] {
-        if (!busy())
-            image::Open_command();
-    });
-    QObject::connect(w.mnuFileSave, &QAction::triggered, &w, [] {
-        if (!busy())
-            image::Save_command();
-    });
-    QObject::connect(w.mnuFileSaveAs, &QAction::triggered, &w, [] {
-        if (!busy())
-            image::Save_as_command();
-    });
+    QObject::connect(w.mnuFileOpen, &QAction::triggered, &w, [] { image::Open_command(); });
+    QObject::connect(w.mnuFileSave, &QAction::triggered, &w, [] { image::Save_command(); });
+    QObject::connect(w.mnuFileSaveAs, &QAction::triggered, &w, [] { image::Save_as_command(); });
     QObject::connect(w.mnuFileExit, &QAction::triggered, &w, [] { exit_program(); });
-    QObject::connect(w.mnuInit, &QAction::triggered, &w, [] {
-        if (!busy())
-            show_connection_dialog();
-    });
+    QObject::connect(w.mnuInit, &QAction::triggered, &w, [] { show_connection_dialog(); });
     QObject::connect(w.nmuRev, &QAction::triggered, &w, [] { frmWhat().exec(); });
     QObject::connect(w.nmuHelp, &QAction::triggered, &w, [] { show_help(); });
     QObject::connect(w.mnuHelpAbout, &QAction::triggered, &w, [] { show_about(); });
@@ -87,7 +71,7 @@ void connect_main_menus(FrmMain &w)
 void status_panel_clicked(int panel)
 {
     const QString text = frmMain().sbPanel[size_t(panel)]->text();
-    if (text.left(3) == QLatin1String("Com") && !busy())
+    if (text.left(3) == QLatin1String("Com"))
         show_connection_dialog();
 }
 

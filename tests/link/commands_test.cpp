@@ -28,14 +28,6 @@ protected:
         fuse::Combo_init();
     }
     shell::FrmMain &w = shell::frmMain();
-
-    QByteArray sent(const test::Sim_port &p) const
-    {
-        QByteArray all;
-        for (const auto &[at, bytes] : p.writes)
-            all += bytes;
-        return all;
-    }
 };
 
 TEST_F(Commands, VersionFillsTheLabelTheBoardVersionAndPanelOne)
