@@ -129,6 +129,28 @@ check_installed_tree() {
     fi
   fi
 
+  # The installed program starts for real, offscreen: its main window writes the memory
+  # dump before the connection dialog waits for the user.
+  local home
+  home=$(mktemp -d)
+  mkdir -p "$home/run" && chmod 700 "$home/run"
+  QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/run" \
+    QORVIL_WORK_DIR="$home/work" "$root/usr/bin/qorvil" >/dev/null 2>&1 &
+  local pid=$! started=no
+  for _ in $(seq 1 300); do
+    if [ -s "$home/work/sx_hex.txt" ]; then started=yes; break; fi
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ "$started" = yes ] && kill -0 "$pid" 2>/dev/null && grep -q '^FUSE  =0FFF' "$home/work/sx_hex.txt"; then
+    pass "installed qorvil starts offscreen and stands with its connection dialog"
+  else
+    fail "installed qorvil did not start offscreen"
+  fi
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  rm -rf "$home"
+
   # Menu entry, metadata and icon as a desktop and a software centre read them.
   local desktop="$root/usr/share/applications/$APP_ID.desktop"
   if [ -f "$desktop" ]; then
