@@ -20,10 +20,8 @@ class FusePanel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::fresh_program();
-        w = &shell::frmMain();
-        fuse::connect_panel_handlers();
-        fuse::Combo_init();
+        w = test::program_at_rest();
+        fuse::Combo_init();  // every list back at its default entry
     }
     void TearDown() override { test::fresh_program(); }
 

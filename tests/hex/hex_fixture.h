@@ -91,14 +91,10 @@ class Hex : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::fresh_program();
-        w = &shell::frmMain();
-        fuse::connect_panel_handlers();
+        w = test::program_at_rest();
         w->SSTab1->setCurrentIndex(3);
         state::Title_text = title;
         w->setWindowTitle(title);
-        fuse::Combo_init();
-        image::Clear_and_dump();
         ASSERT_TRUE(dir.isValid());
     }
     void TearDown() override { test::fresh_program(); }

@@ -73,10 +73,7 @@ class DeviceImage : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::fresh_program();
-        w = &shell::frmMain();
-        fuse::connect_panel_handlers();
-        fuse::Combo_init();
+        w = test::program_at_rest();
     }
     void TearDown() override { test::fresh_program(); }
 

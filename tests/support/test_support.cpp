@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "fuse/option_tables.h"
+#include "fuse/panel_behaviour.h"
+#include "image/device_image.h"
 #include "platform/serial_port.h"
 #include "shell/globals.h"
 #include "shell/main_actions.h"
@@ -52,6 +55,16 @@ void fresh_program()
     work = new QTemporaryDir;
     qputenv("QORVIL_WORK_DIR", work->path().toUtf8());
     state::App_path = work->path() + QDir::separator();
+}
+
+shell::FrmMain *program_at_rest()
+{
+    fresh_program();
+    shell::FrmMain *w = &shell::frmMain();
+    fuse::connect_panel_handlers();
+    fuse::Combo_init();
+    image::Clear_and_dump();
+    return w;
 }
 
 bool wait_until(const std::function<bool()> &condition, int limit_ms)

@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+namespace shell { class FrmMain; }
+
 namespace test {
 
 // Scripted answers to message boxes; every box shown is recorded.
@@ -36,6 +38,10 @@ public:
 // Deletes every window, resets every global and the settings store, and installs the
 // in-memory defaults of a first run. The work folder is a fresh temporary folder.
 void fresh_program();
+
+// A fresh program as start-up leaves it before the connection dialog: the main window
+// with its handlers and option lists, the image cleared. Returns the main window.
+shell::FrmMain *program_at_rest();
 
 // A fresh program for the lifetime of a test fixture: declare it as the fixture's first
 // member, so that members initialised after it see the new windows.
