@@ -2,446 +2,183 @@
 
 #include "fuse/fuse_codec.h"
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace fuse;
+using F = Fuse_panel;
+using X = Fusex_panel;
+using D = Device_panel;
 
-// The panel an erased chip shows: what decoding "0FFF" gives.
-Fuse_panel blank_fuse_panel()
+constexpr int K = 9;  // a value no decoder gives: marks a value the decoder left alone
+
+// The numeric values of a panel, in the order of the expectation tables below.
+const std::vector<int F::*> fuse_values = {
+    &F::Combo_FOSC,  &F::Combo_DIV,  &F::Check_TURBO,  &F::Check_SYNC,  &F::Check_OPTIONX, &F::Check_STACKX,
+    &F::Check_IRC,   &F::Check_CP,   &F::Check_WDTE,   &F::Combo_FOSCa, &F::Combo_DIVa,    &F::Check_TURBOa,
+    &F::Check_SYNCa, &F::Check_IRCa, &F::Check_IFBDa, &F::Check_CPa,   &F::Check_WDTEa};
+const std::vector<int X::*> fusex_values = {&X::Combo_MEM,  &X::Combo_RAM,   &X::Combo_BOR,
+                                            &X::Check_CF,   &X::Combo_BPXa,  &X::Combo_BORTRa,
+                                            &X::Combo_BORa, &X::Check_CFa,   &X::Check_OPT_STa};
+const std::vector<int D::*> device_values = {&D::Combo_RAM_DEVICE, &D::Combo_RAM_DEVICEa, &D::Combo_MEM_DEVICE,
+                                             &D::Combo_MEM_DEVICEa};
+
+template <class Panel> std::vector<int> values(const Panel &p, const std::vector<int Panel::*> &fields)
 {
-    Fuse_panel p;
-    p.Combo_FOSC = 3;
-    p.Combo_DIV = 7;
-    p.Check_WDTE = checked;
-    p.Combo_FOSCa = 7;
-    p.Combo_DIVa = 3;
-    p.Check_WDTEa = checked;
+    std::vector<int> v;
+    for (int Panel::*f : fields)
+        v.push_back(p.*f);
+    return v;
+}
+
+// A panel holding K everywhere, decoded from `bin`.
+template <class Panel>
+Panel decoded(const char *bin, const std::vector<int Panel::*> &fields, void (*decode)(const QString &, Panel &))
+{
+    Panel p;
+    for (int Panel::*f : fields)
+        p.*f = K;
+    decode(QString::fromLatin1(bin), p);
     return p;
 }
 
-Fusex_panel blank_fusex_panel()
+TEST(FuseCodec, FuseFieldsOfBothLayoutsAndIncompleteTexts)
 {
-    Fusex_panel p;
-    p.Combo_MEM = p.Combo_RAM = p.Combo_BOR = 3;
-    p.Combo_BPXa = p.Combo_BORTRa = p.Combo_BORa = 3;
-    p.Text_IRCTRIM = p.Text_IRCTRIMa = QStringLiteral("111");
-    return p;
+    struct Case {
+        const char *bin;
+        std::vector<int> expected;
+    };
+    const Case cases[] = {
+        //               FOSC DIV TURBO SYNC OPTIONX STACKX IRC CP WDTE | FOSCa DIVa TURBOa SYNCa IRCa IFBDa CPa WDTEa
+        {"111111111111", {3, 7, 0, 0, 0, 0, 0, 0, 1,   7, 3, 0, 0, 0, 0, 0, 1}},
+        {"010100100001", {1, 2, 1, 0, 1, 0, 1, 1, 0,   5, 1, 1, 0, 1, 1, 1, 0}},
+        {"111101111111", {3, 7, 0, 0, 0, 0, 1, 0, 1,   7, 3, 0, 0, 1, 0, 0, 1}},  // 0F7F
+        {"111110111100", {0, 3, 0, 0, 0, 0, 0, 0, 1,   4, 1, 0, 0, 0, 1, 0, 1}},  // bit 6 = 0, bit 5 = 1
+        {"111111011110", {2, 5, 0, 0, 0, 0, 0, 0, 1,   2, 2, 0, 0, 0, 0, 0, 1}},  // bit 6 = 1, bit 5 = 0
+        // Missing or other characters than 0 and 1 leave the values they would set.
+        {"", std::vector<int>(17, K)},
+        {"00001000", {K, 0, 1, 1, 1, 1, 0, K, K,   K, 0, 1, 1, 0, 1, K, K}},
+        {"11111111111", {K, 7, 0, 0, 0, 0, 0, 0, 1,   K, 3, 0, 0, 0, 0, 0, 1}},
+        {"1111x11111 1", {K, 7, 0, 0, 0, 0, K, 0, 1,   K, 3, 0, 0, K, 0, 0, 1}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(values(decoded(c.bin, fuse_values, decode_fuse), fuse_values), c.expected) << c.bin;
 }
 
-// A panel whose every value differs from what any complete word would give.
-Fuse_panel odd_fuse_panel()
+TEST(FuseCodec, FusexAndDeviceFieldsOfBothLayoutsAndIncompleteTexts)
 {
-    Fuse_panel p;
-    p.Combo_FOSC = p.Combo_DIV = p.Combo_FOSCa = p.Combo_DIVa = 9;
-    for (int Fuse_panel::*c : {&Fuse_panel::Check_TURBO, &Fuse_panel::Check_SYNC, &Fuse_panel::Check_OPTIONX,
-                               &Fuse_panel::Check_STACKX, &Fuse_panel::Check_IRC, &Fuse_panel::Check_CP,
-                               &Fuse_panel::Check_WDTE, &Fuse_panel::Check_TURBOa, &Fuse_panel::Check_SYNCa,
-                               &Fuse_panel::Check_IRCa, &Fuse_panel::Check_IFBDa, &Fuse_panel::Check_CPa,
-                               &Fuse_panel::Check_WDTEa})
-        p.*c = grayed;
-    return p;
+    struct Case {
+        const char *bin;
+        std::vector<int> expected;
+        const char *trim;  // both layouts read the trim at bits 11, 9 and 8
+    };
+    const Case cases[] = {
+        //               MEM RAM BOR CF | BPXa BORTRa BORa CFa OPT_STa
+        {"111111111111", {3, 3, 3, 0,   3, 3, 3, 0, 0}, "111"},
+        {"101001100110", {2, 1, 2, 0,   2, 1, 2, 0, 1}, "110"},
+        {"", std::vector<int>(9, K), ""},
+        {"101", std::vector<int>(9, K), "11"},
+        {"x0y1", std::vector<int>(9, K), "xy1"},
+    };
+    for (const Case &c : cases) {
+        const X p = decoded(c.bin, fusex_values, decode_fusex);
+        EXPECT_EQ(values(p, fusex_values), c.expected) << c.bin;
+        EXPECT_EQ(p.Text_IRCTRIM, c.trim) << c.bin;
+        EXPECT_EQ(p.Text_IRCTRIMa, c.trim) << c.bin;
+    }
+
+    const std::pair<const char *, std::vector<int>> device_cases[] = {
+        // RAM_DEVICE RAM_DEVICEa MEM_DEVICE MEM_DEVICEa
+        {"111111111110", {3, 3, 2, 2}},  // 0FFE
+        {"000000000100", {1, 1, 0, 0}},
+        {"0000000001", {1, 1, K, K}},
+    };
+    for (const auto &[bin, expected] : device_cases)
+        EXPECT_EQ(values(decoded(bin, device_values, decode_device), device_values), expected) << bin;
 }
 
-void expect_same(const Fuse_panel &a, const Fuse_panel &b)
+// What a complete word does not show: values that no decoding gives and controls of the
+// group or layout the encoder does not read.
+TEST(FuseCodec, EncodersSkipGrayedBoxesMissingSelectionsAndUnreadControls)
 {
-    EXPECT_EQ(a.Combo_FOSC, b.Combo_FOSC);
-    EXPECT_EQ(a.Combo_DIV, b.Combo_DIV);
-    EXPECT_EQ(a.Check_TURBO, b.Check_TURBO);
-    EXPECT_EQ(a.Check_SYNC, b.Check_SYNC);
-    EXPECT_EQ(a.Check_OPTIONX, b.Check_OPTIONX);
-    EXPECT_EQ(a.Check_STACKX, b.Check_STACKX);
-    EXPECT_EQ(a.Check_IRC, b.Check_IRC);
-    EXPECT_EQ(a.Check_CP, b.Check_CP);
-    EXPECT_EQ(a.Check_WDTE, b.Check_WDTE);
-    EXPECT_EQ(a.Combo_FOSCa, b.Combo_FOSCa);
-    EXPECT_EQ(a.Combo_DIVa, b.Combo_DIVa);
-    EXPECT_EQ(a.Check_TURBOa, b.Check_TURBOa);
-    EXPECT_EQ(a.Check_SYNCa, b.Check_SYNCa);
-    EXPECT_EQ(a.Check_IRCa, b.Check_IRCa);
-    EXPECT_EQ(a.Check_IFBDa, b.Check_IFBDa);
-    EXPECT_EQ(a.Check_CPa, b.Check_CPa);
-    EXPECT_EQ(a.Check_WDTEa, b.Check_WDTEa);
-}
+    struct Fuse_case {
+        const char *what;
+        std::function<void(F &)> change;  // of the blank word's panel
+        int rev;
+        std::optional<int> expected;
+    };
+    const Fuse_case fuse_cases[] = {
+        {"grayed boxes, no selection", [](F &p) { p.Check_WDTE = p.Check_TURBO = grayed; p.Combo_FOSC = no_selection; },
+         0, 0x7F8},
+        {"index beyond the field", [](F &p) { p.Combo_FOSC = 5; }, 0, 0xFFC},
+        {"A layout on the old revision", [](F &p) { p.Check_CPa = checked; p.Combo_FOSCa = 0; }, 0, 0xFFF},
+        {"old layout on the A revision", [](F &p) { p.Check_CP = checked; p.Combo_FOSC = 0; }, 1, 0xFFF},
+        {"frequency with the external oscillator", [](F &p) { p.Combo_DIVa = 0; }, 1, 0xFFF},
+        {"external controls with the internal RC",
+         [](F &p) { p.Check_IRCa = checked; p.Combo_FOSCa = 0; p.Check_IFBDa = checked; p.Combo_DIVa = 1; }, 1, 0xF3F},
+        {"grayed switch is the internal RC",
+         [](F &p) { p.Check_IRCa = grayed; p.Combo_FOSCa = 0; p.Check_IFBDa = checked; p.Combo_DIVa = 1; }, 1, 0xF3F},
+        {"internal RC without a frequency", [](F &p) { p.Check_IRCa = checked; p.Combo_DIVa = no_selection; }, 1,
+         0xF1C},
+        {"unknown revision", [](F &) {}, 2, std::nullopt},
+        {"negative revision", [](F &) {}, -1, std::nullopt},
+    };
+    for (const Fuse_case &c : fuse_cases) {
+        F p;
+        decode_fuse(QStringLiteral("111111111111"), p);
+        c.change(p);
+        EXPECT_EQ(encode_fuse(p, c.rev), c.expected) << c.what;
+    }
 
-// ---------------------------------------------------------------------------------------
-// Decoding
-
-TEST(DecodeFuse, BlankWordGivesTheErasedOptionsInBothLayouts)
-{
-    Fuse_panel p = odd_fuse_panel();
-    decode_fuse("111111111111", p);
-    expect_same(p, blank_fuse_panel());
-}
-
-TEST(DecodeFuse, OldLayoutBitsAndPolarity)
-{
-    Fuse_panel p;
-    // TURBO on, SYNC off, OPTIONX on, STACKX off, IRC on, DIV 010, CP on, WDTE off, FOSC 01
-    decode_fuse("010100100001", p);
-    EXPECT_EQ(p.Check_TURBO, checked);
-    EXPECT_EQ(p.Check_SYNC, unchecked);
-    EXPECT_EQ(p.Check_OPTIONX, checked);
-    EXPECT_EQ(p.Check_STACKX, unchecked);
-    EXPECT_EQ(p.Check_IRC, checked);
-    EXPECT_EQ(p.Combo_DIV, 2);
-    EXPECT_EQ(p.Check_CP, checked);
-    EXPECT_EQ(p.Check_WDTE, unchecked);
-    EXPECT_EQ(p.Combo_FOSC, 1);
-}
-
-TEST(DecodeFuse, InternalRcWordOfTheARevision)
-{
-    Fuse_panel p;
-    decode_fuse("111101111111", p);  // 0F7F
-    EXPECT_EQ(p.Check_IRCa, checked);
-    EXPECT_EQ(p.Combo_DIVa, 3);
-    EXPECT_EQ(p.Check_IFBDa, unchecked);
-    EXPECT_EQ(p.Combo_FOSCa, 7);
-}
-
-TEST(DecodeFuse, ARevisionBits6And5FeedBothOscillatorGroups)
-{
-    Fuse_panel p;
-    decode_fuse("111110111100", p);  // bit 6 = 0, bit 5 = 1, bits 1-0 = 00
-    EXPECT_EQ(p.Check_IFBDa, checked);
-    EXPECT_EQ(p.Combo_DIVa, 1);
-    EXPECT_EQ(p.Combo_FOSCa, 4);
-
-    decode_fuse("111111011110", p);  // bit 6 = 1, bit 5 = 0, bits 1-0 = 10
-    EXPECT_EQ(p.Check_IFBDa, unchecked);
-    EXPECT_EQ(p.Combo_DIVa, 2);
-    EXPECT_EQ(p.Combo_FOSCa, 2);
-}
-
-TEST(DecodeFuse, EmptyTextLeavesEveryValue)
-{
-    Fuse_panel p = odd_fuse_panel();
-    decode_fuse("", p);
-    expect_same(p, odd_fuse_panel());
-}
-
-TEST(DecodeFuse, TooShortTextSetsOnlyTheFieldsItCovers)
-{
-    Fuse_panel p = odd_fuse_panel();
-    decode_fuse("00001000", p);  // eight characters: bits 11 to 4
-    EXPECT_EQ(p.Check_TURBO, checked);
-    EXPECT_EQ(p.Check_STACKX, checked);
-    EXPECT_EQ(p.Check_IRC, unchecked);
-    EXPECT_EQ(p.Combo_DIV, 0);        // positions 6-8 complete
-    EXPECT_EQ(p.Check_CP, grayed);    // position 9 missing
-    EXPECT_EQ(p.Check_WDTE, grayed);
-    EXPECT_EQ(p.Combo_FOSC, 9);
-    EXPECT_EQ(p.Combo_DIVa, 0);
-    EXPECT_EQ(p.Combo_FOSCa, 9);      // needs positions 11-12 too
-    EXPECT_EQ(p.Check_CPa, grayed);
-
-    Fuse_panel q = odd_fuse_panel();
-    decode_fuse("11111111111", q);  // one short: only the two-bit oscillator field is incomplete
-    EXPECT_EQ(q.Combo_FOSC, 9);
-    EXPECT_EQ(q.Combo_FOSCa, 9);
-    EXPECT_EQ(q.Check_WDTE, checked);
-    EXPECT_EQ(q.Combo_DIV, 7);
-}
-
-TEST(DecodeFuse, CharactersOtherThanZeroAndOneLeaveTheirControls)
-{
-    Fuse_panel p = odd_fuse_panel();
-    decode_fuse("1111x11111 1", p);
-    EXPECT_EQ(p.Check_IRC, grayed);
-    EXPECT_EQ(p.Check_IRCa, grayed);
-    EXPECT_EQ(p.Combo_FOSC, 9);
-    EXPECT_EQ(p.Combo_FOSCa, 9);
-    EXPECT_EQ(p.Check_STACKX, unchecked);
-    EXPECT_EQ(p.Combo_DIV, 7);
-}
-
-TEST(DecodeFusex, BlankWordGivesTheErasedOptionsInBothLayouts)
-{
-    Fusex_panel p;
-    p.Check_CF = p.Check_CFa = p.Check_OPT_STa = grayed;
-    decode_fusex("111111111111", p);
-    EXPECT_EQ(p.Combo_MEM, 3);
-    EXPECT_EQ(p.Combo_RAM, 3);
-    EXPECT_EQ(p.Combo_BOR, 3);
-    EXPECT_EQ(p.Check_CF, unchecked);
-    EXPECT_EQ(p.Text_IRCTRIM, "111");
-    EXPECT_EQ(p.Combo_BPXa, 3);
-    EXPECT_EQ(p.Combo_BORTRa, 3);
-    EXPECT_EQ(p.Combo_BORa, 3);
-    EXPECT_EQ(p.Check_CFa, unchecked);
-    EXPECT_EQ(p.Check_OPT_STa, unchecked);
-    EXPECT_EQ(p.Text_IRCTRIMa, "111");
-}
-
-TEST(DecodeFusex, FieldsOfBothLayouts)
-{
-    Fusex_panel p;
-    decode_fusex("101001100110", p);
-    EXPECT_EQ(p.Text_IRCTRIM, "110");  // bits 11, 9, 8; bit 10 is not read
-    EXPECT_EQ(p.Check_CF, unchecked);
-    EXPECT_EQ(p.Combo_BOR, 2);
-    EXPECT_EQ(p.Combo_RAM, 1);
-    EXPECT_EQ(p.Combo_MEM, 2);
-    EXPECT_EQ(p.Text_IRCTRIMa, "110");
-    EXPECT_EQ(p.Check_OPT_STa, checked);
-    EXPECT_EQ(p.Check_CFa, unchecked);
-    EXPECT_EQ(p.Combo_BORa, 2);
-    EXPECT_EQ(p.Combo_BORTRa, 1);
-    EXPECT_EQ(p.Combo_BPXa, 2);
-}
-
-TEST(DecodeFusex, TrimTakesWhateverCharactersAreThere)
-{
-    Fusex_panel p = blank_fusex_panel();
-    decode_fusex("", p);
-    EXPECT_EQ(p.Text_IRCTRIM, "");
-    EXPECT_EQ(p.Text_IRCTRIMa, "");
-    EXPECT_EQ(p.Combo_MEM, 3);
-    EXPECT_EQ(p.Combo_BPXa, 3);
-
-    decode_fusex("101", p);
-    EXPECT_EQ(p.Text_IRCTRIM, "11");
-    decode_fusex("1", p);
-    EXPECT_EQ(p.Text_IRCTRIMa, "1");
-    decode_fusex("x0y1", p);
-    EXPECT_EQ(p.Text_IRCTRIM, "xy1");
-}
-
-TEST(DecodeDevice, RamAndMemoryPairs)
-{
-    Device_panel p;
-    decode_device("111111111110", p);  // 0FFE
-    EXPECT_EQ(p.Combo_RAM_DEVICE, 3);
-    EXPECT_EQ(p.Combo_RAM_DEVICEa, 3);
-    EXPECT_EQ(p.Combo_MEM_DEVICE, 2);
-    EXPECT_EQ(p.Combo_MEM_DEVICEa, 2);
-
-    decode_device("000000000100", p);
-    EXPECT_EQ(p.Combo_RAM_DEVICE, 1);
-    EXPECT_EQ(p.Combo_MEM_DEVICEa, 0);
-
-    decode_device("0000000001", p);  // memory field missing
-    EXPECT_EQ(p.Combo_RAM_DEVICEa, 1);
-    EXPECT_EQ(p.Combo_MEM_DEVICE, 0);
-}
-
-// ---------------------------------------------------------------------------------------
-// Encoding
-
-TEST(EncodeFuse, OldRevisionBlankAndCodeProtect)
-{
-    Fuse_panel p = blank_fuse_panel();
-    EXPECT_EQ(encode_fuse(p, 0), 0xFFF);
-    p.Check_CP = checked;
-    EXPECT_EQ(encode_fuse(p, 0), 0xFF7);
-}
-
-TEST(EncodeFuse, OldRevisionEveryOption)
-{
-    Fuse_panel p;
-    p.Combo_FOSC = 1;
-    p.Combo_DIV = 5;
-    p.Check_TURBO = checked;
-    p.Check_IRC = checked;
-    p.Check_WDTE = unchecked;
-    // SYNC 0x400, OPTIONX 0x200, STACKX 0x100, CP 0x008 come from the unchecked boxes
-    EXPECT_EQ(encode_fuse(p, 0), 0x400 | 0x200 | 0x100 | 0x050 | 0x008 | 0x001);
-}
-
-TEST(EncodeFuse, ARevisionExternalAndInternalOscillator)
-{
-    Fuse_panel p = blank_fuse_panel();
-    EXPECT_EQ(encode_fuse(p, 1), 0xFFF);
-
-    p.Check_IRCa = checked;
-    EXPECT_EQ(encode_fuse(p, 1), 0xF7F);
-}
-
-TEST(EncodeFuse, ARevisionOscillatorCodeIsSplitOverBit5AndBits1To0)
-{
-    Fuse_panel p = blank_fuse_panel();
-    p.Check_IFBDa = checked;  // keeps bit 6 clear
-    const int expected[] = {0x000, 0x001, 0x002, 0x003, 0x020, 0x021, 0x022, 0x023};
-    for (int i = 0; i < 8; ++i) {
-        p.Combo_FOSCa = i;
-        EXPECT_EQ(*encode_fuse(p, 1) & 0x063, expected[i]) << i;
-        Fuse_panel back;
-        decode_fuse(QStringLiteral("%1").arg(*encode_fuse(p, 1), 12, 2, QLatin1Char('0')), back);
-        EXPECT_EQ(back.Combo_FOSCa, i);
+    struct Fusex_case {
+        const char *what;
+        std::function<void(X &)> change;
+        int rev;
+        int pin;
+        std::optional<int> expected;
+    };
+    const Fusex_case fusex_cases[] = {
+        {"trim 1x1: other characters count as 0", [](X &p) { p.Text_IRCTRIM = QStringLiteral("1x1"); }, 0, 18, 0xDFF},
+        {"short trim", [](X &p) { p.Text_IRCTRIM = QStringLiteral("1"); }, 0, 18, 0xCFF},
+        {"empty trim", [](X &p) { p.Text_IRCTRIM.clear(); }, 0, 18, 0x0FF},
+        {"grayed carry box drops the fixed bit 7",
+         [](X &p) { p.Text_IRCTRIM = QStringLiteral("000"); p.Check_CF = grayed; }, 0, 18, 0x03F},
+        {"A layout on the old revision", [](X &p) { p.Combo_BPXa = 0; p.Text_IRCTRIMa = QStringLiteral("000"); }, 0,
+         18, 0xFFF},
+        {"old layout on the A revision", [](X &p) { p.Combo_MEM = 0; p.Check_CF = checked; }, 1, 28, 0xFFF},
+        {"unknown revision", [](X &) {}, 2, 28, std::nullopt},
+    };
+    for (const Fusex_case &c : fusex_cases) {
+        X p;
+        decode_fusex(QStringLiteral("111111111111"), p);
+        c.change(p);
+        EXPECT_EQ(encode_fusex(p, c.rev, c.pin), c.expected) << c.what;
     }
 }
 
-TEST(EncodeFuse, ARevisionReadsOnlyTheGroupTheSwitchSelects)
-{
-    Fuse_panel p = blank_fuse_panel();
-    p.Check_IRCa = unchecked;
-    p.Combo_DIVa = 0;  // not read with the external oscillator
-    EXPECT_EQ(encode_fuse(p, 1), 0xFFF);
-
-    p = blank_fuse_panel();
-    p.Check_IRCa = checked;
-    p.Combo_FOSCa = 0;       // not read with the internal RC
-    p.Check_IFBDa = checked;
-    p.Combo_DIVa = 1;
-    EXPECT_EQ(encode_fuse(p, 1), 0xF3F);
-
-    p.Check_IRCa = grayed;  // only unchecked selects the external oscillator
-    EXPECT_EQ(encode_fuse(p, 1), 0xF3F);
-}
-
-TEST(EncodeFuse, ARevisionFixedBitsStayOn)
-{
-    Fuse_panel p;  // nothing selected, every box unchecked except the switch
-    p.Check_IRCa = checked;
-    p.Check_TURBOa = p.Check_SYNCa = p.Check_CPa = checked;
-    EXPECT_EQ(encode_fuse(p, 1), 0x310);
-}
-
-TEST(EncodeFuse, GrayedBoxesAndMissingSelectionsContributeNothing)
-{
-    Fuse_panel p = blank_fuse_panel();
-    p.Check_WDTE = grayed;
-    p.Check_TURBO = grayed;
-    p.Combo_FOSC = no_selection;
-    EXPECT_EQ(encode_fuse(p, 0), 0x7F8);
-
-    p = blank_fuse_panel();
-    p.Combo_FOSC = 4;  // beyond the field
-    EXPECT_EQ(encode_fuse(p, 0), 0xFFC);
-
-    p = blank_fuse_panel();
-    p.Check_IRCa = checked;
-    p.Combo_DIVa = no_selection;  // also takes the internal RC's bits 1-0 along
-    EXPECT_EQ(encode_fuse(p, 1), 0xF1C);
-}
-
-TEST(EncodeFusex, OldRevisionTrimBitsCarryBit10)
-{
-    Fusex_panel p = blank_fusex_panel();
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0xFFF);
-    p.Text_IRCTRIM = QStringLiteral("000");
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0x0FF);
-    p.Text_IRCTRIM = QStringLiteral("001");
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0x5FF);
-    p.Text_IRCTRIM = QStringLiteral("100");
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0xCFF);
-    p.Text_IRCTRIM = QStringLiteral("010");
-    EXPECT_EQ(encode_fusex(p, 0, 28), 0x6FF);
-}
-
-TEST(EncodeFusex, OldRevisionTrimCharactersOtherThanOneCountAsZero)
-{
-    Fusex_panel p = blank_fusex_panel();
-    p.Text_IRCTRIM = QStringLiteral("1x1");
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0xDFF);
-    p.Text_IRCTRIM = QStringLiteral("1");
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0xCFF);
-    p.Text_IRCTRIM.clear();
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0x0FF);
-}
-
-TEST(EncodeFusex, OldRevisionCarryBoxSetsBit7InBothOfItsStates)
-{
-    Fusex_panel p = blank_fusex_panel();
-    p.Text_IRCTRIM = QStringLiteral("000");
-    p.Check_CF = checked;
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0x0BF);
-    p.Check_CF = grayed;
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0x03F);
-}
-
-TEST(EncodeFusex, ARevisionBit10FollowsThePackage)
-{
-    Fusex_panel p = blank_fusex_panel();
-    EXPECT_EQ(encode_fusex(p, 1, 28), 0xFFF);
-    EXPECT_EQ(encode_fusex(p, 1, 18), 0xBFF);
-    p.Text_IRCTRIMa = QStringLiteral("000");
-    EXPECT_EQ(encode_fusex(p, 1, 28), 0x4FF);
-    p.Text_IRCTRIMa = QStringLiteral("101");
-    EXPECT_EQ(encode_fusex(p, 1, 18), 0x9FF);
-}
-
-TEST(EncodeFusex, ARevisionFields)
-{
-    Fusex_panel p;
-    p.Combo_BPXa = 1;
-    p.Combo_BORTRa = 2;
-    p.Combo_BORa = 0;
-    p.Check_CFa = checked;
-    p.Check_OPT_STa = unchecked;
-    p.Text_IRCTRIMa = QStringLiteral("010");
-    EXPECT_EQ(encode_fusex(p, 1, 18), 0x200 | 0x080 | 0x008 | 0x001);
-}
-
-TEST(EncodeFusex, EachRevisionReadsOnlyItsOwnLayout)
-{
-    Fusex_panel p = blank_fusex_panel();
-    p.Combo_BPXa = 0;
-    p.Text_IRCTRIMa = QStringLiteral("000");
-    EXPECT_EQ(encode_fusex(p, 0, 18), 0xFFF);
-    p = blank_fusex_panel();
-    p.Combo_MEM = 0;
-    p.Check_CF = checked;
-    EXPECT_EQ(encode_fusex(p, 1, 28), 0xFFF);
-}
-
-TEST(Encode, UnknownRevisionGivesNoWord)
-{
-    EXPECT_FALSE(encode_fuse(blank_fuse_panel(), 2).has_value());
-    EXPECT_FALSE(encode_fuse(blank_fuse_panel(), -1).has_value());
-    EXPECT_FALSE(encode_fusex(blank_fusex_panel(), 2, 28).has_value());
-}
-
-TEST(RoundTrip, EveryOldRevisionWordDecodesAndEncodesBackExceptFixedBits)
+TEST(FuseCodec, EveryWordDecodesAndEncodesBackApartFromItsFixedBits)
 {
     for (int word = 0; word < 0x1000; ++word) {
         const QString bin = QStringLiteral("%1").arg(word, 12, 2, QLatin1Char('0'));
-        Fuse_panel f;
+        F f;
         decode_fuse(bin, f);
+        X x;
+        decode_fusex(bin, x);
+        // A-revision FUSE: bits 9, 8 and 4 are fixed, so are bits 1-0 with the internal RC (bit 7 clear).
+        const int fuse_a = word | 0x310 | (word & 0x080 ? 0 : 0x003);
+        // Old FUSEX: bit 7 is fixed, bit 10 is set by any trim bit. A-revision FUSEX: bit 10 is the package.
+        const int fusex_old = (word & ~0x480) | 0x080 | (word & 0xB00 ? 0x400 : 0);
         ASSERT_EQ(encode_fuse(f, 0), word) << bin.toStdString();
-        Fusex_panel x;
-        decode_fusex(bin, x);
-        // Bit 7 is fixed; bit 10 follows the trim bits.
-        const int trim = word & 0xB00;
-        const int expected = (word & ~0x480) | 0x080 | (trim ? 0x400 : 0);
-        ASSERT_EQ(encode_fusex(x, 0, 18), expected) << bin.toStdString();
-    }
-}
-
-TEST(RoundTrip, EveryARevisionWordDecodesAndEncodesBackExceptFixedBits)
-{
-    for (int word = 0; word < 0x1000; ++word) {
-        const QString bin = QStringLiteral("%1").arg(word, 12, 2, QLatin1Char('0'));
-        Fuse_panel f;
-        decode_fuse(bin, f);
-        int expected = word | 0x310;
-        if (!(word & 0x080))
-            expected |= 0x003;  // internal RC: bits 1-0 are always 11
-        ASSERT_EQ(encode_fuse(f, 1), expected) << bin.toStdString();
-        Fusex_panel x;
-        decode_fusex(bin, x);
+        ASSERT_EQ(encode_fuse(f, 1), fuse_a) << bin.toStdString();
+        ASSERT_EQ(encode_fusex(x, 0, 18), fusex_old) << bin.toStdString();
         ASSERT_EQ(encode_fusex(x, 1, 28), word | 0x400) << bin.toStdString();
         ASSERT_EQ(encode_fusex(x, 1, 18), word & ~0x400) << bin.toStdString();
     }
-}
-
-// ---------------------------------------------------------------------------------------
-
-TEST(LastAddress, FollowsTheMemoryFieldByRevision)
-{
-    EXPECT_EQ(last_address_for(0, 0), 511);
-    EXPECT_EQ(last_address_for(1, 0), 1023);
-    EXPECT_EQ(last_address_for(2, 0), 2047);
-    EXPECT_EQ(last_address_for(3, 0), 2047);
-    EXPECT_EQ(last_address_for(0, 1), 511);
-    EXPECT_EQ(last_address_for(1, 1), 511);
-    EXPECT_EQ(last_address_for(2, 1), 2047);
-    EXPECT_EQ(last_address_for(3, 1), 2047);
-    EXPECT_FALSE(last_address_for(-1, 0).has_value());
-    EXPECT_FALSE(last_address_for(4, 1).has_value());
-    EXPECT_FALSE(last_address_for(1, 2).has_value());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// A fresh main window with filled option lists and the panel's handlers connected.
+// A fresh main window as start-up leaves it: option lists filled, handlers connected, image cleared.
 
 #include "fuse/option_tables.h"
 #include "fuse/panel_behaviour.h"
@@ -18,11 +18,7 @@
 
 class FusePanel : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        w = test::program_at_rest();
-        fuse::Combo_init();  // every list back at its default entry
-    }
+    void SetUp() override { w = test::program_at_rest(); }
     void TearDown() override { test::fresh_program(); }
 
     void set_words(const QString &fuse_bin, const QString &fusex_bin)

@@ -2,21 +2,15 @@
 
 #include "image/device_image.h"
 
-#include "fuse/option_tables.h"
-#include "fuse/panel_behaviour.h"
 #include "shell/frm_main.h"
 #include "shell/globals.h"
 #include "shell/windows.h"
 #include "test_support.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -25,18 +19,16 @@ namespace {
 
 const QString dot = QString(QChar(0xFF65));
 
-QByteArray file_bytes(const QString &path)
+QByteArray dump_bytes()
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    QFile f(image::dump_path());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The dump as text lines, CR LF taken off.
 QStringList dump_file_lines()
 {
-    QString text = QString::fromUtf8(file_bytes(image::dump_path()));
+    QString text = QString::fromUtf8(dump_bytes());
     if (text.endsWith(QLatin1String("\r\n")))
         text.chop(2);
     return text.split(QStringLiteral("\r\n"));
@@ -45,36 +37,15 @@ QStringList dump_file_lines()
 QByteArray blank_dump(int word_lines)
 {
     QByteArray expected;
-    const QString words = QStringLiteral(" 0FFF").repeated(8);
-    for (int i = 0; i < word_lines; ++i) {
-        const QString line = QStringLiteral("%1:").arg(i * 8, 4, 16, QLatin1Char('0')).toUpper() + words
-                             + QLatin1Char(' ') + dot.repeated(16);
-        expected += line.toUtf8() + "\r\n";
-    }
-    expected += "FUSE  =0FFF\r\nFUSEX =0FFF\r\n";
-    return expected;
+    for (int i = 0; i < word_lines; ++i)
+        expected += QStringLiteral("%1:").arg(i * 8, 4, 16, QLatin1Char('0')).toUpper().toUtf8()
+                    + QStringLiteral(" 0FFF").repeated(8).toUtf8() + ' ' + dot.repeated(16).toUtf8() + "\r\n";
+    return expected + "FUSE  =0FFF\r\nFUSEX =0FFF\r\n";
 }
-
-// Records when a widget is hidden and shown again.
-class Visibility_log : public QObject {
-public:
-    QStringList events;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::Hide)
-            events << QStringLiteral("hide");
-        else if (e->type() == QEvent::Show)
-            events << QStringLiteral("show");
-        return false;
-    }
-};
 
 class DeviceImage : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        w = test::program_at_rest();
-    }
+    void SetUp() override { w = test::program_at_rest(); }
     void TearDown() override { test::fresh_program(); }
 
     shell::FrmMain *w = nullptr;
@@ -82,15 +53,13 @@ protected:
 
 TEST_F(DeviceImage, ClearingBlanksBothBuffersTheWordsAndTheAddress)
 {
-    state::Mem_buffer[5] = QStringLiteral("1234");
     state::Mem_buffer[5000] = QStringLiteral("0ABC");
     state::Read_buffer[4095] = QStringLiteral("0123");
     state::Last_address = 511;
     state::Address_pc = -1;
     w->address_pc->setText(QStringLiteral("0x000"));
-    w->Label_fuse_word->setText(QStringLiteral("0123"));
-    w->Label_fusex_word_bin->setText(QStringLiteral("000000000000"));
-    w->Label_device_word->setText(QStringLiteral("0000"));
+    for (QLabel *label : {w->Label_fuse_word, w->Label_fusex_word_bin, w->Label_device_word})
+        label->setText(QStringLiteral("0000"));
 
     image::Clear_image();
 
@@ -101,65 +70,39 @@ TEST_F(DeviceImage, ClearingBlanksBothBuffersTheWordsAndTheAddress)
     EXPECT_EQ(state::Last_address, 2047);
     EXPECT_EQ(state::Address_pc, 0xFFF);
     EXPECT_EQ(w->address_pc->text(), "0xFFF");
-    EXPECT_EQ(w->Label_fuse_word->text(), "0FFF");
-    EXPECT_EQ(w->Label_fuse_word_bin->text(), "111111111111");
-    EXPECT_EQ(w->Label_fusex_word->text(), "0FFF");
-    EXPECT_EQ(w->Label_fusex_word_bin->text(), "111111111111");
-    EXPECT_EQ(w->Label_device_word->text(), "0FFE");
-    EXPECT_EQ(w->Label_device_word_bin->text(), "111111111110");
+    const std::pair<QLabel *, const char *> labels[] = {
+        {w->Label_fuse_word, "0FFF"},   {w->Label_fuse_word_bin, "111111111111"},
+        {w->Label_fusex_word, "0FFF"},  {w->Label_fusex_word_bin, "111111111111"},
+        {w->Label_device_word, "0FFE"}, {w->Label_device_word_bin, "111111111110"},
+    };
+    for (const auto &[label, text] : labels)
+        EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
 }
 
-TEST_F(DeviceImage, ClearingDecodesTheNewWordsIntoThePanel)
-{
-    w->Combo_FOSC->setCurrentIndex(0);
-    w->Check_CP->setCheckState(Qt::Checked);
-    w->Text_IRCTRIMa->setText(QStringLiteral("000"));
-    w->Combo_MEM_DEVICE->setCurrentIndex(0);
-
-    image::Clear_image();
-
-    EXPECT_EQ(w->Combo_FOSC->currentIndex(), 3);
-    EXPECT_EQ(w->Check_CP->checkState(), Qt::Unchecked);
-    EXPECT_EQ(w->Text_IRCTRIMa->text(), "111");
-    EXPECT_EQ(w->Combo_MEM_DEVICE->currentIndex(), 2);
-}
-
-TEST_F(DeviceImage, DumpAfterClearingIsByteForByteTheBlankImage)
+TEST_F(DeviceImage, BlankDumpIsByteForByteTheProgramMemoryOfTheChip)
 {
     image::Clear_and_dump();
-
-    const QByteArray bytes = file_bytes(image::dump_path());
+    const QByteArray bytes = dump_bytes();
     EXPECT_EQ(bytes, blank_dump(256));
+    EXPECT_TRUE(bytes.startsWith("0000:" + QByteArray(" 0FFF").repeated(8) + ' ' + dot.repeated(16).toUtf8() + "\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n07F8: 0FFF"));
+    EXPECT_EQ(bytes.count("\r\n"), 258);
 
-    const QStringList lines = dump_file_lines();
-    ASSERT_EQ(lines.size(), 258);
-    for (int i = 0; i < 256; ++i)
-        ASSERT_EQ(lines[i].size(), 62) << i;
-    EXPECT_TRUE(lines.first().startsWith(QLatin1String("0000: 0FFF")));
-    EXPECT_TRUE(lines[255].startsWith(QLatin1String("07F8: 0FFF")));
-    EXPECT_EQ(lines[256], "FUSE  =0FFF");
-    EXPECT_EQ(lines[257], "FUSEX =0FFF");
+    const std::tuple<int, int, const char *> sizes[] = {{511, 64, "01F8:"}, {1023, 128, "03F8:"}};
+    for (const auto &[last, word_lines, last_line] : sizes) {
+        state::Last_address = int16_t(last);
+        image::Dump_image();
+        EXPECT_EQ(dump_bytes(), blank_dump(word_lines)) << last;
+        EXPECT_TRUE(dump_file_lines()[word_lines - 1].startsWith(QLatin1String(last_line))) << last;
+    }
 }
 
-TEST_F(DeviceImage, DumpCoversOnlyTheProgramMemoryOfTheChip)
+TEST_F(DeviceImage, DumpAndMemoryViewShowTheImageWordsFourCharactersWideTheirCharactersAndTheLabels)
 {
-    image::Clear_image();
-    state::Last_address = 511;
-    image::Dump_image();
-    EXPECT_EQ(file_bytes(image::dump_path()), blank_dump(64));
-
-    state::Last_address = 1023;
-    image::Dump_image();
-    const QStringList lines = dump_file_lines();
-    ASSERT_EQ(lines.size(), 130);
-    EXPECT_TRUE(lines[127].startsWith(QLatin1String("03F8:")));
-}
-
-TEST_F(DeviceImage, DumpShowsTheImageWordsAsTheyStandAndTheirCharacters)
-{
-    image::Clear_image();
     state::Mem_buffer[0] = QStringLiteral("0041");
-    state::Mem_buffer[1] = QStringLiteral("0fff");
+    state::Mem_buffer[1] = QStringLiteral("12");
+    state::Mem_buffer[2] = QStringLiteral("123456");
+    state::Mem_buffer[3] = QStringLiteral("0fff");
     state::Mem_buffer[7] = QStringLiteral("007A");
     state::Mem_buffer[2047] = QStringLiteral("0020");
     state::Mem_buffer[2048] = QStringLiteral("0123");  // beyond the chip: not written
@@ -170,61 +113,20 @@ TEST_F(DeviceImage, DumpShowsTheImageWordsAsTheyStandAndTheirCharacters)
 
     const QStringList lines = dump_file_lines();
     ASSERT_EQ(lines.size(), 258);
-    EXPECT_EQ(lines[0], "0000: 0041 0fff 0FFF 0FFF 0FFF 0FFF 0FFF 007A " + dot + "A" + dot.repeated(13) + "z");
+    EXPECT_EQ(lines[0], "0000: 0041 12   1234 0fff 0FFF 0FFF 0FFF 007A " + dot + "A" + dot.repeated(3) + "4"
+                            + dot.repeated(9) + "z");
     EXPECT_EQ(lines[255], "07F8: 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0020 " + dot.repeated(15) + " ");
     EXPECT_EQ(lines[256], "FUSE  =0F7F");
     EXPECT_EQ(lines[257], "FUSEX =0BFF");
-}
 
-TEST_F(DeviceImage, DumpKeepsEveryWordFourCharactersWide)
-{
-    image::Clear_image();
-    state::Mem_buffer[1] = QStringLiteral("12");
-    state::Mem_buffer[2] = QStringLiteral("123456");
-
-    image::Dump_image();
-
-    const QStringList lines = dump_file_lines();
-    EXPECT_EQ(lines[0].size(), 62);
-    EXPECT_TRUE(lines[0].startsWith(QLatin1String("0000: 0FFF 12   1234 0FFF")));
-}
-
-TEST_F(DeviceImage, MemoryViewShowsTheDumpFile)
-{
-    image::Clear_and_dump();
-    QStringList shown = w->RTextBox_memory->toPlainText().split(QLatin1Char('\n'));
-    if (shown.last().isEmpty())
-        shown.removeLast();
-    EXPECT_EQ(shown, dump_file_lines());
+    EXPECT_EQ(w->RTextBox_memory->toPlainText().split(QLatin1Char('\n')).mid(0, 258), lines);
+    EXPECT_FALSE(w->RTextBox_memory->isHidden());
     EXPECT_TRUE(w->RTextBox_memory->isReadOnly());
     EXPECT_TRUE(w->RTextBox_memory->font().fixedPitch());
-
-    state::Mem_buffer[8] = QStringLiteral("0041");
-    image::Dump_image();
-    EXPECT_TRUE(w->RTextBox_memory->toPlainText().contains("0008: 0041 0FFF"));
-}
-
-TEST_F(DeviceImage, DumpHidesTheViewWhileLoadingAndClearAndDumpDoesNot)
-{
-    w->show();
-    w->SSTab1->show();
-    w->SSTab1->setCurrentIndex(3);
-    ASSERT_TRUE(test::wait_until([&] { return w->RTextBox_memory->isVisible(); }));
-    Visibility_log log;
-    w->RTextBox_memory->installEventFilter(&log);
-
-    image::Clear_and_dump();
-    EXPECT_TRUE(log.events.isEmpty()) << log.events.join(' ').toStdString();
-
-    image::Dump_image();
-    EXPECT_EQ(log.events, QStringList({"hide", "show"}));
-    EXPECT_TRUE(w->RTextBox_memory->isVisible());
-    w->RTextBox_memory->removeEventFilter(&log);
 }
 
 TEST_F(DeviceImage, UnwritableDumpIsReportedAndTheViewKeepsItsContent)
 {
-    image::Clear_and_dump();
     const QString before = w->RTextBox_memory->toPlainText();
     ASSERT_FALSE(before.isEmpty());
 
@@ -243,11 +145,14 @@ TEST_F(DeviceImage, UnwritableDumpIsReportedAndTheViewKeepsItsContent)
     const bool view_hidden = w->RTextBox_memory->isHidden();
     image::Clear_and_dump();
     const QString after_clear = w->RTextBox_memory->toPlainText();
+    const QString panel_after_clear = w->sbPanel[3]->text();
 
     qputenv("QORVIL_WORK_DIR", saved);
 
-    EXPECT_TRUE(panel.startsWith(QStringLiteral("sx_hex.txtを書き込めません: "))) << panel.toStdString();
-    EXPECT_GT(panel.size(), QStringLiteral("sx_hex.txtを書き込めません: ").size());
+    const QString reported = QStringLiteral("sx_hex.txtを書き込めません: ");
+    EXPECT_TRUE(panel.startsWith(reported)) << panel.toStdString();
+    EXPECT_GT(panel.size(), reported.size());  // with the reason
+    EXPECT_EQ(panel_after_clear, panel);
     EXPECT_EQ(after_dump, before);
     EXPECT_FALSE(view_hidden);
     EXPECT_EQ(after_clear, before);
@@ -256,19 +161,17 @@ TEST_F(DeviceImage, UnwritableDumpIsReportedAndTheViewKeepsItsContent)
 
 TEST_F(DeviceImage, BufferClearMenuClearsAndDumpsButKeepsTheDocument)
 {
-    image::Clear_and_dump();
     state::Mem_buffer[3] = QStringLiteral("0ABC");
     state::Last_address = 511;
     state::Open_file_name = QStringLiteral("/tmp/program.hex");
     w->setWindowTitle(QStringLiteral("Qorvil Version 1.6.40    /tmp/program.hex"));
     image::Dump_image();
-    ASSERT_NE(file_bytes(image::dump_path()), blank_dump(256));
 
     w->nmuBufClear->trigger();
 
     EXPECT_EQ(state::Mem_buffer[3], "0FFF");
     EXPECT_EQ(state::Last_address, 2047);
-    EXPECT_EQ(file_bytes(image::dump_path()), blank_dump(256));
+    EXPECT_EQ(dump_bytes(), blank_dump(256));
     EXPECT_EQ(state::Open_file_name, "/tmp/program.hex");
     EXPECT_EQ(w->windowTitle(), "Qorvil Version 1.6.40    /tmp/program.hex");
 }

@@ -10,115 +10,50 @@ using namespace image;
 
 const QString dot = QString(QChar(0xFF65));
 
-TEST(HexToBinText, ExpandsCharactersTwoToFourMostSignificantFirst)
+TEST(WordText, HexToBinTextExpandsCharactersTwoToFourThatAreUpperCaseHex)
 {
-    EXPECT_EQ(Hex_to_bin_text("0FFE"), "111111111110");
-    EXPECT_EQ(Hex_to_bin_text("0FFF"), "111111111111");
-    EXPECT_EQ(Hex_to_bin_text("0000"), "000000000000");
-    EXPECT_EQ(Hex_to_bin_text("0A5C"), "101001011100");
+    const std::pair<const char *, const char *> cases[] = {
+        {"0FFE", "111111111110"}, {"0000", "000000000000"}, {"0A5C", "101001011100"},
+        {"ZFFF", "111111111111"}, {"01239", "000100100011"},  // the first character and the fifth are not read
+        {"0fff", ""},             {"0fFf", "1111"},           {"0G1F", "00011111"}, {"0 F ", "1111"},
+        {"", ""},                 {"0", ""},                  {"0A5", "10100101"},
+    };
+    for (const auto &[text, bin] : cases)
+        EXPECT_EQ(Hex_to_bin_text(QString::fromLatin1(text)), bin) << text;
 }
 
-TEST(HexToBinText, IgnoresTheFirstCharacterAndAnythingAfterTheFourth)
+TEST(WordText, NumToHex4KeepsTheLastFourDigitsOfTheNearestWholeNumber)
 {
-    EXPECT_EQ(Hex_to_bin_text("ZFFF"), "111111111111");
-    EXPECT_EQ(Hex_to_bin_text("F123"), "000100100011");
-    EXPECT_EQ(Hex_to_bin_text("01239"), "000100100011");
-}
+    const std::pair<double, const char *> cases[] = {
+        {4095, "0FFF"}, {0, "0000"},      {0xABC, "0ABC"},  {65535, "FFFF"}, {65536, "0000"},  {0x12345, "2345"},
+        {-1, "FFFF"},   {-4096, "F000"},  {2.5, "0002"},    {3.5, "0004"},   {2.6, "0003"},    {4094.4, "0FFE"},
+    };
+    for (const auto &[number, text] : cases)
+        EXPECT_EQ(Num_to_hex4(number), text) << number;
 
-TEST(HexToBinText, LowerCaseAndNonHexCharactersContributeNothing)
-{
-    EXPECT_EQ(Hex_to_bin_text("0fff"), "");
-    EXPECT_EQ(Hex_to_bin_text("0fFf"), "1111");
-    EXPECT_EQ(Hex_to_bin_text("0G1F"), "00011111");
-    EXPECT_EQ(Hex_to_bin_text("0 F "), "1111");
-}
-
-TEST(HexToBinText, ShortTextsGiveShortResults)
-{
-    EXPECT_EQ(Hex_to_bin_text(""), "");
-    EXPECT_EQ(Hex_to_bin_text("0"), "");
-    EXPECT_EQ(Hex_to_bin_text("0A"), "1010");
-    EXPECT_EQ(Hex_to_bin_text("0A5"), "10100101");
-}
-
-TEST(NumToHex4, FourUpperCaseDigitsWithLeadingZeros)
-{
-    EXPECT_EQ(Num_to_hex4(4095), "0FFF");
-    EXPECT_EQ(Num_to_hex4(0), "0000");
-    EXPECT_EQ(Num_to_hex4(0xABC), "0ABC");
-    EXPECT_EQ(Num_to_hex4(65535), "FFFF");
-}
-
-TEST(NumToHex4, KeepsTheLastFourDigitsOfLargerAndNegativeNumbers)
-{
-    EXPECT_EQ(Num_to_hex4(65536), "0000");
-    EXPECT_EQ(Num_to_hex4(0x12345), "2345");
-    EXPECT_EQ(Num_to_hex4(-1), "FFFF");
-    EXPECT_EQ(Num_to_hex4(-4096), "F000");
-}
-
-TEST(NumToHex4, RoundsToNearestWithHalvesToEven)
-{
-    EXPECT_EQ(Num_to_hex4(2.5), "0002");
-    EXPECT_EQ(Num_to_hex4(3.5), "0004");
-    EXPECT_EQ(Num_to_hex4(2.6), "0003");
-    EXPECT_EQ(Num_to_hex4(4094.4), "0FFE");
-}
-
-TEST(WordToHex4, DropsTheUpperNibbleOfTheHighByte)
-{
-    EXPECT_EQ(Word_to_hex4(0x1F, 0xAB), "0FAB");
-    EXPECT_EQ(Word_to_hex4(0xFF, 0xFF), "0FFF");
-    EXPECT_EQ(Word_to_hex4(0x00, 0x00), "0000");
+    EXPECT_EQ(Word_to_hex4(0x1F, 0xAB), "0FAB");  // the upper nibble of the high byte is dropped
     EXPECT_EQ(Word_to_hex4(0x0A, 0x05), "0A05");
 }
 
-TEST(Hex2ToByte, AcceptsOneOrTwoDigitsInEitherCase)
+TEST(WordText, Hex2ToByteReadsTheFirstAndLastCharactersInEitherCase)
 {
-    EXPECT_EQ(Hex2_to_byte("a"), 10);
-    EXPECT_EQ(Hex2_to_byte("F"), 15);
-    EXPECT_EQ(Hex2_to_byte("ff"), 255);
-    EXPECT_EQ(Hex2_to_byte("7F"), 127);
-    EXPECT_EQ(Hex2_to_byte("0c"), 12);
+    const std::pair<const char *, int> cases[] = {
+        {"a", 10},  {"F", 15},  {"ff", 255}, {"7F", 127}, {"0c", 12},   {"", 0},
+        {"G1", 1},  {"1G", 16}, {"zz", 0},   {" 1", 1},   {"ABC", 0xAC}, {"1xx2", 0x12},
+    };
+    for (const auto &[text, byte] : cases)
+        EXPECT_EQ(Hex2_to_byte(QString::fromLatin1(text)), byte) << text;
 }
 
-TEST(Hex2ToByte, EmptyAndNonHexCountAsZero)
+TEST(WordText, WordToAsciiShowsTwoCharactersWithTheMiddleDotForUnprintableBytes)
 {
-    EXPECT_EQ(Hex2_to_byte(""), 0);
-    EXPECT_EQ(Hex2_to_byte("G1"), 1);
-    EXPECT_EQ(Hex2_to_byte("1G"), 16);
-    EXPECT_EQ(Hex2_to_byte("zz"), 0);
-    EXPECT_EQ(Hex2_to_byte(" 1"), 1);
-}
-
-TEST(Hex2ToByte, LongerTextsUseTheFirstAndLastCharacters)
-{
-    EXPECT_EQ(Hex2_to_byte("ABC"), 0xAC);
-    EXPECT_EQ(Hex2_to_byte("1xx2"), 0x12);
-}
-
-TEST(WordToAscii, PrintableBytesShowAsThemselves)
-{
-    EXPECT_EQ(Word_to_ascii("0041"), dot + "A");
-    EXPECT_EQ(Word_to_ascii("0020"), dot + " ");
-    EXPECT_EQ(Word_to_ascii("007E"), dot + "~");
-    EXPECT_EQ(Word_to_ascii("0f61"), dot + "a");
-}
-
-TEST(WordToAscii, BytesBelow32OrAbove127ShowTheMiddleDot)
-{
-    EXPECT_EQ(Word_to_ascii("0FFF"), dot + dot);
-    EXPECT_EQ(Word_to_ascii("001F"), dot + dot);
-    EXPECT_EQ(Word_to_ascii("0080"), dot + dot);
-    EXPECT_EQ(Word_to_ascii("0000"), dot + dot);
-    EXPECT_EQ(Word_to_ascii("007F"), dot + QChar(127));
-}
-
-TEST(WordToAscii, AlwaysTwoCharacters)
-{
-    EXPECT_EQ(Word_to_ascii("").size(), 2);
-    EXPECT_EQ(Word_to_ascii("41").size(), 2);
-    EXPECT_EQ(Word_to_ascii("41"), "AA");
+    const std::pair<const char *, QString> cases[] = {
+        {"0041", dot + "A"}, {"0020", dot + " "}, {"007E", dot + "~"}, {"0f61", dot + "a"},
+        {"0FFF", dot + dot}, {"001F", dot + dot}, {"0080", dot + dot}, {"007F", dot + QChar(127)},
+        {"", dot + dot},     {"41", "AA"},
+    };
+    for (const auto &[word, shown] : cases)
+        EXPECT_EQ(Word_to_ascii(QString::fromLatin1(word)), shown) << word;
 }
 
 } // namespace

@@ -168,19 +168,6 @@ TEST_F(Commands, EmptyLoadFieldSendsZero)
     EXPECT_EQ(sim.port.board.loaded_word(), 0x0000);
 }
 
-TEST_F(Commands, IncrementWrapsAndAlwaysShowsThreeDigits)
-{
-    test::Sim_port_scope sim;
-    cor_entry_ISP();
-    state::Address_pc = 4095;
-    cor_increment_address();
-    EXPECT_EQ(state::Address_pc, 0);
-    EXPECT_EQ(w.address_pc->text(), "0x000");
-    state::Address_pc = 0x09;
-    cor_increment_address();
-    EXPECT_EQ(w.address_pc->text(), "0x00A");
-}
-
 TEST_F(Commands, EraseProgramFusexPackageModesAndProgramWait)
 {
     test::Sim_port_scope sim;

@@ -5,11 +5,7 @@ source "$(dirname "$0")/common.sh"
 
 root="$scratch/root"
 run env DESTDIR="$root" cmake --install "$BUILD_DIR" --prefix /usr
-if [ "$rc" -ne 0 ]; then
-  fail "cmake --install: $out $err"
-  finish
-fi
-pass "cmake --install --prefix /usr into $root"
-check_installed_tree "$root"
+check "cmake --install --prefix /usr into $root $err" [ "$rc" -eq 0 ]
+[ "$rc" -ne 0 ] || check_installed_tree "$root"
 
 finish

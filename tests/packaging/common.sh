@@ -14,13 +14,15 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
+# check WHAT COMMAND...: passes when COMMAND succeeds.
+check() {
+  local what=$1
+  shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
 # expect_equal WHAT ACTUAL EXPECTED
 expect_equal() {
   if [ "$2" = "$3" ]; then pass "$1: $2"; else fail "$1 is '$2', expected '$3'"; fi
-}
-# expect_present WHAT VALUE
-expect_present() {
-  if [ -n "$2" ]; then pass "$1: $2"; else fail "$1 is missing"; fi
 }
 
 # Ends the check: non-zero when anything failed.
@@ -32,12 +34,14 @@ finish() {
   echo "all checks passed"
 }
 
-need_tool() {
-  local tool=$1 package=$2
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "FAIL: $tool is missing (Debian package $package; scripts/setup installs it)" >&2
+# need_tools TOOL:DEBIAN_PACKAGE...
+need_tools() {
+  local t
+  for t in "$@"; do
+    command -v "${t%%:*}" >/dev/null 2>&1 && continue
+    echo "FAIL: ${t%%:*} is missing (Debian package ${t#*:}; scripts/setup installs it)" >&2
     exit 1
-  fi
+  done
 }
 
 # A scratch folder, removed at exit.
@@ -52,34 +56,41 @@ run() {
   err=$(cat "$scratch/stderr")
 }
 
-# The files (and symbolic links) an installation under /usr has, sorted.
-expected_files() {
-  {
-    echo usr/bin/qorvil
-    echo usr/bin/qorvil-board-sim
-    echo usr/share/qorvil/qorvil_help.html
-    echo "usr/share/applications/$APP_ID.desktop"
-    echo "usr/share/metainfo/$APP_ID.metainfo.xml"
-    echo usr/share/icons/hicolor/scalable/apps/qorvil.svg
-    for size in $ICON_SIZES; do
-      echo "usr/share/icons/hicolor/${size}x${size}/apps/qorvil.png"
-    done
-    echo "usr/share/man/man1/qorvil.1$MAN_SUFFIX"
-    echo "usr/share/man/man1/qorvil-board-sim.1$MAN_SUFFIX"
-  } | sort
+# check_run WHAT COMMAND...: COMMAND ends with status 0 and writes nothing on standard error.
+check_run() {
+  local what=$1
+  shift
+  run "$@"
+  if [ "$rc" -eq 0 ] && [ -z "$err" ]; then pass "$what"; else fail "$what: status $rc: $out $err"; fi
+}
+
+# A valid desktop entry makes desktop-file-validate print nothing.
+check_desktop_entry() {
+  check_run "$1 validates" desktop-file-validate "$1"
+  [ -z "$out" ] || fail "desktop-file-validate $1: $out"
+}
+
+# A manual page as man shows it: without warnings, with a NAME section, 80 columns wide at most.
+check_man_page() {
+  check_run "man shows $1 without warnings" env MANWIDTH=80 man --warnings -l "$1"
+  check "$1 has a NAME section" grep -q '^NAME' <<<"$out"
+  check "$1 fits 80 columns" [ "$(wc -L <<<"$out")" -le 80 ]
 }
 
 # Checks a tree that holds an installation under ROOT/usr.
 check_installed_tree() {
-  local root=$1
-  need_tool desktop-file-validate desktop-file-utils
-  need_tool appstreamcli appstream
-  need_tool man man-db
-  need_tool file file
+  local root=$1 f size
+  need_tools desktop-file-validate:desktop-file-utils appstreamcli:appstream man:man-db file:file
 
-  # Exactly the expected files, nothing missing and nothing stray.
+  # Exactly the expected files (and symbolic links), nothing missing and nothing stray.
   (cd "$root" && find . \( -type f -o -type l \) -printf '%P\n' | sort) >"$scratch/found"
-  expected_files >"$scratch/expected"
+  {
+    printf '%s\n' usr/bin/qorvil usr/bin/qorvil-board-sim usr/share/qorvil/qorvil_help.html \
+      "usr/share/applications/$APP_ID.desktop" "usr/share/metainfo/$APP_ID.metainfo.xml" \
+      usr/share/icons/hicolor/scalable/apps/qorvil.svg \
+      "usr/share/man/man1/qorvil.1$MAN_SUFFIX" "usr/share/man/man1/qorvil-board-sim.1$MAN_SUFFIX"
+    for size in $ICON_SIZES; do echo "usr/share/icons/hicolor/${size}x${size}/apps/qorvil.png"; done
+  } | sort >"$scratch/expected"
   if diff -u "$scratch/expected" "$scratch/found" >"$scratch/diff"; then
     pass "installed files are exactly the expected ones"
   else
@@ -87,108 +98,51 @@ check_installed_tree() {
     sed -n '3,$p' "$scratch/diff" | grep '^[-+]' >&2 || true
   fi
 
-  local f
-  for f in usr/bin/qorvil usr/bin/qorvil-board-sim; do
-    if [ -f "$root/$f" ] && [ -x "$root/$f" ]; then
-      pass "$f is executable"
-      if readelf -d "$root/$f" 2>/dev/null | grep -E 'R(UN)?PATH' | grep -qF "$BUILD_DIR"; then
-        fail "$f still looks for libraries in the build tree"
-      fi
-    else
-      fail "$f is not an executable file"
+  for f in "$root/usr/bin/qorvil" "$root/usr/bin/qorvil-board-sim"; do
+    check "$f is an executable file" test -f "$f" -a -x "$f"
+    if readelf -d "$f" 2>/dev/null | grep -E 'R(UN)?PATH' | grep -qF "$BUILD_DIR"; then
+      fail "$f still looks for libraries in the build tree"
     fi
   done
 
   # The programs start from where they were installed, with the system's Qt.
   run "$root/usr/bin/qorvil" --version
-  if [ "$rc" -eq 0 ] && [ "$out" = "Qorvil Version $VERSION" ]; then
-    pass "installed qorvil --version prints: $out"
-  else
-    fail "installed qorvil --version: status $rc, output '$out', errors '$err'"
-  fi
+  expect_equal "installed qorvil --version (status: output)" "$rc: $out" "0: Qorvil Version $VERSION"
   run "$root/usr/bin/qorvil-board-sim" --version
-  if [ "$rc" -eq 0 ] && [ "$out" = "qorvil-board-sim $VERSION" ]; then
-    pass "installed qorvil-board-sim --version prints: $out"
-  else
-    fail "installed qorvil-board-sim --version: status $rc, output '$out', errors '$err'"
-  fi
+  expect_equal "installed qorvil-board-sim --version (status: output)" "$rc: $out" "0: qorvil-board-sim $VERSION"
 
-  # The program looks for its help document in ../share/qorvil/ beside itself.
-  if cmp -s "$root/usr/bin/../share/qorvil/qorvil_help.html" "$SOURCE_DIR/docs/qorvil_help.html"; then
-    pass "the help document is in bin/../share/qorvil/"
-  else
-    fail "the help document is not at bin/../share/qorvil/qorvil_help.html"
-  fi
-  run "$root/usr/bin/qorvil" --help
-  if grep -q -- '--help-path' <<<"$out"; then
-    run "$root/usr/bin/qorvil" --help-path
-    if [ "$rc" -eq 0 ] && [ "$out" = "$root/usr/share/qorvil/qorvil_help.html" ]; then
-      pass "installed qorvil finds its help document: $out"
-    else
-      fail "installed qorvil --help-path: status $rc, output '$out', expected $root/usr/share/qorvil/qorvil_help.html"
-    fi
-  fi
+  # The program finds its help document in ../share/qorvil/ beside itself.
+  check "the help document is in bin/../share/qorvil/" \
+    cmp -s "$root/usr/bin/../share/qorvil/qorvil_help.html" "$SOURCE_DIR/docs/qorvil_help.html"
+  run "$root/usr/bin/qorvil" --help-path
+  expect_equal "installed qorvil --help-path (status: output)" "$rc: $out" "0: $root/usr/share/qorvil/qorvil_help.html"
 
   # The installed program starts for real, offscreen: its main window writes the memory
   # dump before the connection dialog waits for the user.
-  local home
-  home=$(mktemp -d)
+  local home="$scratch/home" pid
   mkdir -p "$home/run" && chmod 700 "$home/run"
   QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/run" \
     QORVIL_WORK_DIR="$home/work" "$root/usr/bin/qorvil" >/dev/null 2>&1 &
-  local pid=$! started=no
+  pid=$!
   for _ in $(seq 1 300); do
-    if [ -s "$home/work/sx_hex.txt" ]; then started=yes; break; fi
-    kill -0 "$pid" 2>/dev/null || break
+    if [ -s "$home/work/sx_hex.txt" ] || ! kill -0 "$pid" 2>/dev/null; then break; fi
     sleep 0.1
   done
-  if [ "$started" = yes ] && kill -0 "$pid" 2>/dev/null && grep -q '^FUSE  =0FFF' "$home/work/sx_hex.txt"; then
+  if kill -0 "$pid" 2>/dev/null && grep -qs '^FUSE  =0FFF' "$home/work/sx_hex.txt"; then
     pass "installed qorvil starts offscreen and stands with its connection dialog"
   else
     fail "installed qorvil did not start offscreen"
   fi
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
-  rm -rf "$home"
 
-  # Menu entry, metadata and icon as a desktop and a software centre read them.
-  local desktop="$root/usr/share/applications/$APP_ID.desktop"
-  if [ -f "$desktop" ]; then
-    run desktop-file-validate "$desktop"
-    if [ "$rc" -eq 0 ] && [ -z "$out$err" ]; then
-      pass "installed desktop entry validates"
-    else
-      fail "desktop-file-validate on the installed entry: $out $err"
-    fi
-  fi
-  run appstreamcli validate-tree --no-net "$root/usr"
-  if [ "$rc" -eq 0 ]; then
-    pass "appstreamcli validate-tree accepts the installed tree"
-  else
-    fail "appstreamcli validate-tree: $out $err"
-  fi
-
-  local size png
+  # Menu entry, metadata, icons and manual pages as a desktop, a software centre and man read them.
+  check_desktop_entry "$root/usr/share/applications/$APP_ID.desktop"
+  check_run "appstreamcli validate-tree accepts the installed tree" appstreamcli validate-tree --no-net "$root/usr"
   for size in $ICON_SIZES; do
-    png="$root/usr/share/icons/hicolor/${size}x${size}/apps/qorvil.png"
-    [ -f "$png" ] || continue
-    if file -b "$png" | grep -q "PNG image data, $size x $size,"; then
-      pass "icon ${size}x${size} is a PNG of that size"
-    else
-      fail "icon ${size}x${size}: $(file -b "$png")"
-    fi
+    f="$root/usr/share/icons/hicolor/${size}x${size}/apps/qorvil.png"
+    check "icon ${size}x${size} is a PNG of that size: $(file -b "$f")" \
+      grep -q "PNG image data, $size x $size," <<<"$(file -b "$f")"
   done
-
-  # Manual pages as man shows them.
-  local page
-  for page in qorvil qorvil-board-sim; do
-    f="$root/usr/share/man/man1/$page.1$MAN_SUFFIX"
-    [ -f "$f" ] || continue
-    run env MANWIDTH=80 man --warnings -l "$f"
-    if [ "$rc" -eq 0 ] && [ -z "$err" ] && grep -q "^NAME" <<<"$out"; then
-      pass "installed manual page $page(1) shows without warnings"
-    else
-      fail "man -l $f: status $rc, errors: $err"
-    fi
-  done
+  for f in qorvil qorvil-board-sim; do check_man_page "$root/usr/share/man/man1/$f.1$MAN_SUFFIX"; done
 }

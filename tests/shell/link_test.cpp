@@ -28,39 +28,6 @@ protected:
     shell::FrmMain &w = shell::frmMain();
 };
 
-TEST_F(Link, AcknowledgeOfOneByteIsReadAndShown)
-{
-    fake.port.on_write = [](test::Fake_port &p, const QByteArray &) { p.arrive("K"); };
-    comm::send_command('0');
-    comm::start_reply_clock();
-    ASSERT_TRUE(comm::wait_reply(1, 4, false));
-    comm::apply_ack_rule();
-    EXPECT_EQ(w.text_in_hi->text(), "K");
-    EXPECT_EQ(w.text_in_low->text(), "");
-    EXPECT_EQ(state::Link.comxx_Get_buffer, QByteArray("K"));
-    EXPECT_EQ(fake.port.bytes_waiting(), 0);
-}
-
-TEST_F(Link, TwoBytesWhereOneWasExpectedShowNoDataAndStayForTheNextFlush)
-{
-    w.text_in_low->setText("x");
-    fake.port.on_write = [](test::Fake_port &p, const QByteArray &) { p.arrive("KK"); };
-    comm::send_command('5');
-    comm::start_reply_clock();
-    ASSERT_TRUE(comm::wait_reply(1, 4, false));
-    comm::apply_ack_rule();
-    EXPECT_EQ(w.text_in_hi->text(), "No data");
-    EXPECT_EQ(w.text_in_low->text(), "");
-    EXPECT_EQ(fake.port.bytes_waiting(), 2);
-
-    fake.port.on_write = [](test::Fake_port &p, const QByteArray &) { p.arrive(QByteArray("\x0F\xFF\r", 3)); };
-    comm::send_command('6');
-    comm::start_reply_clock();
-    ASSERT_TRUE(comm::wait_reply(3, 2, false));
-    comm::read_reply();
-    EXPECT_EQ(state::Link.comxx_Get_buffer, QByteArray("\x0F\xFF\r", 3));
-}
-
 TEST_F(Link, TimeOutBlocksOnThePortAndLateBytesAreDroppedByTheNextFlush)
 {
     fake.port.on_write = [](test::Fake_port &p, const QByteArray &) { p.arrive("K", 0.6); };
@@ -95,16 +62,6 @@ TEST_F(Link, OnlyYieldingWaitsLetWindowEventsRun)
     EXPECT_TRUE(fired);
 }
 
-TEST_F(Link, PayloadBytesGoThroughThePutBuffer)
-{
-    comm::send_command('4');
-    comm::send_payload_byte(0x0F);
-    comm::send_payload_byte(0xFE);
-    EXPECT_EQ(fake.port.written(), QByteArray("4\x0F\xFE", 3));
-    EXPECT_EQ(state::Link.comxx_Put_buffer, QByteArray("\xFE", 1));
-    EXPECT_EQ(fake.port.flushes, 1);
-}
-
 TEST_F(Link, FaultReportNamesTheRoutineAndItsStep)
 {
     test::Message_script boxes;
@@ -122,14 +79,6 @@ TEST_F(Link, FaultReportNamesTheRoutineAndItsStep)
                                            "ERR.NUMBER: %1\rCommEvent:  0\rInBufferCount:  0\rN:  1\r")
                                        .arg(platform::fault_not_open));
     EXPECT_EQ(state::Link.comxx_error, 1);
-}
-
-TEST_F(Link, TextForms)
-{
-    EXPECT_EQ(comm::char_form(0x4B), "K");
-    EXPECT_EQ(comm::hex_form(0x0A), "A");
-    EXPECT_EQ(comm::hex_form(0), "0");
-    EXPECT_EQ(comm::decimal_form(0xC8), "200");
 }
 
 } // namespace
