@@ -1,28 +1,26 @@
 #pragma once
 // The program in its start state (without the connection dialog), with a scratch folder
-// for HEX files and helpers to write and read them.
+// for HEX files, scripted dialogs and message boxes, and helpers to write and read HEX files.
 
-#include "fuse/option_tables.h"
-#include "fuse/panel_behaviour.h"
 #include "image/device_image.h"
 #include "operations/status_text.h"
 #include "shell/frm_main.h"
 #include "shell/globals.h"
-#include "shell/windows.h"
 #include "test_support.h"
 
-#include <QByteArray>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QString>
-#include <QStringList>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace hextest {
 
@@ -34,45 +32,31 @@ inline const QString fuse_warning_text = QStringLiteral("FUSE設定を確認し�
 inline QByteArray file_bytes(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 inline bool write_bytes(const QString &path, const QByteArray &data)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return f.write(data) == data.size() && f.flush();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size() && f.flush();
 }
 
-// The lines of a file, each without its CR LF; also checks that every line ends in CR LF.
-inline QStringList crlf_lines(const QString &path, bool *all_crlf = nullptr)
+// The lines of a file that ends every line in CR LF, without their line ends.
+inline QStringList crlf_lines(const QString &path)
 {
-    const QByteArray data = file_bytes(path);
-    QStringList lines = QString::fromLatin1(data).split(QStringLiteral("\r\n"));
-    if (all_crlf)
-        *all_crlf = data.endsWith("\r\n") && !QString::fromLatin1(data).remove(QStringLiteral("\r\n")).contains('\n')
-                    && !QString::fromLatin1(data).remove(QStringLiteral("\r\n")).contains('\r');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return QString::fromLatin1(file_bytes(path)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 // One record with the right checksum, in the given case.
-inline QString record(int address, int type, const QList<int> &bytes, bool lower = false)
+inline QString record(int address, int type, const QList<int> &data, bool lower = false)
 {
-    int sum = bytes.size() + (address >> 8) + (address & 0xFF) + type;
-    QString text = QStringLiteral(":%1%2%3")
-                       .arg(bytes.size(), 2, 16, QLatin1Char('0'))
-                       .arg(address, 4, 16, QLatin1Char('0'))
-                       .arg(type, 2, 16, QLatin1Char('0'));
-    for (int b : bytes) {
+    QString text = QStringLiteral(":");
+    int sum = 0;
+    for (int b : QList<int>{int(data.size()), address >> 8, address & 0xFF, type} + data) {
         text += QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
         sum += b;
     }
-    text += QStringLiteral("%1").arg((256 - (sum & 0xFF)) & 0xFF, 2, 16, QLatin1Char('0'));
+    text += QStringLiteral("%1").arg(-sum & 0xFF, 2, 16, QLatin1Char('0'));
     return lower ? text.toLower() : text.toUpper();
 }
 
@@ -85,7 +69,7 @@ inline QString word_record(int word_address, const QList<int> &words)
     return record(word_address * 2, 0, bytes);
 }
 
-inline QString end_record() { return QStringLiteral(":00000001FF"); }
+inline const QString end_record = QStringLiteral(":00000001FF");
 
 class Hex : public ::testing::Test {
 protected:
@@ -109,10 +93,54 @@ protected:
         return p;
     }
 
+    // Opens `file` through the open button, answering the dialog with it.
+    void open(const QString &file)
+    {
+        files.answers << file;
+        w->Command_open->click();
+    }
+
+    // Saves through the save-as button, answering the dialog with `file` and the overwrite
+    // question, if any, with `answer`. Returns `file`.
+    QString save_as(const QString &file, platform::Answer answer = platform::Answer::ok)
+    {
+        files.answers << file;
+        boxes.fallback = answer;
+        w->Command_save->click();
+        return file;
+    }
+
     QString panel(int n) const { return operations::status_text(n); }
+
+    // Checks that one message box, and only one, was shown since the last check, and what it
+    // said; then forgets it.
+    void expect_box(platform::Icon icon, const QString &box_title, const QString &text, platform::Buttons buttons)
+    {
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].icon, icon);
+        EXPECT_EQ(boxes.shown[0].title, box_title);
+        EXPECT_EQ(boxes.shown[0].text, text);
+        EXPECT_EQ(boxes.shown[0].buttons, buttons);
+        boxes.shown.clear();
+    }
+
+    // Checks image words by word address, and the FUSE and FUSEX labels unless left empty.
+    void expect_image(const std::map<int, QString> &words, const QString &fuse = {}, const QString &fusex = {}) const
+    {
+        for (const auto &[address, word] : words)
+            EXPECT_EQ(state::Mem_buffer[size_t(address)], word) << "word " << address;
+        if (!fuse.isEmpty()) {
+            EXPECT_EQ(w->Label_fuse_word->text(), fuse);
+        }
+        if (!fusex.isEmpty()) {
+            EXPECT_EQ(w->Label_fusex_word->text(), fusex);
+        }
+    }
 
     shell::FrmMain *w = nullptr;
     QTemporaryDir dir;
+    test::Message_script boxes;
+    test::File_script files;
 };
 
 } // namespace hextest
