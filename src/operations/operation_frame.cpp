@@ -213,6 +213,15 @@ bool run_chain(std::initializer_list<void (*)()> routines)
     return true;
 }
 
+int last_non_blank_address()
+{
+    int last = -1;
+    for (int i = 0; i <= state::Last_address; ++i)
+        if (state::Mem_buffer[size_t(i)] != state::blank_word)
+            last = i;
+    return last;
+}
+
 void append_to_memory_view(const QString &text)
 {
     QPlainTextEdit *view = W().RTextBox_memory;

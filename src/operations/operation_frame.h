@@ -85,6 +85,9 @@ bool start_operation(const Operation_start &start);
 // stopped.
 bool run_chain(std::initializer_list<void (*)()> routines);
 
+// The highest image address up to Last_address whose word is not blank; -1 when all are.
+int last_non_blank_address();
+
 // The error lines of Verify and the like, appended to the memory view.
 void append_to_memory_view(const QString &text);
 

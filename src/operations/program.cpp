@@ -124,10 +124,7 @@ void Command_program_click()
         return;
 
     // The program words up to the last one that is not blank; the counter stands at 0xFFF.
-    state::Last_used_address = -1;
-    for (int i = 0; i <= state::Last_address; ++i)
-        if (state::Mem_buffer[size_t(i)] != state::blank_word)
-            state::Last_used_address = i;
+    state::Last_used_address = last_non_blank_address();
     for (int i = 0; i <= state::Last_used_address; ++i) {
         Show_progress(QStringLiteral("ON"), 0, state::Last_used_address, i);
         exchange('7', 1, 2.0);

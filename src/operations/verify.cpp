@@ -117,14 +117,7 @@ void Run_verify()
                     comm::cor_read_data}))
         return;
 
-    if (state::Verify_from_button) {
-        state::Last_used_address = state::Last_address;
-    } else {
-        state::Last_used_address = -1;
-        for (int i = 0; i <= state::Last_address; ++i)
-            if (state::Mem_buffer[size_t(i)] != state::blank_word)
-                state::Last_used_address = i;
-    }
+    state::Last_used_address = state::Verify_from_button ? state::Last_address : last_non_blank_address();
 
     for (int i = 0; i <= state::Last_used_address; ++i) {
         platform::yield_events();
