@@ -11,10 +11,11 @@
 #include "platform/message_box.h"
 #include "platform/serial_port.h"
 #include "platform/settings.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
 #include "shell/startup.h"
 #include "shell/windows.h"
+#include "state/windows.h"
 #include "sim/state_file.h"
 
 #include <QApplication>
@@ -120,7 +121,7 @@ int main(int argc, char **argv)
     platform::put_setting("ComNo", "1");
 
     std::function<void()> connect_when_shown = [&connect_when_shown] {
-        comm::FrmCom &d = shell::frmCom();
+        comm::FrmCom &d = comm::frmCom();
         if (!d.isVisible()) {
             QTimer::singleShot(5, connect_when_shown);
             return;
@@ -134,7 +135,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not connect to the simulated board on %s\n", qPrintable(device));
         return 1;
     }
-    auto &w = shell::frmMain();
+    auto &w = state::frmMain();
     w.Text_pgm_wait->setText(QString::number(program_wait));
 
     Measure read, verify, program;

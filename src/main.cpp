@@ -3,8 +3,9 @@
 #include "platform/files.h"
 #include "shell/batch.h"
 #include "shell/startup.h"
-#include "shell/version.h"
+#include "state/version.h"
 #include "shell/windows.h"
+#include "state/windows.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -58,7 +59,7 @@ int main(int argc, char *argv[])
         return rc;
     }
     if (has(argc, argv, "--version")) {
-        std::printf("Qorvil %s\n", qPrintable(shell::version_text()));
+        std::printf("Qorvil %s\n", qPrintable(state::version_text()));
         return 0;
     }
     if (has(argc, argv, "--help") || has(argc, argv, "-h")) {

@@ -1,8 +1,8 @@
-#include "fuse/fuse_controls.h"
+#include "state/fuse_controls.h"
 
 #include "fuse/oscillator_rule.h"
-#include "shell/fonts.h"
-#include "shell/twips.h"
+#include "state/fonts.h"
+#include "state/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,14 +13,14 @@
 
 namespace fuse {
 namespace {
-using shell::tw_rect;
+using state::tw_rect;
 
-// Frames of one tab, twips: FUSE on the left, FUSEX with DEVICE below it on the right.
+// Frames of one tab, state::twips: FUSE on the left, FUSEX with DEVICE below it on the right.
 constexpr int left_frame_x = 80, left_frame_w = 3450;
 constexpr int right_frame_x = 3610, right_frame_w = 4850;
 constexpr int frame_top = 100, frame_gap = 100;
 
-// Rows inside a frame, twips.
+// Rows inside a frame, state::twips.
 constexpr int first_row = 330;    // below the frame caption
 constexpr int row_step = 420;
 constexpr int row_height = 360;
@@ -34,7 +34,7 @@ constexpr int bottom_margin = 120;
 // Fills a frame from top to bottom, one control per row.
 class Rows {
 public:
-    explicit Rows(QGroupBox *frame) : frame_(frame), width_(shell::twips(frame->width())) {}
+    explicit Rows(QGroupBox *frame) : frame_(frame), width_(state::twips(frame->width())) {}
 
     // A check box. A user click toggles between checked and unchecked; the grayed state
     // is only ever set by the program.
@@ -42,7 +42,7 @@ public:
     {
         auto *box = new QCheckBox(QString::fromUtf8(caption), frame_);
         box->setObjectName(QLatin1String(name));
-        box->setGeometry(tw_rect(left, y_, width_ - left - right_margin, row_height));
+        box->setGeometry(state::tw_rect(left, y_, width_ - left - right_margin, row_height));
         QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
             if (state != Qt::PartiallyChecked)
                 box->setTristate(false);
@@ -80,8 +80,8 @@ public:
         auto *field = new QLineEdit(frame_);
         field->setObjectName(QLatin1String(name));
         field->setMaxLength(3);
-        field->setFont(shell::fixed_font(10));
-        field->setGeometry(tw_rect(margin + 2200, y_, 700, row_height));
+        field->setFont(state::fixed_font(10));
+        field->setGeometry(state::tw_rect(margin + 2200, y_, 700, row_height));
         y_ += row_step;
         return field;
     }
@@ -90,15 +90,15 @@ public:
     int close()
     {
         const QRect g = frame_->geometry();
-        frame_->resize(g.width(), shell::px(y_ - row_step + row_height + bottom_margin));
-        return shell::twips(frame_->geometry().bottom());
+        frame_->resize(g.width(), state::px(y_ - row_step + row_height + bottom_margin));
+        return state::twips(frame_->geometry().bottom());
     }
 
 private:
     QLabel *label(const char *caption, int left, int top, int width, int height)
     {
         auto *l = new QLabel(QString::fromUtf8(caption), frame_);
-        l->setGeometry(tw_rect(left, top, width, height));
+        l->setGeometry(state::tw_rect(left, top, width, height));
         return l;
     }
 
@@ -106,7 +106,7 @@ private:
     {
         auto *box = new QComboBox(frame_);
         box->setObjectName(QLatin1String(name));
-        box->setGeometry(tw_rect(left, top, width, row_height));
+        box->setGeometry(state::tw_rect(left, top, width, row_height));
         return box;
     }
 
@@ -119,7 +119,7 @@ QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int lef
 {
     auto *f = new QGroupBox(QString::fromUtf8(caption), parent);
     f->setObjectName(QLatin1String(name));
-    f->setGeometry(tw_rect(left, top, width, 6000));  // height follows the rows
+    f->setGeometry(state::tw_rect(left, top, width, 6000));  // height follows the rows
     return f;
 }
 
@@ -127,14 +127,14 @@ QLabel *message_label(QWidget *parent, const char *name)
 {
     auto *l = new QLabel(parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(tw_rect(150, 5500, 8300, 400));
+    l->setGeometry(state::tw_rect(150, 5500, 8300, 400));
     return l;
 }
 
 constexpr int fusex_caption_width = 1650;
 constexpr int device_caption_width = 2300;
 
-void build_old_tab(Fuse_controls &c, QWidget *tab)
+void build_old_tab(state::Fuse_controls &c, QWidget *tab)
 {
     c.Frame_fuse = frame(tab, "Frame_fuse", "FUSE", left_frame_x, frame_top, left_frame_w);
     Rows fuse(c.Frame_fuse);
@@ -168,7 +168,7 @@ void build_old_tab(Fuse_controls &c, QWidget *tab)
     c.Label_msg = message_label(tab, "Label_msg");
 }
 
-void build_a_tab(Fuse_controls &c, QWidget *tab)
+void build_a_tab(state::Fuse_controls &c, QWidget *tab)
 {
     c.Frame_fuse_a = frame(tab, "Frame_fuse_a", "FUSE", left_frame_x, frame_top, left_frame_w);
     Rows fuse(c.Frame_fuse_a);
@@ -207,7 +207,7 @@ void build_a_tab(Fuse_controls &c, QWidget *tab)
 }
 } // namespace
 
-void build_fuse_tabs(Fuse_controls &c, QWidget *old_tab, QWidget *a_tab)
+void build_fuse_tabs(state::Fuse_controls &c, QWidget *old_tab, QWidget *a_tab)
 {
     build_old_tab(c, old_tab);
     build_a_tab(c, a_tab);

@@ -3,9 +3,9 @@
 #include "fuse/check_state.h"
 #include "fuse/fuse_codec.h"
 #include "image/word_text.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,20 +20,20 @@ namespace {
 // Which widget holds which panel value, in the order the decoders set them.
 template <class Panel> struct Binding {
     int Panel::*value;
-    QComboBox *Fuse_controls::*combo;
-    QCheckBox *Fuse_controls::*check;
+    QComboBox *state::Fuse_controls::*combo;
+    QCheckBox *state::Fuse_controls::*check;
 };
 
-template <class Panel> constexpr Binding<Panel> in_combo(int Panel::*v, QComboBox *Fuse_controls::*c)
+template <class Panel> constexpr Binding<Panel> in_combo(int Panel::*v, QComboBox *state::Fuse_controls::*c)
 {
     return {v, c, nullptr};
 }
-template <class Panel> constexpr Binding<Panel> in_check(int Panel::*v, QCheckBox *Fuse_controls::*c)
+template <class Panel> constexpr Binding<Panel> in_check(int Panel::*v, QCheckBox *state::Fuse_controls::*c)
 {
     return {v, nullptr, c};
 }
 
-using C = Fuse_controls;
+using C = state::Fuse_controls;
 using F = Fuse_panel;
 using X = Fusex_panel;
 using D = Device_panel;
@@ -133,7 +133,7 @@ void set_last_address(const C &c)
 
 void Fuse_word_to_panel()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     Fuse_panel p = read_fuse_panel(w);
     decode_fuse(w.Label_fuse_word_bin->text(), p);
     write_widgets(w, fuse_bindings, p);
@@ -141,7 +141,7 @@ void Fuse_word_to_panel()
 
 void Fusex_word_to_panel()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     Fusex_panel p = read_fusex_panel(w);
     decode_fusex(w.Label_fusex_word_bin->text(), p);
     write_widgets(w, fusex_old_bindings, p);
@@ -153,7 +153,7 @@ void Fusex_word_to_panel()
 
 void Device_word_to_panel()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     Device_panel p;
     read_widgets(w, device_bindings, p);
     decode_device(w.Label_device_word_bin->text(), p);
@@ -162,14 +162,14 @@ void Device_word_to_panel()
 
 void Fuse_panel_to_word()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     if (const std::optional<int> word = encode_fuse(read_fuse_panel(w), state::Rev_mode))
         write_word(w.Label_fuse_word, w.Label_fuse_word_bin, *word);
 }
 
 void Fusex_panel_to_word()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     const std::optional<int> word = encode_fusex(read_fusex_panel(w), state::Rev_mode, state::Pin_mode);
     if (!word)
         return;

@@ -1,7 +1,7 @@
 #include "fuse/option_tables.h"
 
-#include "shell/frm_main.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/windows.h"
 
 #include <QComboBox>
 
@@ -28,34 +28,34 @@ const Entries fosc_a = {"LP1(32KHz)",       "LP2(32KHz-1MHz)",  "XT1(32KHz-10MHz
 const Entries bortr_a = {"00", "01", "10", "11"};
 
 struct Option_list {
-    QComboBox *Fuse_controls::*combo;
+    QComboBox *state::Fuse_controls::*combo;
     const Entries *entries;
     int default_index;  // the field's all-ones value, as in an erased word
 };
 
 // In the order the lists are filled.
 const Option_list option_lists[] = {
-    {&Fuse_controls::Combo_RAM_DEVICE, &ram_device, 3},
-    {&Fuse_controls::Combo_RAM_DEVICEa, &ram_device, 3},
-    {&Fuse_controls::Combo_MEM_DEVICE, &mem_device, 3},
-    {&Fuse_controls::Combo_MEM_DEVICEa, &mem_device, 3},
-    {&Fuse_controls::Combo_RAM, &ram, 3},
-    {&Fuse_controls::Combo_MEM, &mem, 3},
-    {&Fuse_controls::Combo_BPXa, &bpx_a, 3},
-    {&Fuse_controls::Combo_BOR, &bor, 3},
-    {&Fuse_controls::Combo_BORa, &bor_a, 3},
-    {&Fuse_controls::Combo_DIV, &div, 7},
-    {&Fuse_controls::Combo_DIVa, &div_a, 3},
-    {&Fuse_controls::Combo_FOSC, &fosc, 3},
-    {&Fuse_controls::Combo_FOSCa, &fosc_a, 7},
-    {&Fuse_controls::Combo_BORTRa, &bortr_a, 3},
+    {&state::Fuse_controls::Combo_RAM_DEVICE, &ram_device, 3},
+    {&state::Fuse_controls::Combo_RAM_DEVICEa, &ram_device, 3},
+    {&state::Fuse_controls::Combo_MEM_DEVICE, &mem_device, 3},
+    {&state::Fuse_controls::Combo_MEM_DEVICEa, &mem_device, 3},
+    {&state::Fuse_controls::Combo_RAM, &ram, 3},
+    {&state::Fuse_controls::Combo_MEM, &mem, 3},
+    {&state::Fuse_controls::Combo_BPXa, &bpx_a, 3},
+    {&state::Fuse_controls::Combo_BOR, &bor, 3},
+    {&state::Fuse_controls::Combo_BORa, &bor_a, 3},
+    {&state::Fuse_controls::Combo_DIV, &div, 7},
+    {&state::Fuse_controls::Combo_DIVa, &div_a, 3},
+    {&state::Fuse_controls::Combo_FOSC, &fosc, 3},
+    {&state::Fuse_controls::Combo_FOSCa, &fosc_a, 7},
+    {&state::Fuse_controls::Combo_BORTRa, &bortr_a, 3},
 };
 
 } // namespace
 
 void Combo_init()
 {
-    Fuse_controls &c = shell::frmMain();
+    state::Fuse_controls &c = state::frmMain();
     for (const Option_list &list : option_lists) {
         QComboBox *box = c.*list.combo;
         box->clear();

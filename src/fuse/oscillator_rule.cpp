@@ -1,24 +1,24 @@
 #include "fuse/oscillator_rule.h"
 
 #include "fuse/check_state.h"
-#include "fuse/fuse_controls.h"
+#include "state/fuse_controls.h"
 #include "fuse/panel_values.h"
-#include "shell/frm_main.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/windows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 
 namespace fuse {
 
-void apply_irc_rule(Fuse_controls &c)
+void apply_irc_rule(state::Fuse_controls &c)
 {
     const bool internal = check_value(c.Check_IRC) == checked;
     c.Combo_DIV->setEnabled(internal);
     c.Combo_FOSC->setEnabled(!internal);
 }
 
-void apply_irca_rule(Fuse_controls &c)
+void apply_irca_rule(state::Fuse_controls &c)
 {
     const bool internal = check_value(c.Check_IRCa) == checked;
     c.Combo_DIVa->setEnabled(internal);
@@ -26,7 +26,7 @@ void apply_irca_rule(Fuse_controls &c)
     c.Check_IFBDa->setEnabled(!internal);
 }
 
-void Check_IRC_click() { apply_irc_rule(shell::frmMain()); }
-void Check_IRCa_click() { apply_irca_rule(shell::frmMain()); }
+void Check_IRC_click() { apply_irc_rule(state::frmMain()); }
+void Check_IRCa_click() { apply_irca_rule(state::frmMain()); }
 
 } // namespace fuse

@@ -4,10 +4,10 @@
 #include "fuse/oscillator_rule.h"
 #include "fuse/select_fuse_tab.h"
 #include "image/device_image.h"
-#include "shell/captions.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/captions.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QAction>
 #include <QEvent>
@@ -24,7 +24,7 @@ const char *const connected_property = "fuse_panel_handlers";
 // Focus and key notifications of the A-revision trim field and the program-wait field.
 class Field_events final : public QObject {
 public:
-    explicit Field_events(shell::FrmMain &w) : QObject(&w), w_(w)
+    explicit Field_events(state::FrmMain &w) : QObject(&w), w_(w)
     {
         w.Text_IRCTRIMa->installEventFilter(this);
         w.Text_pgm_wait->installEventFilter(this);
@@ -36,7 +36,7 @@ protected:
         if (watched == w_.Text_IRCTRIMa)
             trim_event(event);
         else if (watched == w_.Text_pgm_wait && event->type() == QEvent::FocusIn)
-            shell::set_caption(w_.L_pgm_msg, QStringLiteral("数値の設定範囲は、0＜数値＜256です。"));
+            state::set_caption(w_.L_pgm_msg, QStringLiteral("数値の設定範囲は、0＜数値＜256です。"));
         return false;  // the field still gets every event
     }
 
@@ -76,7 +76,7 @@ private:
         }
     }
 
-    shell::FrmMain &w_;
+    state::FrmMain &w_;
 };
 
 void upper_case(QLineEdit *field)
@@ -90,7 +90,7 @@ void upper_case(QLineEdit *field)
 }
 
 // The manual panel's address label, reply fields, load fields and read-data labels.
-void show_manual_fields(shell::FrmMain &w, bool shown)
+void show_manual_fields(state::FrmMain &w, bool shown)
 {
     for (QWidget *c : {static_cast<QWidget *>(w.address_pc), static_cast<QWidget *>(w.text_in_hi),
                        static_cast<QWidget *>(w.text_in_low), static_cast<QWidget *>(w.text_in_trm),
@@ -110,7 +110,7 @@ void option_menu()
 
 void connect_panel_handlers()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     if (w.property(connected_property).toBool())
         return;
     w.setProperty(connected_property, true);
@@ -127,7 +127,7 @@ void connect_panel_handlers()
 
 void Tab_switch(int index)
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     switch (index) {
     case 0:
     case 1:
@@ -136,7 +136,7 @@ void Tab_switch(int index)
         Fusex_word_to_panel();
         break;
     case 2:
-        shell::set_caption(w.L_pgm_msg,
+        state::set_caption(w.L_pgm_msg,
                            QStringLiteral("通常は使用しません。\rコマンド解析に使用すると便利です。"));
         // The command tab shows the words: they follow the panel.
         Fuse_panel_to_word();

@@ -2,9 +2,9 @@
 
 #include "fuse/panel_behaviour.h"
 #include "platform/settings.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +59,7 @@ bool pgm_wait_storable(const QString &text)
 
 void Pgm_wait_changed()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     if (w.Text_pgm_wait->text().isEmpty())
         w.Text_pgm_wait->setText(QStringLiteral("0"));  // runs this handler once more
     const QString text = w.Text_pgm_wait->text();

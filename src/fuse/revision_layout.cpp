@@ -1,8 +1,8 @@
 #include "fuse/revision_layout.h"
 
 #include "platform/settings.h"
-#include "shell/frm_main.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/windows.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,7 +11,7 @@ namespace fuse {
 
 void apply_revision_layout(int rev)
 {
-    auto &w = shell::frmMain();
+    auto &w = state::frmMain();
     const bool a = rev != 0;
     w.Label_msg->setText(a ? QStringLiteral("A revisionが選択されています。") : QString());
     w.Label_msg_a->setText(a ? QString() : QStringLiteral("old revisionが選択されています。"));

@@ -1,9 +1,9 @@
 #include "fuse/select_fuse_tab.h"
 
 #include "fuse/oscillator_rule.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QTabWidget>
 
@@ -15,7 +15,7 @@ void Select_fuse_tab()
         return;
     state::Fuse_tab_shown = true;
     state::Link.comxx_Display_mode = true;
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     w.SSTab1->setCurrentIndex(state::Rev_mode != 0 ? 1 : 0);  // the tab switch runs from here
     apply_irca_rule(w);
 }

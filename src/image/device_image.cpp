@@ -2,11 +2,11 @@
 
 #include "fuse/fuse_words.h"
 #include "image/dump_format.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/files.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,13 +21,13 @@ const QString dump_name = QStringLiteral("sx_hex.txt");
 
 void report(const QString &what, const QString &reason)
 {
-    operations::Set_status_text(3, dump_name + what + QStringLiteral(": ") + reason);
+    state::Set_status_text(3, dump_name + what + QStringLiteral(": ") + reason);
 }
 
 // Writes the dump file; on failure says so on status panel 3.
 bool write_dump()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     const QString reason = platform::write_text_lines(
         dump_path(), dump_lines(state::Mem_buffer, state::Last_address, w.Label_fuse_word->text(),
                                 w.Label_fusex_word->text()));
@@ -49,7 +49,7 @@ void load_view(bool hide_while_loading)
     }
     auto decode = QStringDecoder(QStringConverter::System);
     const QString text = decode(f.readAll());
-    QPlainTextEdit *view = shell::frmMain().RTextBox_memory;
+    QPlainTextEdit *view = state::frmMain().RTextBox_memory;
     if (hide_while_loading)
         view->hide();
     view->setPlainText(text);
@@ -63,7 +63,7 @@ QString dump_path() { return platform::work_folder() + dump_name; }
 
 void Clear_image()
 {
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     state::Last_address = 2047;
     state::Mem_buffer.assign(state::image_size, state::blank_word);
     state::Read_buffer.assign(state::image_size, state::blank_word);

@@ -3,15 +3,15 @@
 #include "image/device_image.h"
 #include "image/hex_export.h"
 #include "image/hex_import.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/settings.h"
-#include "shell/busy.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/version.h"
-#include "shell/windows.h"
+#include "state/busy.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/version.h"
+#include "state/windows.h"
 
 #include <algorithm>
 
@@ -24,7 +24,7 @@ constexpr int dialog_cancelled = 32755;
 
 void show_document_caption()
 {
-    shell::frmMain().setWindowTitle(state::Title_text + QStringLiteral("    ") + state::Open_file_name);
+    state::frmMain().setWindowTitle(state::Title_text + QStringLiteral("    ") + state::Open_file_name);
 }
 
 // The folder part of `path`: everything before the last separator.
@@ -42,7 +42,7 @@ void save_to(const QString &path)
     state::Save_file_name = path;
     if (!Export_hex())
         return;  // the reason is on status panel 3
-    operations::Set_status_text(3, QStringLiteral("ファイル保存完了。"));
+    state::Set_status_text(3, QStringLiteral("ファイル保存完了。"));
     show_document_caption();
 }
 
@@ -50,22 +50,22 @@ void save_to(const QString &path)
 
 void Open_command()
 {
-    if (shell::busy())
+    if (state::busy())
         return;
     platform::File_request request;
     request.title = QStringLiteral("開く");
     request.folder = platform::get_setting(QStringLiteral("OPEN_DIR"), QString());
     request.filter = QStringLiteral("HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|");
     request.file_name = open_pattern;
-    const QString chosen = platform::ask_file(request, &shell::frmMain());
+    const QString chosen = platform::ask_file(request, &state::frmMain());
     if (chosen.isEmpty() || chosen == open_pattern) {
-        operations::Set_status_text(3, QStringLiteral("ファイル開く 中止。"));
+        state::Set_status_text(3, QStringLiteral("ファイル開く 中止。"));
         return;
     }
 
     state::Open_file_name = chosen;
     if (!File_exists(state::Open_file_name)) {
-        operations::Set_status_text(3, QStringLiteral("ファイル開く 中止。"));
+        state::Set_status_text(3, QStringLiteral("ファイル開く 中止。"));
         return;
     }
     platform::put_setting(QStringLiteral("OPEN_DIR"), folder_of(chosen));
@@ -74,12 +74,12 @@ void Open_command()
     show_document_caption();
     Import_hex();
     Dump_image();
-    operations::Set_status_text(3, QStringLiteral("ファイル開く 完了。"));
+    state::Set_status_text(3, QStringLiteral("ファイル開く 完了。"));
 }
 
 void Save_command()
 {
-    if (shell::busy())
+    if (state::busy())
         return;
     if (state::Open_file_name.isEmpty()) {
         Save_as_command();
@@ -90,27 +90,27 @@ void Save_command()
 
 void Save_as_command()
 {
-    if (shell::busy())
+    if (state::busy())
         return;
     platform::File_request request;
     request.save = true;
     request.title = QStringLiteral("名前を付けて保存");
     request.filter = QStringLiteral("Hex File(*.hex)|*.hex|All Files|*.*|");
     request.default_suffix = QStringLiteral("hex");
-    const QString chosen = platform::ask_file(request, &shell::frmMain());
+    const QString chosen = platform::ask_file(request, &state::frmMain());
     state::Save_file_name = chosen;
     if (chosen.isEmpty()) {
-        operations::Set_status_text(3, QStringLiteral("ファイル保存中止。") + QString::number(dialog_cancelled));
+        state::Set_status_text(3, QStringLiteral("ファイル保存中止。") + QString::number(dialog_cancelled));
         return;
     }
 
     if (File_exists(chosen)) {
         const platform::Answer answer = platform::show_message(
-            {platform::Icon::none, shell::app_title, QStringLiteral("ファイルが存在します。上書きしますか？"),
+            {platform::Icon::none, state::app_title, QStringLiteral("ファイルが存在します。上書きしますか？"),
              platform::Buttons::ok_cancel},
-            &shell::frmMain());
+            &state::frmMain());
         if (answer != platform::Answer::ok) {
-            operations::Set_status_text(3, QStringLiteral("ファイル保存中止"));
+            state::Set_status_text(3, QStringLiteral("ファイル保存中止"));
             return;
         }
     }

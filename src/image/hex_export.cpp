@@ -3,10 +3,10 @@
 #include "fuse/fuse_words.h"
 #include "image/hex_records.h"
 #include "image/word_text.h"
-#include "operations/status_text.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/status_bar.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -99,7 +99,7 @@ QStringList hex_records_of_image()
         }
     }
     bytes.clear();  // words after the last full record are not written
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     append_word(bytes, w.Label_fuse_word->text());
     append_word(bytes, w.Label_fusex_word->text());
     records << record(hex::fuse_address_2 * 2, bytes);
@@ -115,7 +115,7 @@ bool Export_hex()
     fuse::Fuse_panel_to_word();
     const QString reason = write_file(state::Save_file_name, file_contents(hex_records_of_image()));
     if (!reason.isEmpty()) {
-        operations::Set_status_text(3, QStringLiteral("ファイル保存失敗。") + reason);
+        state::Set_status_text(3, QStringLiteral("ファイル保存失敗。") + reason);
         return false;
     }
     return true;

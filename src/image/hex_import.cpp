@@ -4,13 +4,13 @@
 #include "fuse/select_fuse_tab.h"
 #include "image/hex_records.h"
 #include "image/word_text.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/version.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/version.h"
+#include "state/windows.h"
 
 #include <QFile>
 #include <QLabel>
@@ -35,10 +35,10 @@ void Import_hex()
         return;
     QFile file(state::Open_file_name);
     if (!file.open(QIODevice::ReadOnly)) {
-        platform::show_message({platform::Icon::information, shell::app_title,
+        platform::show_message({platform::Icon::information, state::app_title,
                                 QStringLiteral("HEXファイルの、リードが正常に行われませんでした。　　　　　　　"),
                                 platform::Buttons::ok},
-                               &shell::frmMain());
+                               &state::frmMain());
         return;
     }
 
@@ -49,7 +49,7 @@ void Import_hex()
         });
     file.close();
 
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
     if (outcome.fuse_found)
         set_word_labels(w.Label_fuse_word, w.Label_fuse_word_bin, outcome.fuse_word);
     if (outcome.fusex_found)
@@ -57,10 +57,10 @@ void Import_hex()
 
     switch (outcome.end) {
     case hex::Read_end::not_hex:
-        operations::Set_status_text(1, QStringLiteral("HEXﾌｧｲﾙの形式ではありません"));
+        state::Set_status_text(1, QStringLiteral("HEXﾌｧｲﾙの形式ではありません"));
         return;
     case hex::Read_end::reading_error:
-        platform::show_message({platform::Icon::information, shell::app_title,
+        platform::show_message({platform::Icon::information, state::app_title,
                                 QStringLiteral("HEXファイルの、リードが正常に行われませんでした。　　　　　　　"),
                                 platform::Buttons::ok},
                                &w);

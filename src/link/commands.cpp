@@ -3,12 +3,12 @@
 #include "fuse/fuse_words.h"
 #include "image/word_text.h"
 #include "link/serial_link.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/clock.h"
-#include "shell/frm_main.h"
-#include "shell/frm_msg.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/frm_msg.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ enum class Report {
     plain,          // the communication-error box
     with_buffer,    // ... plus "InBufferCount:" and "N:" lines
     with_step,      // ... plus the "N:" line
-    silent,         // no box: hide the busy window, comxx_error = 1
+    silent,         // no box: hide the state::busy window, comxx_error = 1
 };
 
 using Step = void (*)(Run &);
@@ -45,7 +45,7 @@ struct Command {
     Report report;
 };
 
-auto &W() { return shell::frmMain(); }
+auto &W() { return state::frmMain(); }
 
 uint8_t reply_byte(int i)
 {
@@ -158,7 +158,7 @@ void version(Run &)
         caption += char_form(uint8_t(b));
     W().Label_version->setText(caption);
     state::Board_version = caption.right(5);
-    operations::Set_status_text(1, caption.right(12));
+    state::Set_status_text(1, caption.right(12));
 }
 
 // --- before the wait -------------------------------------------------------------------
@@ -227,8 +227,8 @@ void report(const Command &c, const Run &run, const platform::Port_fault &fault)
 {
     switch (c.report) {
     case Report::silent:
-        if (shell::frmMsg_loaded())
-            shell::frmMsg().hide();
+        if (state::frmMsg_loaded())
+            state::frmMsg().hide();
         state::Link.comxx_error = 1;
         return;
     case Report::with_buffer:

@@ -2,23 +2,24 @@
 
 #include "fuse/revision_layout.h"
 #include "link/identification.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/com_ports.h"
 #include "platform/message_box.h"
 #include "platform/serial_port.h"
 #include "platform/settings.h"
-#include "shell/captions.h"
-#include "shell/frm_main.h"
-#include "shell/frm_msg.h"
-#include "shell/frm_what.h"
-#include "shell/globals.h"
-#include "shell/twips.h"
-#include "shell/windows.h"
+#include "state/captions.h"
+#include "state/frm_main.h"
+#include "state/frm_msg.h"
+#include "state/frm_what.h"
+#include "state/globals.h"
+#include "state/twips.h"
+#include "state/windows.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -50,8 +51,21 @@ void port_open_failed(QWidget *parent, const QString &text)
                            parent);
 }
 
-void set_panel(int panel, const QString &text) { operations::Set_status_text(panel, text); }
+void set_panel(int panel, const QString &text) { state::Set_status_text(panel, text); }
 } // namespace
+
+namespace {
+QPointer<FrmCom> com_dialog;
+}
+
+FrmCom &frmCom()
+{
+    if (!com_dialog)
+        com_dialog = new FrmCom(&state::frmMain());
+    return *com_dialog;
+}
+
+void unload_frmCom() { delete com_dialog.data(); }
 
 QString settings_panel_text(int port, int pins, int rev)
 {
@@ -61,21 +75,21 @@ QString settings_panel_text(int port, int pins, int rev)
 
 FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
 {
-    using shell::tw_rect;
+    using state::tw_rect;
     setObjectName(QStringLiteral("frmCom"));
     setWindowTitle(QStringLiteral("初期設定画面"));
     setModal(true);
-    setFixedSize(shell::px(5600), shell::px(3700));
+    setFixedSize(state::px(5600), state::px(3700));
 
     Frame_port = new QGroupBox(QStringLiteral("通信ポート"), this);
     Frame_port->setObjectName(QStringLiteral("Frame_port"));
-    Frame_port->setGeometry(tw_rect(180, 120, 2500, 1500));
+    Frame_port->setGeometry(state::tw_rect(180, 120, 2500, 1500));
     Combo_com = new QComboBox(Frame_port);
     Combo_com->setObjectName(QStringLiteral("Combo_com"));
-    Combo_com->setGeometry(tw_rect(180, 360, 2140, 380));
+    Combo_com->setGeometry(state::tw_rect(180, 360, 2140, 380));
     Label_device_path = new QLabel(Frame_port);
     Label_device_path->setObjectName(QStringLiteral("Label_device_path"));
-    Label_device_path->setGeometry(tw_rect(180, 820, 2200, 560));
+    Label_device_path->setGeometry(state::tw_rect(180, 820, 2200, 560));
     Label_device_path->setWordWrap(true);
     QFont small = Label_device_path->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
@@ -83,30 +97,30 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
 
     Frame_device = new QGroupBox(QStringLiteral("ﾃﾞﾊﾞｲｽﾀｲﾌﾟ"), this);
     Frame_device->setObjectName(QStringLiteral("Frame_device"));
-    Frame_device->setGeometry(tw_rect(180, 1740, 2500, 1100));
+    Frame_device->setGeometry(state::tw_rect(180, 1740, 2500, 1100));
     Option_18pin = new QRadioButton(QStringLiteral("18pin"), Frame_device);
     Option_18pin->setObjectName(QStringLiteral("Option_18pin"));
-    Option_18pin->setGeometry(tw_rect(240, 340, 2000, 320));
+    Option_18pin->setGeometry(state::tw_rect(240, 340, 2000, 320));
     Option_28pin = new QRadioButton(QStringLiteral("28pin"), Frame_device);
     Option_28pin->setObjectName(QStringLiteral("Option_28pin"));
-    Option_28pin->setGeometry(tw_rect(240, 680, 2000, 320));
+    Option_28pin->setGeometry(state::tw_rect(240, 680, 2000, 320));
 
     Frame_ver = new QGroupBox(QStringLiteral("リビジョン"), this);
     Frame_ver->setObjectName(QStringLiteral("Frame_ver"));
-    Frame_ver->setGeometry(tw_rect(2880, 120, 2500, 2720));
+    Frame_ver->setGeometry(state::tw_rect(2880, 120, 2500, 2720));
     Option_old = new QRadioButton(QStringLiteral("old revision"), Frame_ver);
     Option_old->setObjectName(QStringLiteral("Option_old"));
-    Option_old->setGeometry(tw_rect(240, 400, 2100, 320));
+    Option_old->setGeometry(state::tw_rect(240, 400, 2100, 320));
     Option_arev = new QRadioButton(QStringLiteral(" A  revision"), Frame_ver);
     Option_arev->setObjectName(QStringLiteral("Option_arev"));
-    Option_arev->setGeometry(tw_rect(240, 800, 2100, 320));
+    Option_arev->setGeometry(state::tw_rect(240, 800, 2100, 320));
     Command_what = new QPushButton(QStringLiteral("レビジョンについて"), Frame_ver);
     Command_what->setObjectName(QStringLiteral("Command_what"));
-    Command_what->setGeometry(tw_rect(240, 1900, 2020, 460));
+    Command_what->setGeometry(state::tw_rect(240, 1900, 2020, 460));
 
     Label_com_info = new QLabel(this);
     Label_com_info->setObjectName(QStringLiteral("Label_com_info"));
-    Label_com_info->setGeometry(tw_rect(180, 120, 5200, 2720));
+    Label_com_info->setGeometry(state::tw_rect(180, 120, 5200, 2720));
     Label_com_info->setWordWrap(true);
     Label_com_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label_com_info->setFrameShape(QFrame::StyledPanel);
@@ -114,11 +128,11 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
 
     Command_ok = new QPushButton(QStringLiteral("OK"), this);
     Command_ok->setObjectName(QStringLiteral("Command_ok"));
-    Command_ok->setGeometry(tw_rect(1500, 3000, 1500, 460));
+    Command_ok->setGeometry(state::tw_rect(1500, 3000, 1500, 460));
     Command_ok->setDefault(true);
     Command_cancel = new QPushButton(QStringLiteral("CANCEL"), this);
     Command_cancel->setObjectName(QStringLiteral("Command_cancel"));
-    Command_cancel->setGeometry(tw_rect(3300, 3000, 1500, 460));
+    Command_cancel->setGeometry(state::tw_rect(3300, 3000, 1500, 460));
 
     connect(Option_18pin, &QRadioButton::clicked, this, [] { state::Pin_mode = 18; });
     connect(Option_28pin, &QRadioButton::clicked, this, [] { state::Pin_mode = 28; });
@@ -130,7 +144,7 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
         state::Rev_mode = 1;
         platform::put_setting(QStringLiteral("Rev_mode"), QStringLiteral("1"));
     });
-    connect(Command_what, &QPushButton::clicked, this, [] { shell::frmWhat().exec(); });
+    connect(Command_what, &QPushButton::clicked, this, [] { state::frmWhat().exec(); });
     connect(Command_ok, &QPushButton::clicked, this, [this] { ok_clicked(); });
     connect(Command_cancel, &QPushButton::clicked, this, [this] { cancel_clicked(); });
     connect(Combo_com, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { update_device_hint(); });
@@ -151,8 +165,8 @@ void FrmCom::show_modeless()
 
 void FrmCom::load()
 {
-    if (shell::frmMsg_loaded())
-        shell::frmMsg().hide();
+    if (state::frmMsg_loaded())
+        state::frmMsg().hide();
     if (QWidget *main = parentWidget()) {
         const QRect m = main->frameGeometry();
         move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
@@ -208,7 +222,7 @@ void FrmCom::ok_clicked()
         comxx_error = 0;
         return;
     }
-    shell::set_caption(Label_com_info,
+    state::set_caption(Label_com_info,
                        QStringLiteral("\r\nライターとの接続確認中.........  しばらく御待ち下さい。   "));
     show_frames(false);
 
@@ -237,7 +251,7 @@ void FrmCom::ok_clicked()
 
     if (!Option_18pin->isChecked() && !Option_28pin->isChecked())
         comxx_error |= 2;
-    auto &w = shell::frmMain();
+    auto &w = state::frmMain();
     if (Option_old->isChecked() || Option_arev->isChecked()) {
         const int rev = Option_old->isChecked() ? 0 : 1;
         fuse::apply_revision_layout(rev);
@@ -311,7 +325,7 @@ void FrmCom::fail()
         text += QStringLiteral("デバイスモードが選択されていません。     \r\r18、28ピンのいずれかを選択してください。\r ");
     if (comxx_error & 4)
         text += QStringLiteral("レビジョンが選択されていません。     \r\rold、A のいずれかを選択してください。\r ");
-    shell::set_caption(Label_com_info, text);
+    state::set_caption(Label_com_info, text);
     show_frames(false);
     set_panel(3, QStringLiteral("初期設定失敗"));
 }

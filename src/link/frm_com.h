@@ -61,6 +61,10 @@ private:
     bool in_ok_ = false;
 };
 
+// The one connection dialog, created on first use (owned by the main window).
+FrmCom &frmCom();
+void unload_frmCom();
+
 // "Com1 18Pin Rev: A " and the like, for status panel 5.
 QString settings_panel_text(int port, int pins, int rev);
 

@@ -2,10 +2,10 @@
 
 #include "platform/clock.h"
 #include "platform/message_box.h"
-#include "shell/frm_main.h"
-#include "shell/frm_msg.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/frm_msg.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLineEdit>
 
@@ -69,7 +69,7 @@ QString decimal_form(uint8_t byte) { return QString::number(byte); }
 
 void show_reply_fields(const QString &hi, const QString &low, const QString &trm)
 {
-    auto &w = shell::frmMain();
+    auto &w = state::frmMain();
     w.text_in_hi->setText(hi);
     w.text_in_low->setText(low);
     w.text_in_trm->setText(trm);
@@ -90,11 +90,11 @@ QString fault_report_text(const platform::Port_fault &fault, const char *routine
 
 void report_fault(const platform::Port_fault &fault, const char *routine, const Fault_detail &detail)
 {
-    if (shell::frmMsg_loaded())
-        shell::frmMsg().hide();
+    if (state::frmMsg_loaded())
+        state::frmMsg().hide();
     platform::show_message({platform::Icon::information, QStringLiteral("通信ｴﾗｰ"),
                             fault_report_text(fault, routine, detail), platform::Buttons::ok},
-                           &shell::frmMain());
+                           &state::frmMain());
     state::Link.comxx_error = 1;
 }
 

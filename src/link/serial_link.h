@@ -45,7 +45,7 @@ struct Fault_detail {
     std::optional<int> step;          // "N:  " line
 };
 
-// The communication-error report: hides the busy window, shows the box naming the
+// The communication-error report: hides the state::busy window, shows the box naming the
 // routine, sets comxx_error to 1.
 void report_fault(const platform::Port_fault &fault, const char *routine, const Fault_detail &detail = {});
 

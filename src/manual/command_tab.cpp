@@ -1,8 +1,8 @@
-#include "manual/command_tab_controls.h"
+#include "state/command_tab_controls.h"
 
 #include "manual/manual_panel.h"
-#include "shell/fonts.h"
-#include "shell/twips.h"
+#include "state/fonts.h"
+#include "state/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,21 +11,21 @@
 
 namespace manual {
 namespace {
-using shell::tw_rect;
+using state::tw_rect;
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
 {
     auto *l = new QLabel(text, parent);
     if (name)
         l->setObjectName(QLatin1String(name));
-    l->setGeometry(tw_rect(left, top, width, height));
+    l->setGeometry(state::tw_rect(left, top, width, height));
     return l;
 }
 
 QLabel *value_label(QWidget *parent, const char *name, int left, int top, int width)
 {
     QLabel *l = label(parent, name, QString(), left, top, width, 300);
-    l->setFont(shell::fixed_font(10));
+    l->setFont(state::fixed_font(10));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     return l;
@@ -35,13 +35,13 @@ QLineEdit *field(QWidget *parent, const char *name, const QString &text, int lef
 {
     auto *e = new QLineEdit(text, parent);
     e->setObjectName(QLatin1String(name));
-    e->setGeometry(tw_rect(left, top, width, 330));
-    e->setFont(shell::fixed_font(10));
+    e->setGeometry(state::tw_rect(left, top, width, 330));
+    e->setFont(state::fixed_font(10));
     return e;
 }
 } // namespace
 
-void build_command_tab(Command_tab_controls &c, QWidget *tab)
+void build_command_tab(state::Command_tab_controls &c, QWidget *tab)
 {
     // Middle column: address, load fields, reply fields, last word read, board replies.
     label(tab, nullptr, QStringLiteral("Address"), 2050, 180, 900, 300);
@@ -58,7 +58,7 @@ void build_command_tab(Command_tab_controls &c, QWidget *tab)
 
     c.Frame_reply = new QGroupBox(QStringLiteral("返信データ(16進表示)"), tab);
     c.Frame_reply->setObjectName(QStringLiteral("Frame_reply"));
-    c.Frame_reply->setGeometry(tw_rect(2050, 1750, 3100, 1050));
+    c.Frame_reply->setGeometry(state::tw_rect(2050, 1750, 3100, 1050));
     const char *captions[] = {"1byte目", "2byte目", "3byte目"};
     QLineEdit **fields[] = {&c.text_in_hi, &c.text_in_low, &c.text_in_trm};
     const char *names[] = {"text_in_hi", "text_in_low", "text_in_trm"};

@@ -1,13 +1,13 @@
 #include "manual/manual_panel.h"
 
 #include "link/commands.h"
-#include "manual/command_tab_controls.h"
-#include "shell/busy.h"
-#include "shell/captions.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/twips.h"
-#include "shell/windows.h"
+#include "state/command_tab_controls.h"
+#include "state/busy.h"
+#include "state/captions.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/twips.h"
+#include "state/windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +15,7 @@
 namespace manual {
 namespace {
 
-auto &W() { return shell::frmMain(); }
+auto &W() { return state::frmMain(); }
 
 void after_entry()
 {
@@ -33,13 +33,13 @@ void after_exit()
 
 void erase_message()
 {
-    shell::set_caption(W().L_pgm_msg, QStringLiteral("デバイスのEEPROMを消去しました。!!\r"
+    state::set_caption(W().L_pgm_msg, QStringLiteral("デバイスのEEPROMを消去しました。!!\r"
                                                      "処理を続ける場合は、一度ISPモードから抜けて、再度ISPﾓｰﾄﾞに入ってください。"));
 }
 
 void fusex_message()
 {
-    shell::set_caption(W().L_pgm_msg, QStringLiteral("ﾃﾞﾊﾞｲｽのEEPROMを消去しました。!!\r"
+    state::set_caption(W().L_pgm_msg, QStringLiteral("ﾃﾞﾊﾞｲｽのEEPROMを消去しました。!!\r"
                                                      "処理を続ける場合は、一度ISPﾓｰﾄﾞから抜けて、再度ISPﾓｰﾄﾞに入ってください。"));
 }
 
@@ -71,17 +71,17 @@ const Button buttons[] = {
 
 void clicked(const Button &b)
 {
-    if (shell::busy())
+    if (state::busy())
         return;  // a device operation owns the link
     if (b.needs_isp) {
-        shell::set_caption(W().L_pgm_msg, QString());
+        state::set_caption(W().L_pgm_msg, QString());
         if (state::Isp_mode == QLatin1String("OFF")) {
-            shell::set_caption(W().L_pgm_msg, QStringLiteral("Entry ISPを実行して下さい。"));
+            state::set_caption(W().L_pgm_msg, QStringLiteral("Entry ISPを実行して下さい。"));
             return;
         }
     }
     {
-        shell::Busy_scope exchange;
+        state::Busy_scope exchange;
         b.routine();
     }
     if (b.after)
@@ -90,7 +90,7 @@ void clicked(const Button &b)
 
 } // namespace
 
-void build_command_buttons(Command_tab_controls &c, QWidget *tab)
+void build_command_buttons(state::Command_tab_controls &c, QWidget *tab)
 {
     int i = 0;
     for (const Button &b : buttons) {
@@ -98,7 +98,7 @@ void build_command_buttons(Command_tab_controls &c, QWidget *tab)
         button->setObjectName(QLatin1String(b.name));
         if (*b.tool_tip)
             button->setToolTip(QString::fromUtf8(b.tool_tip));
-        button->setGeometry(shell::tw_rect(120, 120 + i * 400, 1750, 370));
+        button->setGeometry(state::tw_rect(120, 120 + i * 400, 1750, 370));
         QObject::connect(button, &QPushButton::clicked, button, [&b] { clicked(b); });
         c.command_buttons[QLatin1String(b.name)] = button;
         ++i;

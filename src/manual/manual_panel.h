@@ -3,12 +3,12 @@
 
 class QWidget;
 
+namespace state { struct Command_tab_controls; }
+
 namespace manual {
 
-struct Command_tab_controls;
-
 // Creates the fourteen command buttons inside `tab` and connects them.
-void build_command_buttons(Command_tab_controls &c, QWidget *tab);
+void build_command_buttons(state::Command_tab_controls &c, QWidget *tab);
 
 // Enables or disables every command button (held back while a device operation runs).
 void enable_command_buttons(bool enabled);

@@ -1,13 +1,13 @@
 #include "operations/operation_frame.h"
 #include "operations/operations.h"
 
-#include "shell/frm_main.h"
+#include "state/frm_main.h"
 
 #include <QPushButton>
 
 namespace operations {
 
-void connect_operation_buttons(shell::FrmMain &w)
+void connect_operation_buttons(state::FrmMain &w)
 {
     QObject::connect(w.Command_program, &QPushButton::clicked, &w, [] { Command_program_click(); });
     QObject::connect(w.Command_read, &QPushButton::clicked, &w, [] { Command_read_click(); });

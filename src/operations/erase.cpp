@@ -4,12 +4,12 @@
 
 #include "link/commands.h"
 #include "operations/operation_frame.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QPushButton>
 
@@ -17,16 +17,16 @@ namespace operations {
 
 void Command_erase_click()
 {
-    if (shell::busy())
+    if (state::busy())
         return;
-    auto &w = shell::frmMain();
+    auto &w = state::frmMain();
     // A notice, not a question: the erase goes on after OK.
     platform::show_message({platform::Icon::exclamation, QStringLiteral("ﾃﾞﾊﾞｲｽ消去"),
                             QStringLiteral("ﾃﾞﾊﾞｲｽを消去します。"), platform::Buttons::ok},
                            &w);
     Operation_guard guard;
     const QDateTime start = platform::wall_time();
-    Set_status_text(4, QStringLiteral("時間測定中"));
+    state::Set_status_text(4, QStringLiteral("時間測定中"));
     reset_for_operation();
     state::Last_address = 2047;
     Ensure_port_open();

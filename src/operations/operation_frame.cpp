@@ -4,14 +4,14 @@
 #include "link/commands.h"
 #include "link/frm_com.h"
 #include "manual/manual_panel.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/serial_port.h"
-#include "shell/frm_main.h"
-#include "shell/frm_msg.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/frm_msg.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QAction>
 #include <QLabel>
@@ -27,7 +27,7 @@ namespace {
 int guards = 0;
 std::function<void(long, long)> progress_observer;
 
-auto &W() { return shell::frmMain(); }
+auto &W() { return state::frmMain(); }
 
 // Everything that could start a second exchange or change the image or the words.
 void enable_conflicting(bool enabled)
@@ -57,7 +57,7 @@ Operation_guard::~Operation_guard()
     --guards;
     if (outermost_) {
         enable_conflicting(true);
-        shell::frmMain().Command_cancel->hide();
+        state::frmMain().Command_cancel->hide();
     }
 }
 
@@ -69,24 +69,24 @@ void Show_progress(const QString &mode, int, long total, long current)
         progress_observer(mode == QLatin1String("ON") ? total : -1, current);
     if (mode == QLatin1String("ON")) {
         if (state::Msg_shown == 1) {
-            shell::frmMsg().make_topmost();
+            state::frmMsg().make_topmost();
             state::Msg_shown = 0;
         }
         // A total of 0 (a single word) counts as complete.
         const int remaining = total > 0 ? int(100 - std::floor(100.0 * double(current) / double(total))) : 0;
         if (remaining % 5 == 0) {
-            Set_status_text(2, QStringLiteral("残り　%1 %").arg(remaining));
-            shell::FrmMsg &msg = shell::frmMsg();
+            state::Set_status_text(2, QStringLiteral("残り　%1 %").arg(remaining));
+            state::FrmMsg &msg = state::frmMsg();
             msg.Label2->setText(QStringLiteral("残り %1 %").arg(remaining));
-            msg.Label1->setText(status_text(3));
+            msg.Label1->setText(state::status_text(3));
         }
         if (current == total || total <= 0) {
-            Set_status_text(2, QString());
-            shell::unload_frmMsg();
+            state::Set_status_text(2, QString());
+            state::unload_frmMsg();
         }
     } else {
-        Set_status_text(2, QString());
-        shell::unload_frmMsg();
+        state::Set_status_text(2, QString());
+        state::unload_frmMsg();
     }
     platform::yield_events();
 }
@@ -99,14 +99,14 @@ void Abort_operation()
     // Leaving ISP mode may itself fail (the board has gone silent); the count shown is
     // still the one of this abort.
     state::Link.comxx_error = counter;
-    Set_status_text(3, QStringLiteral("処理中止 (%1)").arg(counter));
+    state::Set_status_text(3, QStringLiteral("処理中止 (%1)").arg(counter));
     Show_progress(QStringLiteral("Off"), 0, 0, 0);
     auto &w = W();
     w.Command_read->setEnabled(true);
     w.Command_verify->setEnabled(true);
     w.Command_program->setEnabled(true);
     w.Command_cancel->hide();
-    shell::frmMsg().hide();
+    state::frmMsg().hide();
     platform::show_message({platform::Icon::critical, QStringLiteral("error"),
                             QStringLiteral("  デバイス　アクセスエラーが発生しました。  !!!　　　　  \r")
                                 + QString(28, ' ') + QStringLiteral("\r  処理を中止しました。　"),
@@ -117,7 +117,7 @@ void Abort_operation()
 void Ensure_port_open()
 {
     if (!platform::port().is_open())
-        shell::frmCom().show_modal();
+        comm::frmCom().show_modal();
 }
 
 void Close_port_if_open()
@@ -146,13 +146,13 @@ bool send_pin_mode()
         comm::cor_mode_28pin();
         return true;
     }
-    shell::frmCom().show_modeless();
+    comm::frmCom().show_modeless();
     return false;
 }
 
 void show_elapsed(const QDateTime &start)
 {
-    Set_status_text(4, platform::elapsed_text(start, platform::wall_time()));
+    state::Set_status_text(4, platform::elapsed_text(start, platform::wall_time()));
 }
 
 void start_buttons(QPushButton *other1, QPushButton *other2)
@@ -171,7 +171,7 @@ void end_buttons(QPushButton *other1, QPushButton *other2)
 
 void show_busy_window(const QString &waiting_text)
 {
-    shell::FrmMsg &msg = shell::frmMsg();
+    state::FrmMsg &msg = state::frmMsg();
     msg.Label1->setText(waiting_text);
     msg.make_topmost();
 }
@@ -189,8 +189,8 @@ bool start_operation(const Operation_start &s)
     if (s.dump_image)
         image::Dump_image();
     if (s.clear_time)
-        Set_status_text(4, QString());
-    Set_status_text(3, s.running_text);
+        state::Set_status_text(4, QString());
+    state::Set_status_text(3, s.running_text);
     show_busy_window(s.waiting_text);
     reset_for_operation();
     if (s.full_memory)

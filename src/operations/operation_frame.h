@@ -1,7 +1,7 @@
 #pragma once
-// What the device operations share: busy state, progress, cancel and the abort path.
+// What the device operations share: state::busy state, progress, cancel and the abort path.
 
-#include "shell/busy.h"
+#include "state/busy.h"
 
 #include <QDateTime>
 #include <QString>
@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace operations {
 
-// Shows the remaining percentage in the status bar and the busy window; mode "ON" shows,
+// Shows the remaining percentage in the status bar and the state::busy window; mode "ON" shows,
 // any other mode closes the display. Yields to the event loop once.
 void Show_progress(const QString &mode, int reserved, long total, long current);
 
@@ -50,7 +50,7 @@ public:
     Operation_guard &operator=(const Operation_guard &) = delete;
 
 private:
-    shell::Busy_scope busy_;
+    state::Busy_scope busy_;
     bool outermost_;
 };
 
@@ -59,7 +59,7 @@ void start_buttons(QPushButton *other1, QPushButton *other2);
 // Skeleton step 11's button part.
 void end_buttons(QPushButton *other1, QPushButton *other2);
 
-// Skeleton step 5: the busy window with the waiting text, brought to the front.
+// Skeleton step 5: the state::busy window with the waiting text, brought to the front.
 void show_busy_window(const QString &waiting_text);
 
 // Skeleton step 6.
@@ -70,13 +70,13 @@ struct Operation_start {
     QPushButton *other1 = nullptr;  // the two other operations' buttons
     QPushButton *other2 = nullptr;
     QString running_text;           // status panel 3
-    QString waiting_text;           // the busy window
+    QString waiting_text;           // the state::busy window
     bool dump_image = false;        // write and show the image first (Program, Verify)
     bool clear_time = false;        // empty status panel 4 (Program, Read)
     bool full_memory = false;       // Last_address back to 2047 (Program, Read)
 };
 
-// The skeleton's steps 2 to 9: buttons, texts, busy window, counters, the port and the
+// The skeleton's steps 2 to 9: buttons, texts, state::busy window, counters, the port and the
 // package mode. Returns false when the operation must end here (it has been aborted, or
 // the connection dialog was shown for a bad package setting).
 bool start_operation(const Operation_start &start);

@@ -1,7 +1,7 @@
 #pragma once
 // The four device operations of the main window.
 
-namespace shell { class FrmMain; }
+namespace state { class FrmMain; }
 
 namespace operations {
 
@@ -14,6 +14,6 @@ void Command_erase_click();
 void Run_verify();
 
 // Connects the operation buttons and Cancel of the main window.
-void connect_operation_buttons(shell::FrmMain &w);
+void connect_operation_buttons(state::FrmMain &w);
 
 } // namespace operations

@@ -1,8 +1,8 @@
 #include "operations/panel_sync.h"
 
 #include "fuse/fuse_words.h"
-#include "shell/frm_main.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/windows.h"
 
 #include <QTabWidget>
 
@@ -10,7 +10,7 @@ namespace operations {
 
 void sync_words_and_panel()
 {
-    if (shell::frmMain().SSTab1->currentIndex() == 2) {
+    if (state::frmMain().SSTab1->currentIndex() == 2) {
         fuse::Fuse_word_to_panel();
         fuse::Fusex_word_to_panel();
     } else {

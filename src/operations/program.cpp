@@ -8,13 +8,13 @@
 #include "link/commands.h"
 #include "operations/operation_frame.h"
 #include "operations/panel_sync.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "operations/word_exchange.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +25,7 @@
 namespace operations {
 namespace {
 
-auto &W() { return shell::frmMain(); }
+auto &W() { return state::frmMain(); }
 
 // With an external oscillator on an A-revision chip the oscillator list must name a mode;
 // a list without a selection would silently program the LP1 oscillator.
@@ -81,7 +81,7 @@ bool program_fuse()
 
 void Command_program_click()
 {
-    if (shell::busy())
+    if (state::busy())
         return;
     auto &w = W();
     sync_words_and_panel();
@@ -149,7 +149,7 @@ void Command_program_click()
         return;
 
     show_elapsed(started);
-    Set_status_text(3, QStringLiteral("書き込み終了"));
+    state::Set_status_text(3, QStringLiteral("書き込み終了"));
     end_buttons(w.Command_read, w.Command_verify);
 
     state::Verify_from_button = false;

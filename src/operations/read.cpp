@@ -6,12 +6,12 @@
 #include "image/dump_format.h"
 #include "link/commands.h"
 #include "operations/operation_frame.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,7 +21,7 @@
 
 namespace operations {
 namespace {
-auto &W() { return shell::frmMain(); }
+auto &W() { return state::frmMain(); }
 
 void show_dump_file()
 {
@@ -35,7 +35,7 @@ void show_dump_file()
 
 void Command_read_click()
 {
-    if (shell::busy())
+    if (state::busy())
         return;
     auto &w = W();
     Operation_guard guard;
@@ -57,7 +57,7 @@ void Command_read_click()
     {
         QFile dump(image::dump_path());
         if (!dump.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            Set_status_text(3, QStringLiteral("sx_hex.txtを書き込めません: ") + dump.errorString());
+            state::Set_status_text(3, QStringLiteral("sx_hex.txtを書き込めません: ") + dump.errorString());
             state::Link.comxx_error = 1;
             stopped();
             return;
@@ -83,7 +83,7 @@ void Command_read_click()
     state::Mem_buffer = state::Read_buffer;
 
     show_elapsed(started);
-    Set_status_text(3, failed.isEmpty() ? QStringLiteral("読み出し終了")
+    state::Set_status_text(3, failed.isEmpty() ? QStringLiteral("読み出し終了")
                                         : QStringLiteral("読み出し終了 (sx_hex.txtを書き込めません: ") + failed + ')');
     end_buttons(w.Command_program, w.Command_verify);
 }

@@ -6,14 +6,14 @@
 #include "link/commands.h"
 #include "operations/operation_frame.h"
 #include "operations/panel_sync.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "operations/word_exchange.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/serial_port.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +21,7 @@
 namespace operations {
 namespace {
 
-auto &W() { return shell::frmMain(); }
+auto &W() { return state::frmMain(); }
 
 enum Result_bits { program_differs = 1, fuse_differs = 2, fusex_differs = 4 };
 
@@ -92,7 +92,7 @@ QString result_text(int flags)
 
 void Command_verify_click()
 {
-    if (shell::busy())
+    if (state::busy())
         return;
     state::Verify_from_button = true;
     Run_verify();
@@ -139,12 +139,12 @@ void Run_verify()
     state::Verify_running = 0;
 
     show_elapsed(started);
-    Set_status_text(3, QStringLiteral("ベリファイ終了"));
+    state::Set_status_text(3, QStringLiteral("ベリファイ終了"));
     end_buttons(w.Command_read, w.Command_program);
-    shell::unload_frmMsg();
+    state::unload_frmMsg();
 
     if (flags == 0) {
-        Set_status_text(3, QStringLiteral("正常終了しました。"));
+        state::Set_status_text(3, QStringLiteral("正常終了しました。"));
         return;
     }
     platform::show_message(

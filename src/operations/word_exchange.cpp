@@ -4,7 +4,7 @@
 #include "link/commands.h"
 #include "link/serial_link.h"
 #include "platform/clock.h"
-#include "shell/globals.h"
+#include "state/globals.h"
 
 namespace operations {
 namespace {

@@ -11,16 +11,16 @@
 #include "link/identification.h"
 #include "operations/operation_frame.h"
 #include "operations/operations.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/com_ports.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/serial_port.h"
 #include "platform/settings.h"
 #include "shell/batch_options.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -61,7 +61,7 @@ public:
         const QString bar = QStringLiteral("\r[%1%2] %3% %4")
                                 .arg(QString(filled, '#'), QString(width - filled, '.'))
                                 .arg(percent, 3)
-                                .arg(operations::status_text(3));
+                                .arg(state::status_text(3));
         std::fputs(bar.toUtf8().constData(), stderr);
         std::fflush(stderr);
         bar_shown = true;
@@ -90,7 +90,7 @@ public:
     {
         platform::set_settings_read_only(true);
         platform::set_message_responder([this](const platform::Message &m) { return answer(m); });
-        operations::set_status_observer([this](int panel, const QString &text) { status(panel, text); });
+        state::set_status_observer([this](int panel, const QString &text) { status(panel, text); });
         operations::set_progress_observer([this](long total, long current) { console_.progress(total, current); });
 
         int result = prepare();
@@ -104,7 +104,7 @@ public:
         console_.clear_bar();
         operations::Close_port_if_open();
         platform::remove_file(image::dump_path());
-        operations::set_status_observer({});
+        state::set_status_observer({});
         operations::set_progress_observer({});
         platform::set_message_responder({});
         return result;
@@ -129,7 +129,7 @@ private:
 
     int prepare()
     {
-        FrmMain &w = frmMain();
+        state::FrmMain &w = state::frmMain();
         fuse::connect_panel_handlers();
         fuse::Combo_init();
         image::Clear_image();
@@ -183,7 +183,7 @@ private:
             return batch_link_failed;
         }
         identification_ = id.line();
-        operations::Set_status_text(1, identification_);
+        state::Set_status_text(1, identification_);
         return batch_ok;
     }
 
@@ -195,11 +195,11 @@ private:
             return batch_bad_input;
         }
         const size_t boxes_before = boxes_.size();
-        operations::Set_status_text(1, QString());
+        state::Set_status_text(1, QString());
         state::Open_file_name = path;
         image::Clear_image();
         image::Import_hex();
-        if (frmMain().sbPanel[1]->text() == QStringLiteral("HEXﾌｧｲﾙの形式ではありません")) {
+        if (state::frmMain().sbPanel[1]->text() == QStringLiteral("HEXﾌｧｲﾙの形式ではありません")) {
             console_.error(QStringLiteral("%1 is not an Intel HEX file").arg(path));
             return batch_bad_input;
         }
@@ -208,14 +208,14 @@ private:
                 console_.error(QStringLiteral("%1 could not be read completely").arg(path));
                 return batch_bad_input;
             }
-        operations::Set_status_text(1, identification_);
+        state::Set_status_text(1, identification_);
         apply_word_overrides();
         return batch_ok;
     }
 
     void apply_word_overrides()
     {
-        FrmMain &w = frmMain();
+        state::FrmMain &w = state::frmMain();
         if (fuse_) {
             w.Label_fuse_word->setText(*fuse_);
             w.Label_fuse_word_bin->setText(image::Hex_to_bin_text(*fuse_));
@@ -266,10 +266,10 @@ private:
                 return r;
             state::Save_file_name = action.value;
             if (!image::Export_hex()) {
-                console_.error(QStringLiteral("cannot write %1: %2").arg(action.value, operations::status_text(3)));
+                console_.error(QStringLiteral("cannot write %1: %2").arg(action.value, state::status_text(3)));
                 return batch_bad_input;
             }
-            operations::Set_status_text(3, QStringLiteral("ファイル保存完了。"));
+            state::Set_status_text(3, QStringLiteral("ファイル保存完了。"));
             return batch_ok;
         }
         case Batch_action::fuse:

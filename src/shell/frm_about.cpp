@@ -1,9 +1,10 @@
 #include "shell/frm_about.h"
 
 #include "platform/process.h"
-#include "shell/twips.h"
-#include "shell/version.h"
+#include "state/twips.h"
+#include "state/version.h"
 #include "shell/windows.h"
+#include "state/windows.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,26 +12,21 @@
 
 namespace shell {
 
-QString version_text()
-{
-    return QStringLiteral("Version %1.%2.%3").arg(version_major).arg(version_minor).arg(version_revision);
-}
-
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm"));
-    setFixedSize(px(6300), px(3300));
+    setFixedSize(state::px(6300), state::px(3300));
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(QApplication::windowIcon().pixmap(px(720), px(720)));
-    picIcon->setGeometry(tw_rect(240, 240, 720, 720));
+    picIcon->setPixmap(QApplication::windowIcon().pixmap(state::px(720), state::px(720)));
+    picIcon->setGeometry(state::tw_rect(240, 240, 720, 720));
 
     auto label = [this](const char *name, int left, int top, int width, int height) {
         auto *l = new QLabel(this);
         l->setObjectName(QLatin1String(name));
-        l->setGeometry(tw_rect(left, top, width, height));
+        l->setGeometry(state::tw_rect(left, top, width, height));
         l->setWordWrap(true);
         return l;
     };
@@ -48,23 +44,23 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 
     Command1 = new QPushButton(QStringLiteral("サポートホームページへジャンプ"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(tw_rect(240, 2640, 3400, 420));
+    Command1->setGeometry(state::tw_rect(240, 2640, 3400, 420));
     cmdOK = new QPushButton(QStringLiteral("閉じる"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(tw_rect(4560, 2640, 1500, 420));
+    cmdOK->setGeometry(state::tw_rect(4560, 2640, 1500, 420));
     cmdOK->setDefault(true);
 
     connect(cmdOK, &QPushButton::clicked, this, [] { unload_frmAbout(); });
-    connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(support_address); });
+    connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(state::support_address); });
     fill_labels();
 }
 
 void FrmAbout::fill_labels()
 {
-    lblVersion->setText(version_text());
-    lblTitle->setText(app_title);
-    lblDescription->setText(app_description);
-    lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address);
+    lblVersion->setText(state::version_text());
+    lblTitle->setText(state::app_title);
+    lblDescription->setText(state::app_description);
+    lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + state::support_address);
 }
 
 void show_about() { frmAbout().exec(); }

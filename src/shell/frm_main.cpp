@@ -1,8 +1,10 @@
-#include "shell/frm_main.h"
+#include "state/frm_main.h"
 
-#include "shell/fonts.h"
+#include "state/fonts.h"
+#include "fuse/fuse_tabs.h"
+#include "manual/command_tab.h"
 #include "shell/main_actions.h"
-#include "shell/twips.h"
+#include "state/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,7 +16,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-namespace shell {
+namespace state {
 namespace {
 // Design-time geometry, twips.
 constexpr int design_width = 11000;
@@ -71,7 +73,7 @@ void FrmMain::build_buttons(QWidget *client)
         this->*(b.member) = button;
     }
     Command_cancel->hide();
-    connect_main_buttons(*this);
+    shell::connect_main_buttons(*this);
 }
 
 void FrmMain::build_tabs(QWidget *client)
@@ -149,7 +151,7 @@ void FrmMain::build_menus()
     nmuHelp = action(mnuHelp, "nmuHelp", "ヘルプ(&H)");
     mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", "バージョン情報(&A)");
 
-    connect_main_menus(*this);
+    shell::connect_main_menus(*this);
 }
 
 void FrmMain::apply_layout()
@@ -184,7 +186,7 @@ void FrmMain::resizeEvent(QResizeEvent *event)
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    if (!main_window_may_close()) {
+    if (!shell::main_window_may_close()) {
         event->ignore();
         return;
     }
@@ -196,9 +198,9 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 1; i <= 5; ++i)
             if (watched == sbPanel[size_t(i)])
-                status_panel_clicked(i);
+                shell::status_panel_clicked(i);
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-} // namespace shell
+} // namespace state

@@ -1,13 +1,13 @@
-#include "shell/frm_msg.h"
+#include "state/frm_msg.h"
 
-#include "shell/globals.h"
-#include "shell/twips.h"
+#include "state/globals.h"
+#include "state/twips.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QStyle>
 
-namespace shell {
+namespace state {
 
 FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint)
 {
@@ -44,4 +44,4 @@ void FrmMsg::make_topmost()
     raise();
 }
 
-} // namespace shell
+} // namespace state

@@ -1,13 +1,13 @@
-#include "shell/frm_what.h"
+#include "state/frm_what.h"
 
-#include "shell/fonts.h"
-#include "shell/twips.h"
-#include "shell/version.h"
+#include "state/fonts.h"
+#include "state/twips.h"
+#include "state/version.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-namespace shell {
+namespace state {
 
 FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
 {
@@ -50,4 +50,4 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-} // namespace shell
+} // namespace state

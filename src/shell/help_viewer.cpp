@@ -2,8 +2,8 @@
 
 #include "platform/files.h"
 #include "platform/message_box.h"
-#include "shell/twips.h"
-#include "shell/version.h"
+#include "state/twips.h"
+#include "state/version.h"
 
 #include <QPointer>
 #include <QTextBrowser>
@@ -18,8 +18,8 @@ QPointer<Help_viewer> viewer;
 Help_viewer::Help_viewer(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Help_viewer"));
-    setWindowTitle(app_title + QStringLiteral(" ヘルプ"));
-    resize(px(9000), px(8000));
+    setWindowTitle(state::app_title + QStringLiteral(" ヘルプ"));
+    resize(state::px(9000), state::px(8000));
     auto *layout = new QVBoxLayout(this);
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("browser"));
@@ -33,7 +33,7 @@ bool Help_viewer::show_help(QWidget *parent)
 {
     const QString file = platform::help_file();
     if (file.isEmpty()) {
-        platform::show_message({platform::Icon::information, app_title,
+        platform::show_message({platform::Icon::information, state::app_title,
                                 QStringLiteral("ヘルプファイルが見つかりません。"), platform::Buttons::ok},
                                parent);
         return false;

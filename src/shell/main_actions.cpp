@@ -6,13 +6,13 @@
 #include "operations/operations.h"
 #include "platform/files.h"
 #include "platform/serial_port.h"
-#include "shell/busy.h"
+#include "state/busy.h"
 #include "shell/frm_about.h"
-#include "shell/frm_main.h"
-#include "shell/frm_what.h"
-#include "shell/globals.h"
+#include "state/frm_main.h"
+#include "state/frm_what.h"
+#include "state/globals.h"
 #include "shell/help_viewer.h"
-#include "shell/windows.h"
+#include "state/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,33 +22,19 @@
 
 namespace shell {
 namespace {
-bool close_requested = false;
 bool exit_steps_done = false;
 
 // The connection dialog is held back while a board exchange runs.
 void show_connection_dialog()
 {
-    if (!busy())
-        frmCom().show_modal();
+    if (!state::busy())
+        comm::frmCom().show_modal();
 }
 
 void run_exit_steps() { operations::Close_port_if_open(); }
 } // namespace
 
-Busy_scope::Busy_scope() : outermost_(!state::Operation_running) { state::Operation_running = true; }
-
-Busy_scope::~Busy_scope()
-{
-    if (!outermost_)
-        return;
-    state::Operation_running = false;
-    if (close_requested)
-        QTimer::singleShot(0, &frmMain(), [] { frmMain().close(); });
-}
-
-bool busy() { return state::Operation_running; }
-
-void connect_main_buttons(FrmMain &w)
+void connect_main_buttons(state::FrmMain &w)
 {
     operations::connect_operation_buttons(w);
     QObject::connect(w.Command_Com, &QPushButton::clicked, &w, [] { show_connection_dialog(); });
@@ -56,21 +42,21 @@ void connect_main_buttons(FrmMain &w)
     QObject::connect(w.Command_save, &QPushButton::clicked, &w, [] { image::Save_as_command(); });
 }
 
-void connect_main_menus(FrmMain &w)
+void connect_main_menus(state::FrmMain &w)
 {
     QObject::connect(w.mnuFileOpen, &QAction::triggered, &w, [] { image::Open_command(); });
     QObject::connect(w.mnuFileSave, &QAction::triggered, &w, [] { image::Save_command(); });
     QObject::connect(w.mnuFileSaveAs, &QAction::triggered, &w, [] { image::Save_as_command(); });
     QObject::connect(w.mnuFileExit, &QAction::triggered, &w, [] { exit_program(); });
     QObject::connect(w.mnuInit, &QAction::triggered, &w, [] { show_connection_dialog(); });
-    QObject::connect(w.nmuRev, &QAction::triggered, &w, [] { frmWhat().exec(); });
+    QObject::connect(w.nmuRev, &QAction::triggered, &w, [] { state::frmWhat().exec(); });
     QObject::connect(w.nmuHelp, &QAction::triggered, &w, [] { show_help(); });
     QObject::connect(w.mnuHelpAbout, &QAction::triggered, &w, [] { show_about(); });
 }
 
 void status_panel_clicked(int panel)
 {
-    const QString text = frmMain().sbPanel[size_t(panel)]->text();
+    const QString text = state::frmMain().sbPanel[size_t(panel)]->text();
     if (text.left(3) == QLatin1String("Com"))
         show_connection_dialog();
 }
@@ -78,14 +64,14 @@ void status_panel_clicked(int panel)
 void exit_program()
 {
     run_exit_steps();
-    frmMain().close();
+    state::frmMain().close();
 }
 
 bool main_window_may_close()
 {
-    if (busy()) {
+    if (state::busy()) {
         // Let the running exchange end through its own abort path first.
-        close_requested = true;
+        state::Close_requested = true;
         state::Link.comxx_error = int16_t(state::Link.comxx_error + 1);
         return false;
     }
@@ -95,7 +81,7 @@ bool main_window_may_close()
         platform::remove_file(platform::work_folder() + QStringLiteral("sx_hex.txt"));
         // Every other window closes with the main window.
         for (QWidget *top : QApplication::topLevelWidgets())
-            if (top != &frmMain() && top->isVisible())
+            if (top != &state::frmMain() && top->isVisible())
                 top->hide();
         QApplication::quit();
     }
@@ -104,10 +90,10 @@ bool main_window_may_close()
 
 void reset_exit_state()
 {
-    close_requested = false;
+    state::Close_requested = false;
     exit_steps_done = false;
 }
 
-void show_help() { Help_viewer::show_help(&frmMain()); }
+void show_help() { Help_viewer::show_help(&state::frmMain()); }
 
 } // namespace shell

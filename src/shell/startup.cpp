@@ -9,10 +9,11 @@
 #include "platform/process.h"
 #include "platform/settings.h"
 #include "shell/frm_about.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/version.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/version.h"
 #include "shell/windows.h"
+#include "state/windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,11 +64,11 @@ bool run_startup(bool check_single_instance)
     // 3. The program folder.
     QDir::setCurrent(platform::program_folder());
     state::App_path = platform::work_folder();
-    frmAbout().lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address);
+    frmAbout().lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + state::support_address);
 
     // 4. Caption.
-    state::Title_text = app_title + ' ' + version_text();
-    FrmMain &w = frmMain();
+    state::Title_text = state::app_title + ' ' + state::version_text();
+    state::FrmMain &w = state::frmMain();
     w.setWindowTitle(state::Title_text);
     fuse::connect_panel_handlers();
 
@@ -90,7 +91,7 @@ bool run_startup(bool check_single_instance)
     w.SSTab1->show();
 
     // 12. The connection dialog; start-up goes on whether the user connects or cancels.
-    frmCom().show_modal();
+    comm::frmCom().show_modal();
 
     // 13, 14.
     fuse::Combo_init();

@@ -1,23 +1,11 @@
 #pragma once
-// The program's windows, each created on first use and reused afterwards.
-
-namespace comm { class FrmCom; }
+// The shell's own windows, and the end of every window.
 
 namespace shell {
 
-class FrmMain;
 class FrmAbout;
-class FrmWhat;
-class FrmMsg;
 
-FrmMain &frmMain();
 FrmAbout &frmAbout();
-FrmWhat &frmWhat();
-FrmMsg &frmMsg();
-comm::FrmCom &frmCom();
-
-bool frmMsg_loaded();
-void unload_frmMsg();
 void unload_frmAbout();
 
 // Destroys every window (end of the program, or between tests).

@@ -3,9 +3,9 @@
 
 #include "fuse/option_tables.h"
 #include "fuse/panel_behaviour.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 #include "test_support.h"
 
 #include <QCheckBox>
@@ -27,5 +27,5 @@ protected:
         w->Label_fusex_word_bin->setText(fusex_bin);
     }
 
-    shell::FrmMain *w = nullptr;
+    state::FrmMain *w = nullptr;
 };

@@ -83,18 +83,18 @@ TEST_F(FuseWords, EncodersWriteTheActiveRevisionsWordAsHexAndBinaryText)
     struct Case {
         int rev;
         int pin;
-        std::function<void(shell::FrmMain *)> change;  // of the blank panel
+        std::function<void(state::FrmMain *)> change;  // of the blank panel
         const char *fuse;
         const char *fusex;
     };
     const Case cases[] = {
-        {0, 18, [](shell::FrmMain *) {}, "0FFF", "0FFF"},
-        {0, 18, [](shell::FrmMain *w) { w->Check_CP->setCheckState(Qt::Checked); }, "0FF7", "0FFF"},
-        {0, 18, [](shell::FrmMain *w) { w->Text_IRCTRIM->setText(QStringLiteral("000")); }, "0FFF", "00FF"},
-        {0, 18, [](shell::FrmMain *w) { w->Text_IRCTRIM->setText(QStringLiteral("001")); }, "0FFF", "05FF"},
-        {0, 18, [](shell::FrmMain *w) { w->Text_IRCTRIM->setText(QStringLiteral("100")); }, "0FFF", "0CFF"},
-        {1, 28, [](shell::FrmMain *w) { w->Check_CP->setCheckState(Qt::Checked); }, "0FFF", "0FFF"},
-        {1, 18, [](shell::FrmMain *w) { w->Check_IRCa->setCheckState(Qt::Checked); }, "0F7F", "0BFF"},
+        {0, 18, [](state::FrmMain *) {}, "0FFF", "0FFF"},
+        {0, 18, [](state::FrmMain *w) { w->Check_CP->setCheckState(Qt::Checked); }, "0FF7", "0FFF"},
+        {0, 18, [](state::FrmMain *w) { w->Text_IRCTRIM->setText(QStringLiteral("000")); }, "0FFF", "00FF"},
+        {0, 18, [](state::FrmMain *w) { w->Text_IRCTRIM->setText(QStringLiteral("001")); }, "0FFF", "05FF"},
+        {0, 18, [](state::FrmMain *w) { w->Text_IRCTRIM->setText(QStringLiteral("100")); }, "0FFF", "0CFF"},
+        {1, 28, [](state::FrmMain *w) { w->Check_CP->setCheckState(Qt::Checked); }, "0FFF", "0FFF"},
+        {1, 18, [](state::FrmMain *w) { w->Check_IRCa->setCheckState(Qt::Checked); }, "0F7F", "0BFF"},
     };
     for (const Case &c : cases) {
         image::Clear_image();

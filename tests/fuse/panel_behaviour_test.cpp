@@ -5,7 +5,7 @@
 
 #include "fuse/fuse_words.h"
 #include "fuse/select_fuse_tab.h"
-#include "shell/captions.h"
+#include "state/captions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,7 @@ namespace {
 using PanelBehaviour = FusePanel;
 
 // Puts the keyboard focus on `field` of the shown main window.
-bool focus(shell::FrmMain *w, QWidget *field)
+bool focus(state::FrmMain *w, QWidget *field)
 {
     w->show();
     w->activateWindow();
@@ -85,10 +85,10 @@ TEST_F(PanelBehaviour, FocusShowsTheHintsOfTheTrimAndProgramWaitFields)
     ASSERT_TRUE(test::wait_until([&] { return w->Check_CFa->hasFocus(); }));
     EXPECT_EQ(w->Label_msg_a->text(), "");
 
-    shell::set_caption(w->L_pgm_msg, QString());
+    state::set_caption(w->L_pgm_msg, QString());
     w->SSTab1->setCurrentIndex(2);
     ASSERT_TRUE(focus(w, w->Text_pgm_wait));
-    EXPECT_EQ(shell::caption(w->L_pgm_msg), QStringLiteral("数値の設定範囲は、0＜数値＜256です。"));
+    EXPECT_EQ(state::caption(w->L_pgm_msg), QStringLiteral("数値の設定範囲は、0＜数値＜256です。"));
 }
 
 TEST_F(PanelBehaviour, CharacterKeysInTheATrimFieldMarkItEdited)
@@ -136,7 +136,7 @@ TEST_F(PanelBehaviour, OldRevisionRoundTripThroughTheCommandTab)
     w->SSTab1->setCurrentIndex(2);
     EXPECT_EQ(w->Label_fuse_word->text(), "0509");
     EXPECT_EQ(w->Label_fusex_word->text(), "0D98");
-    EXPECT_EQ(shell::caption(w->L_pgm_msg), QStringLiteral("通常は使用しません。\rコマンド解析に使用すると便利です。"));
+    EXPECT_EQ(state::caption(w->L_pgm_msg), QStringLiteral("通常は使用しません。\rコマンド解析に使用すると便利です。"));
     // As a single command on the command tab would leave them:
     set_words(QStringLiteral("010100000001"), QStringLiteral("110110011000"));  // CP checked
     w->SSTab1->setCurrentIndex(0);

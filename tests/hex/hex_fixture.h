@@ -3,9 +3,9 @@
 // for HEX files, scripted dialogs and message boxes, and helpers to write and read HEX files.
 
 #include "image/device_image.h"
-#include "operations/status_text.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
+#include "state/status_bar.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -110,7 +110,7 @@ protected:
         return file;
     }
 
-    QString panel(int n) const { return operations::status_text(n); }
+    QString panel(int n) const { return state::status_text(n); }
 
     // Checks that one message box, and only one, was shown since the last check, and what it
     // said; then forgets it.
@@ -137,7 +137,7 @@ protected:
         }
     }
 
-    shell::FrmMain *w = nullptr;
+    state::FrmMain *w = nullptr;
     QTemporaryDir dir;
     test::Message_script boxes;
     test::File_script files;

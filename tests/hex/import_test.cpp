@@ -4,7 +4,7 @@
 #include "hex_fixture.h"
 
 #include "image/file_commands.h"
-#include "shell/busy.h"
+#include "state/busy.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
@@ -160,7 +160,7 @@ TEST_F(Import, OpenAndSaveDoNothingWhileADeviceOperationRuns)
 {
     state::Open_file_name = path(QStringLiteral("opened.hex"));
     {
-        shell::Busy_scope running;
+        state::Busy_scope running;
         w->Command_open->click();
         image::Save_command();
         image::Save_as_command();

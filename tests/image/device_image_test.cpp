@@ -2,9 +2,9 @@
 
 #include "image/device_image.h"
 
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -48,7 +48,7 @@ protected:
     void SetUp() override { w = test::program_at_rest(); }
     void TearDown() override { test::fresh_program(); }
 
-    shell::FrmMain *w = nullptr;
+    state::FrmMain *w = nullptr;
 };
 
 TEST_F(DeviceImage, ClearingBlanksBothBuffersTheWordsAndTheAddress)

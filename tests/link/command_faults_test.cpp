@@ -6,9 +6,9 @@
 #include "test_support.h"
 
 #include "link/commands.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -46,11 +46,11 @@ protected:
     test::Fresh_program fresh_;
     void SetUp() override
     {
-        shell::frmMain().Text_pgm_wait->setText("45");
+        state::frmMain().Text_pgm_wait->setText("45");
         fake.port.open_ = true;
     }
     test::Fake_port_scope fake;
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
 };
 
 TEST_F(CommandFaults, ClosedPortReportsTheRoutineByName)

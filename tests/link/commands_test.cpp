@@ -6,9 +6,9 @@
 
 #include "fuse/option_tables.h"
 #include "link/commands.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,10 +24,10 @@ protected:
     test::Fresh_program fresh_;
     void SetUp() override
     {
-        shell::frmMain();
+        state::frmMain();
         fuse::Combo_init();
     }
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
 };
 
 TEST_F(Commands, VersionFillsTheLabelTheBoardVersionAndPanelOne)

@@ -6,11 +6,11 @@
 
 #include "image/device_image.h"
 #include "link/frm_com.h"
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 #include "platform/serial_port.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -19,9 +19,9 @@
 
 namespace {
 
-using operations::status_text;
+using state::status_text;
 
-shell::FrmMain &W() { return shell::frmMain(); }
+state::FrmMain &W() { return state::frmMain(); }
 
 const QString abort_text = QStringLiteral("  デバイス　アクセスエラーが発生しました。  !!!　　　　  \r") + QString(28, ' ')
                            + QStringLiteral("\r  処理を中止しました。　");
@@ -126,12 +126,12 @@ TEST(Abort, InvalidPackageShowsTheDialogAndEnds)
     state::Pin_mode = 20;
     const int before = s.board->log_lines().size();
     W().Command_read->click();
-    EXPECT_TRUE(shell::frmCom().isVisible());
+    EXPECT_TRUE(comm::frmCom().isVisible());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(status_text(3), "読み出し中.....");
     EXPECT_EQ(s.board->log_lines().size(), before);  // nothing was sent
     EXPECT_TRUE(idle_buttons());
-    shell::frmCom().Command_cancel->click();
+    comm::frmCom().Command_cancel->click();
 }
 
 TEST(Abort, ClosingTheWindowDuringAnOperationCancelsItThenExits)

@@ -4,11 +4,11 @@
 #include "test_support.h"
 
 #include "operations/operation_frame.h"
-#include "operations/status_text.h"
-#include "shell/frm_main.h"
-#include "shell/frm_msg.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/status_bar.h"
+#include "state/frm_main.h"
+#include "state/frm_msg.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,18 +21,18 @@ using namespace operations;
 class Frame : public ::testing::Test {
 protected:
     test::Fresh_program fresh_;
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
 };
 
 TEST_F(Frame, ProgressMovesInStepsOfFivePercent)
 {
-    Set_status_text(3, "読み出し中.....");
+    state::Set_status_text(3, "読み出し中.....");
     show_busy_window("読み出し中.....　しばらく御待ち下さい。");
-    EXPECT_EQ(shell::frmMsg().Label1->text(), "読み出し中.....　しばらく御待ち下さい。");
+    EXPECT_EQ(state::frmMsg().Label1->text(), "読み出し中.....　しばらく御待ち下さい。");
     EXPECT_EQ(state::Msg_shown, 1);
 
     QStringList panel_texts;
-    set_status_observer([&](int panel, const QString &text) {
+    state::set_status_observer([&](int panel, const QString &text) {
         if (panel == 2 && (panel_texts.isEmpty() || panel_texts.back() != text))
             panel_texts << text;
     });
@@ -40,12 +40,12 @@ TEST_F(Frame, ProgressMovesInStepsOfFivePercent)
     for (long i = 0; i <= 2047; ++i) {
         Show_progress("ON", 0, 2047, i);
         if (i == 0) {
-            first_label1 = shell::frmMsg().Label1->text();
-            first_label2 = shell::frmMsg().Label2->text();
+            first_label1 = state::frmMsg().Label1->text();
+            first_label2 = state::frmMsg().Label2->text();
             EXPECT_EQ(state::Msg_shown, 0);  // brought to the front once
         }
     }
-    set_status_observer({});
+    state::set_status_observer({});
     EXPECT_EQ(first_label1, "読み出し中.....");
     EXPECT_EQ(first_label2, "残り 100 %");  // an ASCII space in the window
     ASSERT_GE(panel_texts.size(), 21);
@@ -57,16 +57,16 @@ TEST_F(Frame, ProgressMovesInStepsOfFivePercent)
             EXPECT_EQ(t.mid(3, t.size() - 5).toInt() % 5, 0) << t.toStdString();
         }
     }
-    EXPECT_EQ(status_text(2), "");
-    EXPECT_FALSE(shell::frmMsg_loaded());
+    EXPECT_EQ(state::status_text(2), "");
+    EXPECT_FALSE(state::frmMsg_loaded());
 }
 
 TEST_F(Frame, NothingToCountIsComplete)
 {
     show_busy_window("書込み中.....　しばらく御待ち下さい。");
     Show_progress("ON", 0, 0, 0);
-    EXPECT_EQ(status_text(2), "");
-    EXPECT_FALSE(shell::frmMsg_loaded());
+    EXPECT_EQ(state::status_text(2), "");
+    EXPECT_FALSE(state::frmMsg_loaded());
 }
 
 TEST_F(Frame, AbortLeavesIspModeAndShowsTheCount)
@@ -80,7 +80,7 @@ TEST_F(Frame, AbortLeavesIspModeAndShowsTheCount)
     state::Link.comxx_error = 1;
     Abort_operation();
     EXPECT_EQ(fake.port.written(), QByteArray(":"));  // even before ISP mode was entered
-    EXPECT_EQ(status_text(3), "処理中止 (2)");
+    EXPECT_EQ(state::status_text(3), "処理中止 (2)");
     EXPECT_EQ(state::Link.comxx_error, 2);
     EXPECT_TRUE(w.Command_read->isEnabled());
     EXPECT_FALSE(w.Command_cancel->isVisible());
@@ -97,7 +97,7 @@ TEST_F(Frame, AbortCountIsKeptWhenLeavingIspModeFails)
     test::Message_script boxes;
     state::Link.comxx_error = 2;  // Cancel clicked twice
     Abort_operation();
-    EXPECT_EQ(status_text(3), "処理中止 (3)");
+    EXPECT_EQ(state::status_text(3), "処理中止 (3)");
     EXPECT_EQ(state::Link.comxx_error, 3);
     EXPECT_EQ(boxes.shown.size(), 1u);  // leaving ISP mode reports nothing of its own
 }

@@ -2,10 +2,10 @@
 
 #include "board_session.h"
 
-#include "shell/captions.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/captions.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +15,9 @@
 
 namespace {
 
-shell::FrmMain &W() { return shell::frmMain(); }
+state::FrmMain &W() { return state::frmMain(); }
 void press(const char *name) { W().command_buttons.at(name)->click(); }
-QString message() { return shell::caption(W().L_pgm_msg); }
+QString message() { return state::caption(W().L_pgm_msg); }
 
 TEST(ManualPanel, ButtonsCaptionsAndToolTips)
 {

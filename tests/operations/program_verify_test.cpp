@@ -3,11 +3,11 @@
 
 #include "board_session.h"
 
-#include "shell/frm_main.h"
-#include "shell/frm_msg.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
-#include "operations/status_text.h"
+#include "state/frm_main.h"
+#include "state/frm_msg.h"
+#include "state/globals.h"
+#include "state/windows.h"
+#include "state/status_bar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,9 +21,9 @@
 
 namespace {
 
-using operations::status_text;
+using state::status_text;
 
-shell::FrmMain &W() { return shell::frmMain(); }
+state::FrmMain &W() { return state::frmMain(); }
 
 void set_words(const std::vector<std::pair<int, const char *>> &words)
 {
@@ -46,7 +46,7 @@ TEST(ProgramVerify, ImageWithBlanksIsProgrammedAndVerifies)
     EXPECT_EQ(status_text(2), "");
     EXPECT_TRUE(W().Command_read->isEnabled() && W().Command_verify->isEnabled() && W().Command_program->isEnabled());
     EXPECT_FALSE(W().Command_cancel->isVisible());
-    EXPECT_FALSE(shell::frmMsg_loaded() && shell::frmMsg().isVisible());
+    EXPECT_FALSE(state::frmMsg_loaded() && state::frmMsg().isVisible());
 
     // The word loop: "7" for every address up to the last used one, "4" and "5" only for
     // words that are not blank.

@@ -3,10 +3,10 @@
 #include "board_session.h"
 
 #include "image/device_image.h"
-#include "operations/status_text.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/status_bar.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,9 +19,9 @@
 
 namespace {
 
-using operations::status_text;
+using state::status_text;
 
-shell::FrmMain &W() { return shell::frmMain(); }
+state::FrmMain &W() { return state::frmMain(); }
 
 QStringList dump_file_lines()
 {

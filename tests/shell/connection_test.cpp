@@ -7,10 +7,10 @@
 
 #include "link/frm_com.h"
 #include "platform/serial_port.h"
-#include "shell/captions.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/captions.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,7 +27,7 @@ namespace {
 
 using comm::FrmCom;
 
-QString panel(int n) { return shell::frmMain().sbPanel[size_t(n)]->text(); }
+QString panel(int n) { return state::frmMain().sbPanel[size_t(n)]->text(); }
 
 bool frames_shown(const FrmCom &d)
 {
@@ -66,7 +66,7 @@ TEST_F(Connection, IdentifiesTheBoardAndSavesTheChoices)
 
     EXPECT_TRUE(loaded_right);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_FALSE(shell::frmCom().isVisible());
+    EXPECT_FALSE(comm::frmCom().isVisible());
     EXPECT_TRUE(platform::port().is_open());
     EXPECT_EQ(state::Link.comxx_error, 0);
     EXPECT_TRUE(state::Com_setup_done);
@@ -77,7 +77,7 @@ TEST_F(Connection, IdentifiesTheBoardAndSavesTheChoices)
     EXPECT_EQ(test::stored("ComNo"), "3");
     EXPECT_EQ(test::stored("Pin_mode"), "28");
     EXPECT_EQ(test::stored("Rev_mode"), "0");
-    auto &w = shell::frmMain();
+    auto &w = state::frmMain();
     EXPECT_EQ(w.Text_pgm_wait->text(), "240");
     EXPECT_EQ(w.Label_msg_a->text(), "old revisionが選択されています。");
     EXPECT_EQ(w.Label_msg->text(), "");
@@ -103,8 +103,8 @@ TEST_F(Connection, FirstRunDefaultsAndTheAStatusText)
     });
     EXPECT_TRUE(defaults);
     EXPECT_EQ(panel(5), "Com1 18Pin Rev: A ");
-    EXPECT_EQ(shell::frmMain().Text_pgm_wait->text(), "45");
-    EXPECT_EQ(shell::frmMain().Label_msg->text(), "A revisionが選択されています。");
+    EXPECT_EQ(state::frmMain().Text_pgm_wait->text(), "45");
+    EXPECT_EQ(state::frmMain().Label_msg->text(), "A revisionが選択されています。");
 }
 
 TEST_F(Connection, WrongIdentificationShowsTheFailureViewAndSavesNothing)
@@ -118,7 +118,7 @@ TEST_F(Connection, WrongIdentificationShowsTheFailureViewAndSavesNothing)
         d.Combo_com->setCurrentIndex(2);
         d.Option_28pin->click();
         d.Command_ok->click();
-        text = shell::caption(d.Label_com_info);
+        text = state::caption(d.Label_com_info);
         failure = failure_view(d) && d.isVisible();
         port_closed = !platform::port().is_open();
     });
@@ -145,7 +145,7 @@ TEST_F(Connection, SilentBoardFailsAfterTwoSecondsAndOkReturnsToTheSettings)
         d.Combo_com->setCurrentIndex(1);
         d.Command_ok->click();
         failure = failure_view(d);
-        text = shell::caption(d.Label_com_info);
+        text = state::caption(d.Label_com_info);
         const int before = sim.log_lines().size();
         d.Command_ok->click();  // OK in the failure view: frames again, nothing sent
         back_to_settings = frames_shown(d) && d.isVisible() && d.comxx_error == 0;
@@ -166,7 +166,7 @@ TEST_F(Connection, ShortReplyCountsAsSilence)
     test::start_program([&](FrmCom &d) {
         d.Combo_com->setCurrentIndex(1);
         d.Command_ok->click();
-        text = shell::caption(d.Label_com_info);
+        text = state::caption(d.Label_com_info);
     });
     EXPECT_TRUE(text.startsWith("プログラマとの通信に失敗しました。"));
     EXPECT_EQ(panel(3), "初期設定失敗");
@@ -225,7 +225,7 @@ TEST_F(Connection, NoPackageAndNoRevisionListBothReasonsWithoutAsking)
                         && !d.Option_arev->isChecked();
         d.Combo_com->setCurrentIndex(1);
         d.Command_ok->click();
-        text = shell::caption(d.Label_com_info);
+        text = state::caption(d.Label_com_info);
         port_closed = !platform::port().is_open();
     });
     EXPECT_TRUE(none_selected);
@@ -254,11 +254,11 @@ TEST_F(Connection, CancelLeavesTheMainWindowUsable)
         d.Command_cancel->click();
     });
     EXPECT_EQ(state::Link.comxx_error, 1);
-    EXPECT_TRUE(shell::frmMain().isVisible());
+    EXPECT_TRUE(state::frmMain().isVisible());
     EXPECT_EQ(test::stored("Rev_mode"), "0");
     EXPECT_EQ(test::stored("ComNo"), "");
     // Start-up takes the program wait of the revision now chosen.
-    EXPECT_EQ(shell::frmMain().Text_pgm_wait->text(), "240");
+    EXPECT_EQ(state::frmMain().Text_pgm_wait->text(), "240");
 }
 
 TEST_F(Connection, CancelDuringTheIdentificationWaitEndsTheAttempt)
@@ -276,7 +276,7 @@ TEST_F(Connection, CancelDuringTheIdentificationWaitEndsTheAttempt)
         d.Command_ok->click();
     });
     EXPECT_TRUE(ok_disabled_while_waiting);
-    EXPECT_FALSE(shell::frmCom().isVisible());
+    EXPECT_FALSE(comm::frmCom().isVisible());
     EXPECT_EQ(state::Link.comxx_error, 1);
     EXPECT_FALSE(platform::port().is_open());
     EXPECT_NE(panel(3), "初期設定完了");
@@ -297,14 +297,14 @@ TEST_F(Connection, ReopenedFromTheStatusPanelAfterSuccess)
     // Panel 3 does nothing.
     bool opened_by_panel3 = false;
     QTimer::singleShot(300, [&] {
-        if (shell::frmCom().isVisible()) {
+        if (comm::frmCom().isVisible()) {
             opened_by_panel3 = true;
-            shell::frmCom().Command_cancel->click();
+            comm::frmCom().Command_cancel->click();
         }
     });
     QMouseEvent click3(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                        Qt::NoModifier);
-    QCoreApplication::sendEvent(shell::frmMain().sbPanel[3], &click3);
+    QCoreApplication::sendEvent(state::frmMain().sbPanel[3], &click3);
     test::wait_until([] { return false; }, 400);
     EXPECT_FALSE(opened_by_panel3);
 
@@ -316,7 +316,7 @@ TEST_F(Connection, ReopenedFromTheStatusPanelAfterSuccess)
     });
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
-    QCoreApplication::sendEvent(shell::frmMain().sbPanel[5], &release);
+    QCoreApplication::sendEvent(state::frmMain().sbPanel[5], &release);
     EXPECT_TRUE(reopened_with_com1);
     EXPECT_TRUE(platform::port().is_open());
     EXPECT_EQ(sim.log_lines().size(), 2);

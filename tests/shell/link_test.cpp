@@ -6,9 +6,9 @@
 
 #include "link/serial_link.h"
 #include "platform/clock.h"
-#include "shell/frm_main.h"
-#include "shell/globals.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -22,10 +22,10 @@ protected:
     void SetUp() override
     {
         fake.port.open_ = true;
-        shell::frmMain();
+        state::frmMain();
     }
     test::Fake_port_scope fake;
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
 };
 
 TEST_F(Link, TimeOutBlocksOnThePortAndLateBytesAreDroppedByTheNextFlush)

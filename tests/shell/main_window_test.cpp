@@ -8,13 +8,14 @@
 #include "platform/files.h"
 #include "platform/serial_port.h"
 #include "shell/frm_about.h"
-#include "shell/frm_main.h"
-#include "shell/frm_what.h"
-#include "shell/globals.h"
+#include "state/frm_main.h"
+#include "state/frm_what.h"
+#include "state/globals.h"
 #include "shell/help_viewer.h"
 #include "shell/main_actions.h"
-#include "shell/twips.h"
+#include "state/twips.h"
 #include "shell/windows.h"
+#include "state/windows.h"
 
 #include <QAction>
 #include <QFile>
@@ -41,7 +42,7 @@ protected:
     {
         test::start_program([](comm::FrmCom &d) { d.Command_cancel->click(); });
     }
-    shell::FrmMain &w = shell::frmMain();
+    state::FrmMain &w = state::frmMain();
 };
 
 QStringList captions(const QMenu *menu)
@@ -103,19 +104,19 @@ TEST_F(MainWindow, NarrowWindowMovesOnlyTheBackground)
 {
     const QPoint read_before = w.Command_read->pos();
     const QPoint tab_before = w.SSTab1->pos();
-    w.resize(shell::px(8000), w.height() + 40);
-    test::wait_until([&] { return w.width() == shell::px(8000); }, 2000);
+    w.resize(state::px(8000), w.height() + 40);
+    test::wait_until([&] { return w.width() == state::px(8000); }, 2000);
     EXPECT_EQ(w.Command_read->pos(), read_before);
     EXPECT_EQ(w.SSTab1->pos(), tab_before);
-    EXPECT_EQ(shell::twips(w.Label_Back->width()), shell::twips(w.centralWidget()->width()) - 30);
+    EXPECT_EQ(state::twips(w.Label_Back->width()), state::twips(w.centralWidget()->width()) - 30);
 
     // Wide again: the buttons stand right-aligned, the tab control centred left of them.
-    w.resize(shell::px(13000), w.height());
-    test::wait_until([&] { return w.width() == shell::px(13000); }, 2000);
-    const int right = shell::twips(w.width()) - 300;
-    EXPECT_NEAR(shell::twips(w.Command_read->x() + w.Command_read->width()), right, 30);
-    EXPECT_NEAR(shell::twips(w.Command_open->x() + w.Command_Com->width()), right, 30);
-    EXPECT_NEAR(shell::twips(w.SSTab1->x()), (shell::twips(w.Command_read->x()) - shell::twips(w.SSTab1->width())) / 2,
+    w.resize(state::px(13000), w.height());
+    test::wait_until([&] { return w.width() == state::px(13000); }, 2000);
+    const int right = state::twips(w.width()) - 300;
+    EXPECT_NEAR(state::twips(w.Command_read->x() + w.Command_read->width()), right, 30);
+    EXPECT_NEAR(state::twips(w.Command_open->x() + w.Command_Com->width()), right, 30);
+    EXPECT_NEAR(state::twips(w.SSTab1->x()), (state::twips(w.Command_read->x()) - state::twips(w.SSTab1->width())) / 2,
                 30);
 }
 
@@ -154,7 +155,7 @@ TEST_F(MainWindow, RevisionWindowTextsKeepTheirBlanks)
 {
     QStringList texts;
     QTimer::singleShot(0, [&] {
-        shell::FrmWhat &what = shell::frmWhat();
+        state::FrmWhat &what = state::frmWhat();
         for (QLabel *l : {what.Label1, what.Label2, what.Label3, what.Label6, what.Label7, what.Label4, what.Label5,
                           what.Label8})
             texts << l->text();

@@ -1,9 +1,9 @@
 #include "dialog_driver.h"
 
 #include "link/frm_com.h"
-#include "shell/frm_main.h"
+#include "state/frm_main.h"
 #include "shell/startup.h"
-#include "shell/windows.h"
+#include "state/windows.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -13,7 +13,7 @@ namespace test {
 void when_dialog_shown(std::function<void(comm::FrmCom &)> action)
 {
     QTimer::singleShot(1, [action] {
-        comm::FrmCom &dialog = shell::frmCom();
+        comm::FrmCom &dialog = comm::frmCom();
         if (!dialog.isVisible()) {
             when_dialog_shown(action);
             return;
@@ -33,7 +33,7 @@ void start_program(std::function<void(comm::FrmCom &)> during)
 void reopen_dialog(std::function<void(comm::FrmCom &)> during)
 {
     when_dialog_shown(std::move(during));
-    shell::frmMain().Command_Com->click();
+    state::frmMain().Command_Com->click();
 }
 
 } // namespace test

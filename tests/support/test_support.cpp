@@ -4,9 +4,10 @@
 #include "fuse/panel_behaviour.h"
 #include "image/device_image.h"
 #include "platform/serial_port.h"
-#include "shell/globals.h"
+#include "state/globals.h"
 #include "shell/main_actions.h"
 #include "shell/windows.h"
+#include "state/windows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,10 +58,10 @@ void fresh_program()
     state::App_path = work->path() + QDir::separator();
 }
 
-shell::FrmMain *program_at_rest()
+state::FrmMain *program_at_rest()
 {
     fresh_program();
-    shell::FrmMain *w = &shell::frmMain();
+    state::FrmMain *w = &state::frmMain();
     fuse::connect_panel_handlers();
     fuse::Combo_init();
     image::Clear_and_dump();

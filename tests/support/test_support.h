@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-namespace shell { class FrmMain; }
+namespace state { class FrmMain; }
 
 namespace test {
 
@@ -41,7 +41,7 @@ void fresh_program();
 
 // A fresh program as start-up leaves it before the connection dialog: the main window
 // with its handlers and option lists, the image cleared. Returns the main window.
-shell::FrmMain *program_at_rest();
+state::FrmMain *program_at_rest();
 
 // A fresh program for the lifetime of a test fixture: declare it as the fixture's first
 // member, so that members initialised after it see the new windows.

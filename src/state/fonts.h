@@ -3,10 +3,10 @@
 
 #include <QFont>
 
-namespace shell {
+namespace state {
 
 // A fixed-pitch font that holds Japanese: "ＭＳ ゴシック" where present, else IPAGothic,
 // else the system's fixed font.
 QFont fixed_font(int point_size = 9);
 
-} // namespace shell
+} // namespace state

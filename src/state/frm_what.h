@@ -6,7 +6,7 @@
 class QLabel;
 class QPushButton;
 
-namespace shell {
+namespace state {
 
 class FrmWhat final : public QDialog {
     Q_OBJECT
@@ -18,4 +18,4 @@ public:
     QPushButton *Command1 = nullptr;
 };
 
-} // namespace shell
+} // namespace state

@@ -2,7 +2,7 @@
 // Marks a board exchange or device operation as running. While one runs nothing else may
 // start another, and closing the main window waits for it to end.
 
-namespace shell {
+namespace state {
 
 class Busy_scope {
 public:
@@ -17,4 +17,4 @@ private:
 
 bool busy();
 
-} // namespace shell
+} // namespace state

@@ -1,11 +1,11 @@
-#include "operations/status_text.h"
+#include "state/status_bar.h"
 
-#include "shell/frm_main.h"
-#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/windows.h"
 
 #include <QLabel>
 
-namespace operations {
+namespace state {
 
 namespace {
 std::function<void(int, const QString &)> observer;
@@ -17,14 +17,14 @@ void Set_status_text(int panel, const QString &text)
 {
     if (panel < 1 || panel > 5)
         return;
-    shell::frmMain().sbPanel[size_t(panel)]->setText(text);
+    state::frmMain().sbPanel[size_t(panel)]->setText(text);
     if (observer)
         observer(panel, text);
 }
 
 QString status_text(int panel)
 {
-    return panel >= 1 && panel <= 5 ? shell::frmMain().sbPanel[size_t(panel)]->text() : QString();
+    return panel >= 1 && panel <= 5 ? state::frmMain().sbPanel[size_t(panel)]->text() : QString();
 }
 
-} // namespace operations
+} // namespace state

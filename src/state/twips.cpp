@@ -1,11 +1,11 @@
-#include "shell/twips.h"
+#include "state/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <cmath>
 
-namespace shell {
+namespace state {
 namespace {
 double dpi()
 {
@@ -22,4 +22,4 @@ QRect tw_rect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-} // namespace shell
+} // namespace state

@@ -5,7 +5,7 @@
 
 class QLabel;
 
-namespace shell {
+namespace state {
 
 class FrmMsg final : public QDialog {
     Q_OBJECT
@@ -21,4 +21,4 @@ public:
     void make_topmost();
 };
 
-} // namespace shell
+} // namespace state

@@ -12,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace manual {
+namespace state {
 
 struct Command_tab_controls {
     QLabel *address_pc = nullptr;
@@ -41,7 +41,4 @@ struct Command_tab_controls {
     std::map<QString, QPushButton *> command_buttons;
 };
 
-// Creates the controls of the command tab inside `tab`.
-void build_command_tab(Command_tab_controls &c, QWidget *tab);
-
-} // namespace manual
+} // namespace state

@@ -1,9 +1,9 @@
-#include "shell/fonts.h"
+#include "state/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace shell {
+namespace state {
 
 QFont fixed_font(int point_size)
 {
@@ -22,4 +22,4 @@ QFont fixed_font(int point_size)
     return f;
 }
 
-} // namespace shell
+} // namespace state

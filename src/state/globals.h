@@ -49,6 +49,10 @@ inline QString Save_file_name;
 // second exchange or change the image is held back meanwhile.
 inline bool Operation_running = false;
 
+// The main window was asked to close while an operation ran; it closes when the
+// operation has ended.
+inline bool Close_requested = false;
+
 } // namespace state
 
 namespace state {

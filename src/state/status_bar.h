@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-namespace operations {
+namespace state {
 
 void Set_status_text(int panel, const QString &text);
 QString status_text(int panel);
@@ -12,4 +12,4 @@ QString status_text(int panel);
 // Sees every status text as it is set (batch mode prints them).
 void set_status_observer(std::function<void(int panel, const QString &text)> observer);
 
-} // namespace operations
+} // namespace state

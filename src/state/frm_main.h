@@ -1,8 +1,8 @@
 #pragma once
 // The main window: command buttons, the four-tab control, the status bar and the menus.
 
-#include "fuse/fuse_controls.h"
-#include "manual/command_tab_controls.h"
+#include "state/fuse_controls.h"
+#include "state/command_tab_controls.h"
 
 #include <QMainWindow>
 #include <array>
@@ -14,9 +14,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
-namespace shell {
+namespace state {
 
-class FrmMain final : public QMainWindow, public fuse::Fuse_controls, public manual::Command_tab_controls {
+class FrmMain final : public QMainWindow, public state::Fuse_controls, public state::Command_tab_controls {
     Q_OBJECT
 public:
     FrmMain();
@@ -66,4 +66,4 @@ private:
     void build_menus();
 };
 
-} // namespace shell
+} // namespace state

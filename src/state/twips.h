@@ -3,10 +3,10 @@
 
 #include <QRect>
 
-namespace shell {
+namespace state {
 
 int px(int twips);          // twips to device-independent pixels
 int twips(int pixels);      // pixels to twips
 QRect tw_rect(int left, int top, int width, int height);
 
-} // namespace shell
+} // namespace state

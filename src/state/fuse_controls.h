@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-namespace fuse {
+namespace state {
 
 struct Fuse_controls {
     // Old revision, tab 0.
@@ -57,7 +57,4 @@ struct Fuse_controls {
     QLabel *Label28 = nullptr;  // caption of Text_IRCTRIMa
 };
 
-// Creates the controls of both fuse tabs inside `old_tab` and `a_tab`.
-void build_fuse_tabs(Fuse_controls &c, QWidget *old_tab, QWidget *a_tab);
-
-} // namespace fuse
+} // namespace state

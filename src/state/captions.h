@@ -6,9 +6,9 @@
 
 class QLabel;
 
-namespace shell {
+namespace state {
 
 void set_caption(QLabel *label, const QString &text);
 QString caption(const QLabel *label);
 
-} // namespace shell
+} // namespace state

@@ -1,9 +1,9 @@
-#include "shell/captions.h"
+#include "state/captions.h"
 
 #include <QLabel>
 #include <QVariant>
 
-namespace shell {
+namespace state {
 
 void set_caption(QLabel *label, const QString &text)
 {
@@ -19,4 +19,4 @@ QString caption(const QLabel *label)
     return v.isValid() ? v.toString() : label->text();
 }
 
-} // namespace shell
+} // namespace state

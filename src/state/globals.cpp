@@ -1,4 +1,4 @@
-#include "shell/globals.h"
+#include "state/globals.h"
 
 namespace state {
 
@@ -28,6 +28,7 @@ void reset_all()
     Open_file_name.clear();
     Save_file_name.clear();
     Operation_running = false;
+    Close_requested = false;
 }
 
 } // namespace state

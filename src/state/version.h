@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace state {
 
 inline constexpr int version_major = 1;
 inline constexpr int version_minor = 6;
@@ -18,4 +18,4 @@ inline const QString chip_maker_address = QStringLiteral("https://chipmaker.inva
 // "Version 1.6.40"
 QString version_text();
 
-} // namespace shell
+} // namespace state
