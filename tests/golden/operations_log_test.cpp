@@ -11,6 +11,7 @@
 #include "link/frm_com.h"
 #include "operations/operation_frame.h"
 #include "platform/serial_port.h"
+#include "state/captions.h"
 #include "state/frm_main.h"
 #include "state/frm_msg.h"
 #include "state/globals.h"
@@ -47,6 +48,8 @@ QStringList dump_lines()
     QFile f(image::dump_path());
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split("\r\n") : QStringList();
 }
+
+QString message() { return state::caption(W().L_pgm_msg); }
 
 void click(const char *manual_button) { W().command_buttons.at(QString::fromLatin1(manual_button))->click(); }
 
@@ -149,7 +152,28 @@ const Row rows[] = {
      },
      "=;=>[2D]9120:94[09FF]3:974[0123]574[0456]5:94[0FFF]5;=9126{76}*2:", "正常終了しました。", T, {}, "", "0123",
      {}, -1, -1, [](test::Message_script &) { EXPECT_TRUE(W().Text_pgm_wait->property("held back").toBool()); }},
-    {"Read", {}, 18, 1, {{0, 0x041}, {1, 0x123}, {2047, 0x800}}, [] { W().Command_read->click(); },
+    {"Read", {}, 18, 1, {{0, 0x041}, {1, 0x123}, {2047, 0x800}}, [] {
+         // Progress in steps of five per cent: panel 2 with an ideographic space, the busy
+         // window with an ASCII one, first showing the waiting text.
+         QStringList panel2, window;
+         state::set_status_observer([&](int panel, const QString &text) {
+             if (panel == 2 && (panel2.isEmpty() || panel2.back() != text))
+                 panel2 << text;
+         });
+         operations::set_progress_observer([&](long, long current) {
+             if (current == 0)
+                 window << state::frmMsg().Label1->text();
+             if (current == 1)
+                 window << state::frmMsg().Label1->text() << state::frmMsg().Label2->text();
+         });
+         W().Command_read->click();
+         state::set_status_observer({});
+         QStringList steps;
+         for (int r = 100; r >= 0; r -= 5)
+             steps << QStringLiteral("残り　%1 %").arg(r);
+         EXPECT_EQ(panel2, steps << "");
+         EXPECT_EQ(window, (QStringList{"読み出し中.....　しばらく御待ち下さい。", "読み出し中.....", "残り 100 %"}));
+     },
      "=;=9126{76}*2048:", "読み出し終了", T, {}, "0000: 0041 0123 0FFF", "0041", {}, -1, -1, [](test::Message_script &) {
          EXPECT_EQ(state::Mem_buffer[2047], "0800");
          EXPECT_EQ(W().Label_fusex_word->text(), "0DFF");
@@ -224,13 +248,38 @@ const Row rows[] = {
     {"EraseStopsWhenIspEntryIsNotAnswered", {"--silent-cmd", "9"}, 18, 1, {}, [] { W().Command_erase->click(); },
      "=;=9:", "処理中止 (2)", "時間測定中", {"ﾃﾞﾊﾞｲｽ消去", abort_box}},
     {"ManualPanelSendsOneCommandPerButton", {}, 18, 1, {}, [] {
-         W().SSTab1->setCurrentIndex(2);
-         for (const char *b : {"version", "mode_28pin", "mode_18pin", "pgm_wait", "erase", "Enrty_isp_mode",
-                               "read_DEVICE_word", "read_fusex_word", "read_data", "increment_address",
-                               "load_data_word", "program_data", "program_fusex_word", "erase", "exit_isp_mode"})
+         auto &w = W();
+         w.SSTab1->setCurrentIndex(2);
+         EXPECT_TRUE(w.address_pc->isVisible() && w.text_in_hi->isVisible());
+         click("erase");  // not in ISP mode: a hint, nothing sent
+         EXPECT_EQ(message(), "Entry ISPを実行して下さい。");
+         for (const char *b : {"version", "mode_28pin", "mode_18pin", "pgm_wait", "Enrty_isp_mode"})
              click(b);
+         EXPECT_EQ(state::Isp_mode, "ON");
+         EXPECT_EQ(w.address_pc->text(), "0xFFF");
+         EXPECT_EQ(w.Sync_Label->text(), "同期幅10us 25cycle ");
+         for (const char *b : {"read_DEVICE_word", "read_fusex_word", "read_data", "increment_address"})
+             click(b);
+         EXPECT_EQ(w.address_pc->text(), "0x000");
+         w.text_out_hi->setText("0a");
+         EXPECT_EQ(w.text_out_hi->text(), "0A");  // upper-cased at once
+         w.text_out_low->setText("bc");
+         for (const char *b : {"load_data_word", "program_data", "read_data"})
+             click(b);
+         EXPECT_EQ(w.Label_read_data->text(), "0ABC");
+         EXPECT_EQ(w.Label_read_data_bin->text(), "101010111100");
+         click("program_fusex_word");
+         EXPECT_EQ(message(), "ﾃﾞﾊﾞｲｽのEEPROMを消去しました。!!\r"
+                              "処理を続ける場合は、一度ISPﾓｰﾄﾞから抜けて、再度ISPﾓｰﾄﾞに入ってください。");
+         click("erase");
+         EXPECT_EQ(message(), "デバイスのEEPROMを消去しました。!!\r"
+                              "処理を続ける場合は、一度ISPモードから抜けて、再度ISPﾓｰﾄﾞに入ってください。");
+         click("exit_isp_mode");
+         EXPECT_EQ(state::Isp_mode, "OFF");
+         EXPECT_EQ(state::Address_pc, -1);
+         EXPECT_EQ(w.address_pc->text(), "0xFFF");
      },
-     "==<;>[2D]912674[0FFF]530:", "初期設定完了", "処理時間", {}},
+     "==<;>[2D]912674[0ABC]5630:", "初期設定完了", "処理時間", {}},
 };
 
 class Golden : public ::testing::TestWithParam<Row> {};
