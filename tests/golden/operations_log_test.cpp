@@ -282,6 +282,8 @@ const Row rows[] = {
      "==<;>[2D]912674[0ABC]5630:", "初期設定完了", "処理時間", {}},
 };
 
+void PrintTo(const Row &r, std::ostream *out) { *out << r.name; }
+
 class Golden : public ::testing::TestWithParam<Row> {};
 
 TEST_P(Golden, LogAndStateAfterwards)

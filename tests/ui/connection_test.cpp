@@ -115,6 +115,8 @@ const Case cases[] = {
      "view closed\ninfo \nboxes \n" + idle_panels.toStdString() + "\nstored 12,eighteen,0\nport closed\nsent "},
 };
 
+void PrintTo(const Case &r, std::ostream *out) { *out << r.name; }
+
 class Connection : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Connection, WhatTheUserSees)
