@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -165,6 +166,10 @@ const Row rows[] = {
                  window << state::frmMsg().Label1->text();
              if (current == 1)
                  window << state::frmMsg().Label1->text() << state::frmMsg().Label2->text();
+             // The bar follows; the time left shows once a tenth is done.
+             if (current == 100 || current == 1024)
+                 window << QString::number(state::frmMsg().progress_bar->value()) + ' '
+                               + QString::number(!state::frmMsg().Label_time_left->text().isEmpty());
          });
          W().Command_read->click();
          state::set_status_observer({});
@@ -172,7 +177,8 @@ const Row rows[] = {
          for (int r = 100; r >= 0; r -= 5)
              steps << QStringLiteral("残り　%1 %").arg(r);
          EXPECT_EQ(panel2, steps << "");
-         EXPECT_EQ(window, (QStringList{"読み出し中.....　しばらく御待ち下さい。", "読み出し中.....", "残り 100 %"}));
+         EXPECT_EQ(window, (QStringList{"読み出し中.....　しばらく御待ち下さい。", "読み出し中.....", "残り 100 %", "4 0",
+                                       "49 1"}));
      },
      "=;=9126{76}*2048:", "読み出し終了", T, {}, "0000: 0041 0123 0FFF", "0041", {}, -1, -1, [](test::Message_script &) {
          EXPECT_EQ(state::Mem_buffer[2047], "0800");
