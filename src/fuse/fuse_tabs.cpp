@@ -66,7 +66,7 @@ public:
         auto *field = new QLineEdit(frame_);
         field->setObjectName(QLatin1String(name));
         field->setMaxLength(3);
-        field->setFont(state::fixed_font(10));
+        field->setFont(state::value_font());
         const QFontMetrics m(field->font());
         field->setMinimumWidth(m.horizontalAdvance(QStringLiteral("0000")) + m.averageCharWidth() * 2);
         field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -94,6 +94,7 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
     Label_device_path->setFont(small);
     // Room for a device name such as /dev/ttyUSB0 on two lines.
     Label_device_path->setMinimumHeight(2 * QFontMetrics(small).lineSpacing());
+    Label_device_path->setMinimumWidth(QFontMetrics(small).horizontalAdvance(QStringLiteral("/dev/serial/by-id/usb-")));
     auto *port_box = new QVBoxLayout(Frame_port);
     port_box->addWidget(Combo_com);
     port_box->addWidget(Label_device_path, 1);

@@ -26,7 +26,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 QLabel *value_label(QWidget *parent, const char *name, const QString &widest)
 {
     QLabel *l = label(parent, name, QString());
-    l->setFont(state::fixed_font(10));
+    l->setFont(state::value_font());
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     l->setMinimumWidth(QFontMetrics(l->font()).horizontalAdvance(widest + "  ") + 2 * l->frameWidth());
@@ -37,7 +37,7 @@ QLineEdit *field(QWidget *parent, const char *name, const QString &text, int cha
 {
     auto *e = new QLineEdit(text, parent);
     e->setObjectName(QLatin1String(name));
-    e->setFont(state::fixed_font(10));
+    e->setFont(state::value_font());
     const QFontMetrics m(e->font());
     e->setMinimumWidth(m.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))));
     e->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -105,7 +105,9 @@ void build_command_tab(state::Command_tab_controls &c, QWidget *tab)
     c.Sync_Label->setMinimumWidth(c.Sync_Label->fontMetrics().horizontalAdvance(QStringLiteral("同期幅12.72us 31cycle ")));
     middle->addLayout(line({label(tab, nullptr, QStringLiteral("Sync")), c.Label_sync_value, c.Sync_Label}));
     middle->addStretch(1);
-    columns->addLayout(middle);
+    auto *body = new QGridLayout;
+    body->addLayout(middle, 0, 0);
+    columns->addLayout(body, 1);
 
     // Right column: the configuration words and the message line.
     auto *right = new QVBoxLayout;
@@ -137,8 +139,9 @@ void build_command_tab(state::Command_tab_controls &c, QWidget *tab)
     wait->addWidget(label(tab, nullptr, QStringLiteral("PGM_wait")));
     wait->addWidget(c.Text_pgm_wait);
     wait->addWidget(c.Label_pgm_wait, 1);
-    right->addLayout(wait);
-    columns->addLayout(right, 1);
+    body->addLayout(right, 0, 1);
+    body->addLayout(wait, 1, 0, 1, 2);
+    body->setColumnStretch(1, 1);
 }
 
 } // namespace manual

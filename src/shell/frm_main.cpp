@@ -123,14 +123,18 @@ void FrmMain::build_tabs(QWidget *client)
     RTextBox_memory->setObjectName(QStringLiteral("RTextBox_memory"));
     RTextBox_memory->setReadOnly(true);
     RTextBox_memory->setLineWrapMode(QPlainTextEdit::NoWrap);
-    RTextBox_memory->setFont(fixed_font(10));
+    RTextBox_memory->setFont(value_font());
     // Room for a whole dump line: address, eight words and their characters.
     const QFontMetrics m(RTextBox_memory->font());
     RTextBox_memory->setMinimumWidth(m.horizontalAdvance(QStringLiteral("0000: 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF "))
                                      + m.horizontalAdvance(QString(16, QChar(0xFF65))) + m.averageCharWidth() * 4);
     auto *dump = new QVBoxLayout(pages[3]);
     dump->addWidget(RTextBox_memory);
-    SSTab1->hide();  // start-up shows it when the window is ready
+    // Start-up shows it when the window is ready; until then it keeps its place.
+    QSizePolicy keep = SSTab1->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    SSTab1->setSizePolicy(keep);
+    SSTab1->hide();
 }
 
 void FrmMain::build_status_bar()

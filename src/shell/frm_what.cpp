@@ -14,7 +14,7 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmWhat"));
     setWindowTitle(QStringLiteral("レビジョンについて"));
-    const QFont font = fixed_font(10);
+    const QFont font = value_font();
 
     struct Row {
         QLabel *FrmWhat::*member;

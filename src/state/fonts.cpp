@@ -1,5 +1,6 @@
 #include "state/fonts.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -19,6 +20,13 @@ QFont fixed_font(int point_size)
     QFont f(family, point_size);
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
+    return f;
+}
+
+QFont value_font()
+{
+    QFont f = fixed_font();
+    f.setPointSizeF(QApplication::font().pointSizeF() + 1);
     return f;
 }
 

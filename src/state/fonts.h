@@ -9,4 +9,7 @@ namespace state {
 // else the system's fixed font.
 QFont fixed_font(int point_size = 9);
 
+// The fixed-pitch font one point larger than the user interface font, for words and dumps.
+QFont value_font();
+
 } // namespace state
