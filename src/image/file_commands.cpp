@@ -63,16 +63,20 @@ void Open_command()
         return;
     }
 
-    state::Open_file_name = chosen;
-    if (!File_exists(state::Open_file_name)) {
+    if (!File_exists(chosen)) {
         state::Set_status_text(3, QStringLiteral("ファイル開く 中止。"));
         return;
     }
     platform::put_setting(QStringLiteral("OPEN_DIR"), folder_of(chosen));
 
-    Clear_image();
-    show_document_caption();
-    Import_hex();
+    // Only a file that reads cleanly becomes the document.
+    const QString previous = state::Open_file_name;
+    state::Open_file_name = chosen;
+    if (!Import_hex([] { show_document_caption(); })) {
+        state::Open_file_name = previous;
+        state::Set_status_text(3, QStringLiteral("ファイル開く 失敗。"));
+        return;
+    }
     Dump_image();
     state::Set_status_text(3, QStringLiteral("ファイル開く 完了。"));
 }
@@ -97,6 +101,10 @@ void Save_as_command()
     request.title = QStringLiteral("名前を付けて保存");
     request.filter = QStringLiteral("Hex File(*.hex)|*.hex|All Files|*.*|");
     request.default_suffix = QStringLiteral("hex");
+    // Start beside the document, with its name, or else where files were last opened.
+    request.folder = state::Open_file_name.isEmpty() ? platform::get_setting(QStringLiteral("OPEN_DIR"), QString())
+                                                     : folder_of(state::Open_file_name);
+    request.file_name = state::Open_file_name.mid(folder_of(state::Open_file_name).size() + 1);
     const QString chosen = platform::ask_file(request, &state::frmMain());
     state::Save_file_name = chosen;
     if (chosen.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "fuse/fuse_words.h"
 #include "fuse/select_fuse_tab.h"
+#include "image/device_image.h"
 #include "image/hex_records.h"
 #include "image/word_text.h"
 #include "state/status_bar.h"
@@ -14,6 +15,8 @@
 
 #include <QFile>
 #include <QLabel>
+
+#include <vector>
 
 namespace image {
 namespace {
@@ -29,46 +32,47 @@ void set_word_labels(QLabel *hex, QLabel *bin, const std::string &word)
 
 bool File_exists(const QString &path) { return platform::can_read(path); }
 
-void Import_hex()
+bool Import_hex(const std::function<void()> &once_read)
 {
     if (state::Open_file_name.isEmpty())
-        return;
+        return false;
+    const QString reading_error = QStringLiteral("HEXファイルの、リードが正常に行われませんでした。　　　　　　　");
     QFile file(state::Open_file_name);
     if (!file.open(QIODevice::ReadOnly)) {
-        platform::show_message({platform::Icon::information, state::app_title,
-                                QStringLiteral("HEXファイルの、リードが正常に行われませんでした。　　　　　　　"),
-                                platform::Buttons::ok},
+        platform::show_message({platform::Icon::information, state::app_title, reading_error, platform::Buttons::ok},
                                &state::frmMain());
-        return;
+        return false;
     }
 
+    // The whole file is read and checked before anything changes.
+    std::vector<std::pair<int, std::string>> words;
     const hex::Read_outcome outcome = hex::read_hex(
         [&file](char *buffer, long long capacity) -> long long { return file.read(buffer, capacity); },
-        [](int address, const std::string &word) {
-            state::Mem_buffer[size_t(address)] = QString::fromLatin1(word.data(), qsizetype(word.size()));
-        });
+        [&words](int address, const std::string &word) { words.emplace_back(address, word); });
     file.close();
 
     state::FrmMain &w = state::frmMain();
-    if (outcome.fuse_found)
-        set_word_labels(w.Label_fuse_word, w.Label_fuse_word_bin, outcome.fuse_word);
-    if (outcome.fusex_found)
-        set_word_labels(w.Label_fusex_word, w.Label_fusex_word_bin, outcome.fusex_word);
-
     switch (outcome.end) {
     case hex::Read_end::not_hex:
         state::Set_status_text(1, QStringLiteral("HEXﾌｧｲﾙの形式ではありません"));
-        return;
+        return false;
     case hex::Read_end::reading_error:
-        platform::show_message({platform::Icon::information, state::app_title,
-                                QStringLiteral("HEXファイルの、リードが正常に行われませんでした。　　　　　　　"),
-                                platform::Buttons::ok},
+        platform::show_message({platform::Icon::information, state::app_title, reading_error, platform::Buttons::ok},
                                &w);
-        return;
+        return false;
     case hex::Read_end::end_of_file:
         break;
     }
 
+    Clear_image();
+    if (once_read)
+        once_read();
+    for (const auto &[address, word] : words)
+        state::Mem_buffer[size_t(address)] = QString::fromLatin1(word.data(), qsizetype(word.size()));
+    if (outcome.fuse_found)
+        set_word_labels(w.Label_fuse_word, w.Label_fuse_word_bin, outcome.fuse_word);
+    if (outcome.fusex_found)
+        set_word_labels(w.Label_fusex_word, w.Label_fusex_word_bin, outcome.fusex_word);
     fuse::Fuse_word_to_panel();
     // The panel must hold the file's FUSEX too, or the next Program or Save would replace
     // it with whatever the panel showed before.
@@ -84,6 +88,7 @@ void Import_hex()
                                 platform::Buttons::ok},
                                &w);
     }
+    return true;
 }
 
 } // namespace image

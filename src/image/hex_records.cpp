@@ -118,25 +118,25 @@ Line_info examine_line(std::string_view line)
     info.byte_count = byte_at(line, 1);
     info.address = byte_at(line, 3) * 256 + byte_at(line, 5);
     info.record_type = byte_at(line, 7);
-    if (info.record_type != 0) {
-        info.kind = Line_kind::skipped;
-        return info;
-    }
 
+    // Every record is checked whole, whether it is used or not.
     const std::size_t data_chars = 2 * static_cast<std::size_t>(info.byte_count);
     const std::size_t needed = 9 + data_chars + 2;
     if (line.size() < needed)
         return bad("line shorter than its byte count");
     if (!all_hex(line.substr(9, data_chars + 2)))
         return bad("not a hex digit in the data or checksum");
-    if (info.byte_count % 2 != 0)
-        return bad("odd byte count in a data record");
-
     unsigned sum = 0;
     for (std::size_t pos = 1; pos < needed; pos += 2)
         sum += static_cast<unsigned>(byte_at(line, pos));
     if ((sum & 0xFF) != 0)
         return bad("checksum does not match");
+    if (info.record_type != 0) {
+        info.kind = Line_kind::skipped;
+        return info;
+    }
+    if (info.byte_count % 2 != 0)
+        return bad("odd byte count in a data record");
 
     info.kind = Line_kind::data;
     info.data = line.substr(9, data_chars);

@@ -11,10 +11,10 @@
 // - A data record carries little-endian byte pairs: byte k belongs to word address
 //   A / 2 + k / 2 (A the record's byte address), first the low byte, then the high byte.
 //   The word text is the high byte's two digits followed by the low byte's, in upper case.
-// - A record that is malformed (too short for its byte count, a character that is not a hex
-//   digit, an odd byte count in a data record, a wrong checksum, an overlong line) or a word
-//   address above `last_image_address` ends the reading with a reading error. Words stored
-//   before that stay stored.
+// - A record of any type that is malformed (too short for its byte count, a character that
+//   is not a hex digit, a wrong checksum, an overlong line; an odd byte count in a data
+//   record) or a word address above `last_image_address` ends the reading with a reading
+//   error.
 
 #include <cstddef>
 #include <functional>
@@ -40,7 +40,7 @@ inline constexpr std::size_t max_line_length = 1024;
 enum class Line_kind {
     blank,       // nothing but blanks: skipped
     not_hex,     // does not begin with ':'
-    skipped,     // a well-formed header of a record type other than data
+    skipped,     // a well-formed record of a type other than data
     data,        // a data record whose length, digits and checksum are right
     bad_record,  // begins with ':' but is malformed
 };

@@ -194,20 +194,13 @@ private:
             console_.error(QStringLiteral("cannot read %1").arg(path));
             return batch_bad_input;
         }
-        const size_t boxes_before = boxes_.size();
         state::Set_status_text(1, QString());
         state::Open_file_name = path;
-        image::Clear_image();
-        image::Import_hex();
-        if (state::frmMain().sbPanel[1]->text() == QStringLiteral("HEXﾌｧｲﾙの形式ではありません")) {
-            console_.error(QStringLiteral("%1 is not an Intel HEX file").arg(path));
+        if (!image::Import_hex()) {
+            console_.error(state::status_text(1).isEmpty() ? QStringLiteral("%1 could not be read completely").arg(path)
+                                                           : QStringLiteral("%1 is not an Intel HEX file").arg(path));
             return batch_bad_input;
         }
-        for (size_t i = boxes_before; i < boxes_.size(); ++i)
-            if (boxes_[i].title == QLatin1String("Qorvil")) {
-                console_.error(QStringLiteral("%1 could not be read completely").arg(path));
-                return batch_bad_input;
-            }
         state::Set_status_text(1, identification_);
         apply_word_overrides();
         return batch_ok;

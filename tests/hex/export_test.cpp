@@ -121,7 +121,9 @@ TEST_F(Export, ImportThenSaveKeepsTheFilesFuseAndFusex)
 
 TEST_F(Export, SaveWithoutAnOpenedFileWorksAsSaveAs)
 {
-    w->mnuFileSaveAs->trigger();  // first a cancelled Save-as
+    test::store(QStringLiteral("OPEN_DIR"), dir.path());
+    w->mnuFileSaveAs->trigger();  // first a cancelled Save-as, starting where files were opened
+    EXPECT_EQ(files.asked.back().folder + '|' + files.asked.back().file_name, dir.path() + "|");
     EXPECT_EQ(panel(3), "ファイル保存中止。32755");
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     EXPECT_EQ(w->windowTitle(), title);
@@ -148,6 +150,8 @@ TEST_F(Export, SaveAsAsksBeforeOverwritingAndKeepsTheOpenedFileAsTheDocument)
     ASSERT_TRUE(write_bytes(copy, "old contents\r\n"));
     const QString question = QStringLiteral("ファイルが存在します。上書きしますか？");
     save_as(copy, platform::Answer::cancel);
+    // The dialog starts beside the document, with its name.
+    EXPECT_EQ(files.asked.back().folder + '|' + files.asked.back().file_name, dir.path() + "|opened.hex");
     expect_box(platform::Icon::none, QStringLiteral("Qorvil"), question, platform::Buttons::ok_cancel);
     EXPECT_EQ(panel(3), "ファイル保存中止");
     EXPECT_EQ(file_bytes(copy), "old contents\r\n");

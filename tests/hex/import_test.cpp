@@ -21,13 +21,13 @@ TEST_F(Import, TheOpenDialogAndOpensThatEndEarly)
     const QString earlier = hex_file(QStringLiteral("first.hex"), {word_record(0x1010, {0xFFF, 0xFFF}), end_record});
     open(earlier);
     state::Mem_buffer[3] = QStringLiteral("0123");
-    // Cancelled, the pattern itself, a missing file, a folder: the last two still become the
-    // document's name, but the image and the caption stay.
+    // Cancelled, the pattern itself, a missing file, a folder: the document, the image and the
+    // caption stay.
     for (const QString &answer : {QString(), QStringLiteral("*.hex;*.sxh"), path(QStringLiteral("missing.hex")), dir.path()}) {
         files.answers << answer;
         answer.isEmpty() ? w->mnuFileOpen->trigger() : w->Command_open->click();  // the menu item too
         EXPECT_EQ(panel(3), "ファイル開く 中止。");
-        EXPECT_EQ(state::Open_file_name, answer.startsWith('/') ? answer : earlier);
+        EXPECT_EQ(state::Open_file_name, earlier);
         EXPECT_EQ(w->windowTitle(), title + "    " + earlier);
         EXPECT_EQ(state::Mem_buffer[3], "0123");
     }
@@ -102,43 +102,42 @@ TEST_F(Import, WithoutFusexTheFuseTabComesWithAWarningEveryTime)
     }
 }
 
-TEST_F(Import, ANonHexFileStopsAtTheFirstLineThatIsNotARecord)
+TEST_F(Import, AFileThatDoesNotReadCleanlyChangesNothing)
 {
-    open(hex_file(QStringLiteral("text.hex"), {word_record(0x1010, {0xFF7, 0xFFF}), word_record(0, {0x123}),
-                                               QStringLiteral("this is not a record"), word_record(1, {0x456}), end_record}));
-    EXPECT_EQ(panel(1), "HEXﾌｧｲﾙの形式ではありません");
-    EXPECT_EQ(panel(3), "ファイル開く 完了。");
-    expect_image({{0, "0123"}, {1, "0FFF"}}, "0FF7");
-    EXPECT_EQ(w->Check_CPa->checkState(), Qt::Unchecked);  // not decoded
-    EXPECT_TRUE(boxes.shown.empty());                        // no warning either
-    EXPECT_EQ(w->SSTab1->currentIndex(), 3);
-}
-
-TEST_F(Import, BrokenRecordsAndWordsBeyondTheImageAreReadingErrors)
-{
+    const QString earlier = hex_file(QStringLiteral("good.hex"), {word_record(0, {0x444}), word_record(0x1010, {0xFF7, 0x5B6}), end_record});
+    open(earlier);
     const QString whole = word_record(8, {0x555, 0x666});
     QString bad_sum = whole;
     bad_sum[bad_sum.size() - 1] = bad_sum.back() == '0' ? '1' : '0';
-    const QStringList bad = {
-        bad_sum,                                             // wrong checksum
-        whole.left(whole.size() - 4),                        // shorter than its byte count
-        record(16, 0, {0x12, 0x03, 0x45}),                   // odd byte count
-        QStringLiteral(":02000000G20CE0"),                   // not a hex digit in the data,
-        QStringLiteral(":02000000120CEZ"),                   // in the checksum
-        QStringLiteral(":0X000000120CE0"),                   // or in the header
-        QStringLiteral(":"),                                 // no header
-        QStringLiteral(":0200000"),                          // header cut short
-        QStringLiteral(":") + QString(8 * 1024 * 1024, 'F'), // huge: refused without reading it whole
-        word_record(4999, {0x111, 0x222, 0x333})};           // word address 5001 is one too many
-    for (const QString &line : bad) {
+    const std::pair<QString, bool> bad[] = {  // the line, and whether the file is still a HEX file
+        {QStringLiteral("this is not a record"), false},
+        {bad_sum, true},                                             // wrong checksum
+        {QStringLiteral(":00000001FE"), true},                       // also in a record that is not data
+        {QStringLiteral(":020000040001FA"), true},
+        {whole.left(whole.size() - 4), true},                        // shorter than its byte count
+        {record(16, 0, {0x12, 0x03, 0x45}), true},                   // odd byte count
+        {QStringLiteral(":02000000G20CE0"), true},                   // not a hex digit in the data,
+        {QStringLiteral(":02000000120CEZ"), true},                   // in the checksum
+        {QStringLiteral(":0X000000120CE0"), true},                   // or in the header
+        {QStringLiteral(":"), true},                                 // no header
+        {QStringLiteral(":0200000"), true},                          // header cut short
+        {QStringLiteral(":") + QString(8 * 1024 * 1024, 'F'), true}, // huge: refused without reading it whole
+        {word_record(4999, {0x111, 0x222, 0x333}), true}};           // word address 5001 is one too many
+    for (const auto &[line, hex] : bad) {
         SCOPED_TRACE(line.left(40).toStdString());
-        open(hex_file(QStringLiteral("bad.hex"), {word_record(0, {0x444}), line, word_record(0x1010, {0xFFF, 0xFFF}), end_record}));
-        expect_box(platform::Icon::information, QStringLiteral("Qorvil"), reading_error_text, platform::Buttons::ok);
-        EXPECT_EQ(panel(3), "ファイル開く 完了。");
-        expect_image({{0, "0444"}, {8, "0FFF"}, {9, "0FFF"}});  // nothing of the broken record
-        EXPECT_EQ(w->SSTab1->currentIndex(), 3);                 // no FUSE warning after it
+        state::Set_status_text(1, QString());
+        open(hex_file(QStringLiteral("bad.hex"), {word_record(0, {0x123}), word_record(0x1010, {0xFFF, 0xFFF}), line,
+                                                  end_record}));
+        if (hex)
+            expect_box(platform::Icon::information, QStringLiteral("Qorvil"), reading_error_text, platform::Buttons::ok);
+        EXPECT_EQ(panel(1), hex ? "" : "HEXﾌｧｲﾙの形式ではありません");
+        EXPECT_EQ(panel(3), "ファイル開く 失敗。");
+        expect_image({{0, "0444"}, {8, "0FFF"}}, "0FF7", "05B6");
+        EXPECT_EQ(w->Check_CPa->checkState(), Qt::Checked);  // FUSE 0FF7: code protection
+        EXPECT_EQ(state::Open_file_name, earlier);
+        EXPECT_EQ(w->windowTitle(), title + "    " + earlier);
+        EXPECT_TRUE(boxes.shown.empty());
     }
-    expect_image({{4999, "0111"}, {5000, "0222"}});  // 5000 is the last word the image holds
 }
 
 TEST_F(Import, LowerCaseBlankLinesOtherRecordTypesAndAnyOrderAreRead)
@@ -149,10 +148,10 @@ TEST_F(Import, LowerCaseBlankLinesOtherRecordTypesAndAnyOrderAreRead)
                    // Extended address records and the other types are ignored, not read as data.
                    record(0, 4, {0x00, 0x01}), record(0, 2, {0x10, 0x00}), record(0, 3, {0, 0, 0, 0}),
                    record(0, 5, {0, 0, 0, 0}), word_record(0x40, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}) + "  ",
-                   record(6, 0, {}), QStringLiteral(":00000001ff"), QString()}));
+                   record(6, 0, {}), word_record(4999, {0x111, 0x222}), QStringLiteral(":00000001ff"), QString()}));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(panel(1), "Firmware Version");
-    expect_image({{0, "0FFF"}, {1, "0CAB"}, {0x40, "0001"}, {0x4B, "000C"}}, "0F7F", "0FBF");
+    expect_image({{0, "0FFF"}, {1, "0CAB"}, {0x40, "0001"}, {0x4B, "000C"}, {5000, "0222"}}, "0F7F", "0FBF");
     EXPECT_EQ(w->Label_fuse_word_bin->text(), "111101111111");
 }
 
