@@ -63,7 +63,10 @@ void status_panel_clicked(int panel)
 
 void exit_program()
 {
-    run_exit_steps();
+    // While an exchange runs, the port stays open: closing the window lets the operation end
+    // through its own abort path first.
+    if (!state::busy())
+        run_exit_steps();
     state::frmMain().close();
 }
 

@@ -63,6 +63,25 @@ void cancel_at(long word)
     });
 }
 
+// Leaves the program from the File menu, or with the window's close box, when Read reaches
+// `word`.
+void close_at(long word, bool menu)
+{
+    operations::set_progress_observer([word, menu](long, long current) {
+        if (current == word)
+            menu ? W().mnuFileExit->trigger() : void(W().close());
+    });
+    W().Command_read->click();
+}
+
+// The program has ended: the window closed, the port closed, the work file gone.
+void closed(test::Message_script &)
+{
+    EXPECT_TRUE(test::wait_until([] { return !W().isVisible(); }, 5000));
+    EXPECT_FALSE(platform::port().is_open());
+    EXPECT_FALSE(QFile::exists(image::dump_path()));
+}
+
 struct Row {
     const char *name;
     QStringList board;                       // options of the simulated board
@@ -220,6 +239,10 @@ const Row rows[] = {
          EXPECT_EQ(b.shown[0].text, QStringLiteral("  デバイス　アクセスエラーが発生しました。  !!!　　　　  \r")
                                         + QString(28, ' ') + QStringLiteral("\r  処理を中止しました。　"));
      }},
+    {"ExitFromTheMenuDuringReadEndsItThenTheProgram", {}, 18, 1, {}, [] { close_at(5, true); },
+     "=;=9126{76}*6:", "処理中止 (2)", "", {abort_box}, "", "0FFF", {}, -1, -1, closed},
+    {"ClosingTheWindowDuringReadEndsItThenTheProgram", {}, 18, 1, {}, [] { close_at(5, false); },
+     "=;=9126{76}*6:", "処理中止 (2)", "", {abort_box}, "", "0FFF", {}, -1, -1, closed},
     {"CancelTwiceCountsThree", {}, 18, 1, {}, [] {
          operations::set_progress_observer([](long, long current) {
              if (current == 3)
