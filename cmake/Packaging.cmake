@@ -99,8 +99,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QORVIL_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The user interface needs a Japanese font.
-set(_qorvil_depends "fonts-ipafont-gothic")
+# The user interface needs a Japanese font, and Qt's own texts in Japanese.
+set(_qorvil_depends "fonts-ipafont-gothic, qt6-translations-l10n")
 find_program(QORVIL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QORVIL_DPKG_SHLIBDEPS)
   # The libraries come from what the programs are linked against.
