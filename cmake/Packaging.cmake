@@ -108,7 +108,7 @@ if(QORVIL_DPKG_SHLIBDEPS)
 else()
   message(STATUS "dpkg-shlibdeps not found (package dpkg-dev): the Debian package lists its libraries by name")
   string(PREPEND _qorvil_depends
-    "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6serialport6, ")
+    "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6serialport6, libqt6network6, ")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS ${_qorvil_depends})
 

@@ -52,11 +52,21 @@ void install_app_icon()
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("qorvil"), QIcon(pm)));
 }
 
+void raise_main_window()
+{
+    state::FrmMain &w = state::frmMain();
+    w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
 bool run_startup(bool check_single_instance)
 {
     // 1. One instance at a time.
     if (check_single_instance && !platform::claim_single_instance())
         return false;
+    platform::on_second_instance(raise_main_window);
 
     // 2. The About box, loaded without showing it.
     frmAbout().fill_labels();
