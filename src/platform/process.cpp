@@ -17,6 +17,7 @@ namespace {
 const QByteArray raise_request = "raise\n";
 std::unique_ptr<QLockFile> lock;
 std::function<void()> second_instance_hook;
+std::function<void(const QString &)> web_address_opener;
 
 QString runtime_folder()
 {
@@ -78,6 +79,14 @@ bool claim_single_instance()
 
 void on_second_instance(std::function<void()> hook) { second_instance_hook = std::move(hook); }
 
-void open_web_address(const QString &address) { QDesktopServices::openUrl(QUrl(address)); }
+void open_web_address(const QString &address)
+{
+    if (web_address_opener)
+        web_address_opener(address);
+    else
+        QDesktopServices::openUrl(QUrl(address));
+}
+
+void set_web_address_opener(std::function<void(const QString &)> opener) { web_address_opener = std::move(opener); }
 
 } // namespace platform

@@ -14,7 +14,11 @@ bool claim_single_instance();
 // What this (first) instance does when a later one starts: bring its main window to the front.
 void on_second_instance(std::function<void()> hook);
 
-// Opens a web address with the desktop's default handler; failures are ignored.
+// Opens a web address (or a file:// address) with the desktop's default handler; failures
+// are ignored.
 void open_web_address(const QString &address);
+
+// Replaces the desktop's handler by `opener` (tests); an empty one restores the desktop's.
+void set_web_address_opener(std::function<void(const QString &)> opener);
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "shell/frm_about.h"
 
+#include "platform/files.h"
 #include "platform/process.h"
 #include "state/twips.h"
 #include "state/version.h"
@@ -9,6 +10,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+
+#ifndef QORVIL_SUPPORT_URL
+#define QORVIL_SUPPORT_URL ""
+#endif
 
 namespace shell {
 
@@ -40,6 +45,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     Label1 = label("Label1", 240, 1740, 5800, 300);
     Label1->setText(QStringLiteral("このソフトウェアは無保証です。ご自身の責任でお使いください。"));
     lblDisclaimer = label("lblDisclaimer", 240, 2100, 5800, 300);
+    lblDisclaimer->setWordWrap(false);
     lblDisclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Command1 = new QPushButton(QStringLiteral("サポートホームページへジャンプ"), this);
@@ -51,7 +57,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     cmdOK->setDefault(true);
 
     connect(cmdOK, &QPushButton::clicked, this, [] { unload_frmAbout(); });
-    connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(state::support_address); });
+    connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(support_address()); });
     fill_labels();
 }
 
@@ -60,9 +66,17 @@ void FrmAbout::fill_labels()
     lblVersion->setText(state::version_text());
     lblTitle->setText(state::app_title);
     lblDescription->setText(state::app_description);
-    lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + state::support_address);
+    lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address());
+    lblDisclaimer->adjustSize();
+    setFixedWidth(qMax(state::px(6300), lblDisclaimer->geometry().right() + state::px(240)));  // the whole address in view
 }
 
 void show_about() { frmAbout().exec(); }
+
+QString support_address()
+{
+    const QString configured = QString::fromUtf8(QORVIL_SUPPORT_URL);
+    return configured.isEmpty() ? platform::help_address(QStringLiteral("support")) : configured;
+}
 
 } // namespace shell

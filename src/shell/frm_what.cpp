@@ -1,8 +1,9 @@
 #include "state/frm_what.h"
 
+#include "platform/files.h"
+#include "platform/process.h"
 #include "state/fonts.h"
 #include "state/twips.h"
-#include "state/version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,7 +32,7 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
         {&FrmWhat::Label4, "Label4", QStringLiteral("SX18AC75 　    → 75MHz"), 600, 2100},
         {&FrmWhat::Label5, "Label5", QStringLiteral("SX18AC(Blank)  → 50MHz"), 600, 2400},
         {&FrmWhat::Label8, "Label8", QStringLiteral("情報収集は、SCENIX社のホームページへ。"), 240, 2940},
-        {&FrmWhat::Label9, "Label9", chip_maker_address, 600, 3240},
+        {&FrmWhat::Label9, "Label9", QString(), 600, 3240},
     };
     for (const Row &r : rows) {
         auto *l = new QLabel(r.text, this);
@@ -41,7 +42,13 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
         l->adjustSize();
         this->*(r.member) = l;
     }
-    Label9->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Where to find the chip's data sheet: a section of the help document.
+    const QString datasheet = platform::help_address(QStringLiteral("datasheet"));
+    Label9->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(datasheet.toHtmlEscaped()));
+    Label9->adjustSize();
+    Label9->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(Label9, &QLabel::linkActivated, this, [](const QString &address) { platform::open_web_address(address); });
+    setFixedWidth(qMax(width(), Label9->geometry().right() + px(240)));  // the whole address in view
 
     Command1 = new QPushButton(QStringLiteral("閉じる"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
