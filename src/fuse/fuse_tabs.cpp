@@ -1,10 +1,11 @@
-#include "state/fuse_controls.h"
+#include "fuse/fuse_tabs.h"
 
 #include "fuse/oscillator_rule.h"
 #include "state/fonts.h"
-#include "state/twips.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,113 +14,98 @@
 
 namespace fuse {
 namespace {
-using state::tw_rect;
 
-// Frames of one tab, state::twips: FUSE on the left, FUSEX with DEVICE below it on the right.
-constexpr int left_frame_x = 80, left_frame_w = 3450;
-constexpr int right_frame_x = 3610, right_frame_w = 4850;
-constexpr int frame_top = 100, frame_gap = 100;
-
-// Rows inside a frame, state::twips.
-constexpr int first_row = 330;    // below the frame caption
-constexpr int row_step = 420;
-constexpr int row_height = 360;
-constexpr int caption_step = 290; // a caption with its control on the next line
-constexpr int caption_height = 280;
-constexpr int margin = 200;
-constexpr int right_margin = 150;
-constexpr int indent = 300;       // controls that belong to the check box above them
-constexpr int bottom_margin = 120;
-
-// Fills a frame from top to bottom, one control per row.
+// Fills a frame from top to bottom: check boxes across the frame, captions with their
+// combo box beside them, or a caption with its combo box indented on the next line.
 class Rows {
 public:
-    explicit Rows(QGroupBox *frame) : frame_(frame), width_(state::twips(frame->width())) {}
+    explicit Rows(QGroupBox *frame) : frame_(frame), grid_(new QGridLayout(frame))
+    {
+        indent_ = frame->fontMetrics().averageCharWidth() * 3;
+        grid_->setColumnStretch(1, 1);
+    }
 
     // A check box. A user click toggles between checked and unchecked; the grayed state
     // is only ever set by the program.
-    QCheckBox *check(const char *name, const char *caption, int left = margin)
+    QCheckBox *check(const char *name, const char *caption, bool indented = false)
     {
         auto *box = new QCheckBox(QString::fromUtf8(caption), frame_);
         box->setObjectName(QLatin1String(name));
-        box->setGeometry(state::tw_rect(left, y_, width_ - left - right_margin, row_height));
         QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
             if (state != Qt::PartiallyChecked)
                 box->setTristate(false);
         });
-        y_ += row_step;
+        add(box, indented ? indent_ : 0);
         return box;
     }
 
     // A combo box with its caption beside it.
-    QComboBox *combo_beside(const char *name, const char *caption, int caption_width)
+    QComboBox *combo_beside(const char *name, const char *caption)
     {
-        label(caption, margin, y_, caption_width, row_height);
-        const int x = margin + caption_width + 80;
-        QComboBox *box = combo(name, x, y_, width_ - x - right_margin);
-        y_ += row_step;
+        grid_->addWidget(label(caption), row_, 0);
+        QComboBox *box = combo(name);
+        grid_->addWidget(box, row_++, 1);
         return box;
     }
 
     // A combo box under its caption, both indented.
-    QComboBox *combo_below(const char *name, const char *caption, int left = margin + indent)
+    QComboBox *combo_below(const char *name, const char *caption)
     {
-        label(caption, left, y_, width_ - left - right_margin, caption_height);
-        y_ += caption_step;
-        QComboBox *box = combo(name, left + 150, y_, width_ - left - 150 - right_margin);
-        y_ += row_step + 10;
+        add(label(caption), indent_);
+        QComboBox *box = combo(name);
+        add(box, 2 * indent_);
         return box;
     }
 
     // The three-character trim field with its caption.
     QLineEdit *trim(const char *name, QLabel **caption_label = nullptr)
     {
-        QLabel *l = label("内部RC周波数調整ﾋﾞｯﾄ", margin, y_, 2100, row_height);
+        QLabel *l = label("内部RC周波数調整ﾋﾞｯﾄ");
         if (caption_label)
             *caption_label = l;
         auto *field = new QLineEdit(frame_);
         field->setObjectName(QLatin1String(name));
         field->setMaxLength(3);
         field->setFont(state::fixed_font(10));
-        field->setGeometry(state::tw_rect(margin + 2200, y_, 700, row_height));
-        y_ += row_step;
+        const QFontMetrics m(field->font());
+        field->setMinimumWidth(m.horizontalAdvance(QStringLiteral("0000")) + m.averageCharWidth() * 2);
+        field->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        grid_->addWidget(l, row_, 0);
+        grid_->addWidget(field, row_++, 1, Qt::AlignLeft);
         return field;
     }
 
-    // Shrinks the frame to its rows; returns its bottom edge in the tab.
-    int close()
-    {
-        const QRect g = frame_->geometry();
-        frame_->resize(g.width(), state::px(y_ - row_step + row_height + bottom_margin));
-        return state::twips(frame_->geometry().bottom());
-    }
+    void close() { grid_->setRowStretch(row_, 1); }
 
 private:
-    QLabel *label(const char *caption, int left, int top, int width, int height)
+    void add(QWidget *w, int indent)
     {
-        auto *l = new QLabel(QString::fromUtf8(caption), frame_);
-        l->setGeometry(state::tw_rect(left, top, width, height));
-        return l;
+        auto *line = new QHBoxLayout;
+        line->addSpacing(indent);
+        line->addWidget(w, 1);
+        grid_->addLayout(line, row_++, 0, 1, 2);
     }
 
-    QComboBox *combo(const char *name, int left, int top, int width)
+    QLabel *label(const char *caption) { return new QLabel(QString::fromUtf8(caption), frame_); }
+
+    QComboBox *combo(const char *name)
     {
         auto *box = new QComboBox(frame_);
         box->setObjectName(QLatin1String(name));
-        box->setGeometry(state::tw_rect(left, top, width, row_height));
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         return box;
     }
 
     QGroupBox *frame_;
-    int width_;
-    int y_ = first_row;
+    QGridLayout *grid_;
+    int indent_ = 0;
+    int row_ = 0;
 };
 
-QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int left, int top, int width)
+QGroupBox *frame(QWidget *parent, const char *name, const char *caption)
 {
     auto *f = new QGroupBox(QString::fromUtf8(caption), parent);
     f->setObjectName(QLatin1String(name));
-    f->setGeometry(state::tw_rect(left, top, width, 6000));  // height follows the rows
     return f;
 }
 
@@ -127,16 +113,25 @@ QLabel *message_label(QWidget *parent, const char *name)
 {
     auto *l = new QLabel(parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(state::tw_rect(150, 5500, 8300, 400));
     return l;
 }
 
-constexpr int fusex_caption_width = 1650;
-constexpr int device_caption_width = 2300;
+// FUSE on the left, FUSEX with DEVICE below it on the right, the message line below both.
+void lay_out_tab(QWidget *tab, QGroupBox *fuse, QGroupBox *fusex, QGroupBox *device, QLabel *message)
+{
+    auto *grid = new QGridLayout(tab);
+    grid->addWidget(fuse, 0, 0, 2, 1);
+    grid->addWidget(fusex, 0, 1);
+    grid->addWidget(device, 1, 1);
+    grid->addWidget(message, 2, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+}
 
 void build_old_tab(state::Fuse_controls &c, QWidget *tab)
 {
-    c.Frame_fuse = frame(tab, "Frame_fuse", "FUSE", left_frame_x, frame_top, left_frame_w);
+    c.Frame_fuse = frame(tab, "Frame_fuse", "FUSE");
     Rows fuse(c.Frame_fuse);
     c.Check_TURBO = fuse.check("Check_TURBO", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ");
     c.Check_SYNC = fuse.check("Check_SYNC", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)");
@@ -149,28 +144,29 @@ void build_old_tab(state::Fuse_controls &c, QWidget *tab)
     c.Combo_FOSC = fuse.combo_below("Combo_FOSC", "外部発振ﾓｰﾄﾞ");
     fuse.close();
 
-    c.Frame_fusex = frame(tab, "Frame_fusex", "FUSEX", right_frame_x, frame_top, right_frame_w);
+    c.Frame_fusex = frame(tab, "Frame_fusex", "FUSEX");
     Rows fusex(c.Frame_fusex);
     c.Text_IRCTRIM = fusex.trim("Text_IRCTRIM");
     c.Check_CF = fusex.check("Check_CF", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ ");
-    c.Combo_BOR = fusex.combo_beside("Combo_BOR", "Brown-out Reset", fusex_caption_width);
-    c.Combo_RAM = fusex.combo_beside("Combo_RAM", "ﾃﾞｰﾀﾒﾓﾘ ﾊﾞﾝｸ", fusex_caption_width);
-    c.Combo_MEM = fusex.combo_beside("Combo_MEM", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ", fusex_caption_width);
-    const int fusex_bottom = fusex.close();
+    c.Combo_BOR = fusex.combo_beside("Combo_BOR", "Brown-out Reset");
+    c.Combo_RAM = fusex.combo_beside("Combo_RAM", "ﾃﾞｰﾀﾒﾓﾘ ﾊﾞﾝｸ");
+    c.Combo_MEM = fusex.combo_beside("Combo_MEM", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ");
+    fusex.close();
 
-    c.Frame_DEVICE = frame(tab, "Frame_DEVICE", "DEVICE", right_frame_x, fusex_bottom + frame_gap, right_frame_w);
+    c.Frame_DEVICE = frame(tab, "Frame_DEVICE", "DEVICE");
     Rows device(c.Frame_DEVICE);
-    c.Combo_RAM_DEVICE = device.combo_beside("Combo_RAM_DEVICE", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ", device_caption_width);
+    c.Combo_RAM_DEVICE = device.combo_beside("Combo_RAM_DEVICE", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ");
     c.Combo_MEM_DEVICE =
-        device.combo_beside("Combo_MEM_DEVICE", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ", device_caption_width);
+        device.combo_beside("Combo_MEM_DEVICE", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ");
     device.close();
 
     c.Label_msg = message_label(tab, "Label_msg");
+    lay_out_tab(tab, c.Frame_fuse, c.Frame_fusex, c.Frame_DEVICE, c.Label_msg);
 }
 
 void build_a_tab(state::Fuse_controls &c, QWidget *tab)
 {
-    c.Frame_fuse_a = frame(tab, "Frame_fuse_a", "FUSE", left_frame_x, frame_top, left_frame_w);
+    c.Frame_fuse_a = frame(tab, "Frame_fuse_a", "FUSE");
     Rows fuse(c.Frame_fuse_a);
     c.Check_TURBOa = fuse.check("Check_TURBOa", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ");
     c.Check_SYNCa = fuse.check("Check_SYNCa", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)");
@@ -178,11 +174,11 @@ void build_a_tab(state::Fuse_controls &c, QWidget *tab)
     c.Check_WDTEa = fuse.check("Check_WDTEa", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ");
     c.Check_IRCa = fuse.check("Check_IRCa", "内部/外部発振切り替え");
     c.Combo_DIVa = fuse.combo_below("Combo_DIVa", "内部RC周波数");
-    c.Check_IFBDa = fuse.check("Check_IFBDa", "ﾌｨｰﾄﾞﾊﾞｯｸ抵抗ﾃﾞｨｾｲﾌﾞﾙ", margin + indent);
+    c.Check_IFBDa = fuse.check("Check_IFBDa", "ﾌｨｰﾄﾞﾊﾞｯｸ抵抗ﾃﾞｨｾｲﾌﾞﾙ", true);
     c.Combo_FOSCa = fuse.combo_below("Combo_FOSCa", "外部発振ﾓｰﾄﾞ");
     fuse.close();
 
-    c.Frame_fusex_a = frame(tab, "Frame_fusex_a", "FUSEX", right_frame_x, frame_top, right_frame_w);
+    c.Frame_fusex_a = frame(tab, "Frame_fusex_a", "FUSEX");
     Rows fusex(c.Frame_fusex_a);
     c.Text_IRCTRIMa = fusex.trim("Text_IRCTRIMa", &c.Label28);
     c.Label28->setObjectName(QStringLiteral("Label28"));
@@ -191,19 +187,20 @@ void build_a_tab(state::Fuse_controls &c, QWidget *tab)
     c.Label28->setToolTip(trim_tip);
     c.Check_OPT_STa = fusex.check("Check_OPT_STa", "OPTIONﾚｼﾞｽﾀ /ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ");
     c.Check_CFa = fusex.check("Check_CFa", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ");
-    c.Combo_BORa = fusex.combo_beside("Combo_BORa", "Brown-out Reset", fusex_caption_width);
-    c.Combo_BORTRa = fusex.combo_beside("Combo_BORTRa", "BOR調整ビット", fusex_caption_width);
-    c.Combo_BPXa = fusex.combo_beside("Combo_BPXa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ", fusex_caption_width);
-    const int fusex_bottom = fusex.close();
+    c.Combo_BORa = fusex.combo_beside("Combo_BORa", "Brown-out Reset");
+    c.Combo_BORTRa = fusex.combo_beside("Combo_BORTRa", "BOR調整ビット");
+    c.Combo_BPXa = fusex.combo_beside("Combo_BPXa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ");
+    fusex.close();
 
-    c.Frame_DEVICE_a = frame(tab, "Frame_DEVICE_a", "DEVICE", right_frame_x, fusex_bottom + frame_gap, right_frame_w);
+    c.Frame_DEVICE_a = frame(tab, "Frame_DEVICE_a", "DEVICE");
     Rows device(c.Frame_DEVICE_a);
-    c.Combo_RAM_DEVICEa = device.combo_beside("Combo_RAM_DEVICEa", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ", device_caption_width);
+    c.Combo_RAM_DEVICEa = device.combo_beside("Combo_RAM_DEVICEa", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ");
     c.Combo_MEM_DEVICEa =
-        device.combo_beside("Combo_MEM_DEVICEa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ", device_caption_width);
+        device.combo_beside("Combo_MEM_DEVICEa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ");
     device.close();
 
     c.Label_msg_a = message_label(tab, "Label_msg_a");
+    lay_out_tab(tab, c.Frame_fuse_a, c.Frame_fusex_a, c.Frame_DEVICE_a, c.Label_msg_a);
 }
 } // namespace
 

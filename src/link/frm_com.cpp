@@ -12,11 +12,13 @@
 #include "state/frm_msg.h"
 #include "state/frm_what.h"
 #include "state/globals.h"
-#include "state/twips.h"
 #include "state/windows.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -75,64 +77,84 @@ QString settings_panel_text(int port, int pins, int rev)
 
 FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
 {
-    using state::tw_rect;
     setObjectName(QStringLiteral("frmCom"));
     setWindowTitle(QStringLiteral("初期設定画面"));
     setModal(true);
-    setFixedSize(state::px(5600), state::px(3700));
 
     Frame_port = new QGroupBox(QStringLiteral("通信ポート"), this);
     Frame_port->setObjectName(QStringLiteral("Frame_port"));
-    Frame_port->setGeometry(state::tw_rect(180, 120, 2500, 1500));
     Combo_com = new QComboBox(Frame_port);
     Combo_com->setObjectName(QStringLiteral("Combo_com"));
-    Combo_com->setGeometry(state::tw_rect(180, 360, 2140, 380));
     Label_device_path = new QLabel(Frame_port);
     Label_device_path->setObjectName(QStringLiteral("Label_device_path"));
-    Label_device_path->setGeometry(state::tw_rect(180, 820, 2200, 560));
     Label_device_path->setWordWrap(true);
+    Label_device_path->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = Label_device_path->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     Label_device_path->setFont(small);
+    // Room for a device name such as /dev/ttyUSB0 on two lines.
+    Label_device_path->setMinimumHeight(2 * QFontMetrics(small).lineSpacing());
+    auto *port_box = new QVBoxLayout(Frame_port);
+    port_box->addWidget(Combo_com);
+    port_box->addWidget(Label_device_path, 1);
 
     Frame_device = new QGroupBox(QStringLiteral("ﾃﾞﾊﾞｲｽﾀｲﾌﾟ"), this);
     Frame_device->setObjectName(QStringLiteral("Frame_device"));
-    Frame_device->setGeometry(state::tw_rect(180, 1740, 2500, 1100));
     Option_18pin = new QRadioButton(QStringLiteral("18pin"), Frame_device);
     Option_18pin->setObjectName(QStringLiteral("Option_18pin"));
-    Option_18pin->setGeometry(state::tw_rect(240, 340, 2000, 320));
     Option_28pin = new QRadioButton(QStringLiteral("28pin"), Frame_device);
     Option_28pin->setObjectName(QStringLiteral("Option_28pin"));
-    Option_28pin->setGeometry(state::tw_rect(240, 680, 2000, 320));
+    auto *device_box = new QVBoxLayout(Frame_device);
+    device_box->addWidget(Option_18pin);
+    device_box->addWidget(Option_28pin);
 
     Frame_ver = new QGroupBox(QStringLiteral("リビジョン"), this);
     Frame_ver->setObjectName(QStringLiteral("Frame_ver"));
-    Frame_ver->setGeometry(state::tw_rect(2880, 120, 2500, 2720));
     Option_old = new QRadioButton(QStringLiteral("old revision"), Frame_ver);
     Option_old->setObjectName(QStringLiteral("Option_old"));
-    Option_old->setGeometry(state::tw_rect(240, 400, 2100, 320));
     Option_arev = new QRadioButton(QStringLiteral(" A  revision"), Frame_ver);
     Option_arev->setObjectName(QStringLiteral("Option_arev"));
-    Option_arev->setGeometry(state::tw_rect(240, 800, 2100, 320));
     Command_what = new QPushButton(QStringLiteral("レビジョンについて"), Frame_ver);
     Command_what->setObjectName(QStringLiteral("Command_what"));
-    Command_what->setGeometry(state::tw_rect(240, 1900, 2020, 460));
+    auto *ver_box = new QVBoxLayout(Frame_ver);
+    ver_box->addWidget(Option_old);
+    ver_box->addWidget(Option_arev);
+    ver_box->addStretch(1);
+    ver_box->addWidget(Command_what);
 
+    // The progress and failure texts stand where the three frames stand.
     Label_com_info = new QLabel(this);
     Label_com_info->setObjectName(QStringLiteral("Label_com_info"));
-    Label_com_info->setGeometry(state::tw_rect(180, 120, 5200, 2720));
     Label_com_info->setWordWrap(true);
     Label_com_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label_com_info->setFrameShape(QFrame::StyledPanel);
+    Label_com_info->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     Label_com_info->hide();
 
     Command_ok = new QPushButton(QStringLiteral("OK"), this);
     Command_ok->setObjectName(QStringLiteral("Command_ok"));
-    Command_ok->setGeometry(state::tw_rect(1500, 3000, 1500, 460));
     Command_ok->setDefault(true);
     Command_cancel = new QPushButton(QStringLiteral("CANCEL"), this);
     Command_cancel->setObjectName(QStringLiteral("Command_cancel"));
-    Command_cancel->setGeometry(state::tw_rect(3300, 3000, 1500, 460));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Frame_port, 0, 0);
+    grid->addWidget(Frame_device, 1, 0);
+    grid->addWidget(Frame_ver, 0, 1, 2, 1);
+    grid->addWidget(Label_com_info, 0, 0, 2, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command_ok);
+    buttons->addWidget(Command_cancel);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    // The dialog keeps the size of its settings view in the other views.
+    for (QWidget *frame : {static_cast<QWidget *>(Frame_port), static_cast<QWidget *>(Frame_device),
+                           static_cast<QWidget *>(Frame_ver)}) {
+        QSizePolicy keep = frame->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        frame->setSizePolicy(keep);
+    }
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Option_18pin, &QRadioButton::clicked, this, [] { state::Pin_mode = 18; });
     connect(Option_28pin, &QRadioButton::clicked, this, [] { state::Pin_mode = 28; });

@@ -2,104 +2,143 @@
 
 #include "manual/manual_panel.h"
 #include "state/fonts.h"
-#include "state/twips.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
 namespace manual {
 namespace {
-using state::tw_rect;
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
+QLabel *label(QWidget *parent, const char *name, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     if (name)
         l->setObjectName(QLatin1String(name));
-    l->setGeometry(state::tw_rect(left, top, width, height));
     return l;
 }
 
-QLabel *value_label(QWidget *parent, const char *name, int left, int top, int width)
+// A sunken field showing a value, wide enough for `widest`.
+QLabel *value_label(QWidget *parent, const char *name, const QString &widest)
 {
-    QLabel *l = label(parent, name, QString(), left, top, width, 300);
+    QLabel *l = label(parent, name, QString());
     l->setFont(state::fixed_font(10));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(QFontMetrics(l->font()).horizontalAdvance(widest + "  ") + 2 * l->frameWidth());
     return l;
 }
 
-QLineEdit *field(QWidget *parent, const char *name, const QString &text, int left, int top, int width)
+QLineEdit *field(QWidget *parent, const char *name, const QString &text, int characters)
 {
     auto *e = new QLineEdit(text, parent);
     e->setObjectName(QLatin1String(name));
-    e->setGeometry(state::tw_rect(left, top, width, 330));
     e->setFont(state::fixed_font(10));
+    const QFontMetrics m(e->font());
+    e->setMinimumWidth(m.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))));
+    e->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return e;
 }
+
+QHBoxLayout *line(std::initializer_list<QWidget *> widgets)
+{
+    auto *row = new QHBoxLayout;
+    for (QWidget *w : widgets)
+        row->addWidget(w);
+    row->addStretch(1);
+    return row;
+}
+
 } // namespace
 
 void build_command_tab(state::Command_tab_controls &c, QWidget *tab)
 {
-    // Middle column: address, load fields, reply fields, last word read, board replies.
-    label(tab, nullptr, QStringLiteral("Address"), 2050, 180, 900, 300);
-    c.address_pc = value_label(tab, "address_pc", 3000, 150, 800);
-    c.address_pc->setText(QStringLiteral("0xFFF"));
+    auto *columns = new QHBoxLayout(tab);
+    auto *buttons = new QVBoxLayout;
+    build_command_buttons(c, tab, buttons);
+    buttons->addStretch(1);
+    columns->addLayout(buttons);
 
-    label(tab, nullptr, QStringLiteral("Load DATA (Hi / Low)"), 2050, 620, 2400, 300);
-    c.text_out_hi = field(tab, "text_out_hi", QStringLiteral("0F"), 2050, 930, 600);
-    c.text_out_low = field(tab, "text_out_low", QStringLiteral("FF"), 2750, 930, 600);
+    // Middle column: address, load fields, reply fields, last word read, board replies.
+    auto *middle = new QVBoxLayout;
+    c.address_pc = value_label(tab, "address_pc", QStringLiteral("0xFFF"));
+    c.address_pc->setText(QStringLiteral("0xFFF"));
+    middle->addLayout(line({label(tab, nullptr, QStringLiteral("Address")), c.address_pc}));
+
+    middle->addWidget(label(tab, nullptr, QStringLiteral("Load DATA (Hi / Low)")));
+    c.text_out_hi = field(tab, "text_out_hi", QStringLiteral("0F"), 2);
+    c.text_out_low = field(tab, "text_out_low", QStringLiteral("FF"), 2);
     c.text_out_hi->setMaxLength(2);
     c.text_out_low->setMaxLength(2);
-    c.Label_out_hint = label(tab, "Label_out_hint", QStringLiteral("16進で入力。　　　　　Hiﾊﾞｲﾄは下位4bitのみ。）"),
-                             2050, 1330, 6400, 300);
+    middle->addLayout(line({c.text_out_hi, c.text_out_low}));
+    c.Label_out_hint = label(tab, "Label_out_hint", QStringLiteral("16進で入力。　　　　　Hiﾊﾞｲﾄは下位4bitのみ。）"));
+    middle->addWidget(c.Label_out_hint);
 
     c.Frame_reply = new QGroupBox(QStringLiteral("返信データ(16進表示)"), tab);
     c.Frame_reply->setObjectName(QStringLiteral("Frame_reply"));
-    c.Frame_reply->setGeometry(state::tw_rect(2050, 1750, 3100, 1050));
+    auto *reply = new QGridLayout(c.Frame_reply);
     const char *captions[] = {"1byte目", "2byte目", "3byte目"};
     QLineEdit **fields[] = {&c.text_in_hi, &c.text_in_low, &c.text_in_trm};
     const char *names[] = {"text_in_hi", "text_in_low", "text_in_trm"};
     for (int i = 0; i < 3; ++i) {
-        label(c.Frame_reply, nullptr, QString::fromUtf8(captions[i]), 120 + i * 980, 300, 900, 280);
-        *fields[i] = field(c.Frame_reply, names[i], QString(), 120 + i * 980, 600, 880);
+        reply->addWidget(label(c.Frame_reply, nullptr, QString::fromUtf8(captions[i])), 0, i);
+        *fields[i] = field(c.Frame_reply, names[i], QString(), 7);  // "No data"
         (*fields[i])->setReadOnly(true);
+        reply->addWidget(*fields[i], 1, i);
     }
+    middle->addWidget(c.Frame_reply);
 
-    label(tab, nullptr, QStringLiteral("Read DATA"), 2050, 2950, 1200, 300);
-    c.Label_read_data = value_label(tab, "Label_read_data", 2050, 3250, 700);
-    c.Label_read_data_bin = value_label(tab, "Label_read_data_bin", 2850, 3250, 1800);
+    middle->addWidget(label(tab, nullptr, QStringLiteral("Read DATA")));
+    c.Label_read_data = value_label(tab, "Label_read_data", QStringLiteral("0FFF"));
+    c.Label_read_data_bin = value_label(tab, "Label_read_data_bin", QStringLiteral("111111111111"));
+    middle->addLayout(line({c.Label_read_data, c.Label_read_data_bin}));
 
-    label(tab, nullptr, QStringLiteral("Version"), 2050, 3700, 1200, 300);
-    c.Label_version = value_label(tab, "Label_version", 2050, 4000, 3100);
-    label(tab, nullptr, QStringLiteral("Sync"), 2050, 4450, 700, 300);
-    c.Label_sync_value = value_label(tab, "Label_sync_value", 2750, 4420, 600);
-    c.Sync_Label = label(tab, "Sync_Label", QString(), 3450, 4450, 2600, 300);
+    middle->addWidget(label(tab, nullptr, QStringLiteral("Version")));
+    c.Label_version = value_label(tab, "Label_version", QStringLiteral(" SX QORVIL V1.02\r\n"));
+    middle->addLayout(line({c.Label_version}));
+    c.Label_sync_value = value_label(tab, "Label_sync_value", QStringLiteral("255"));
+    c.Sync_Label = label(tab, "Sync_Label", QString());
+    c.Sync_Label->setMinimumWidth(c.Sync_Label->fontMetrics().horizontalAdvance(QStringLiteral("同期幅12.72us 31cycle ")));
+    middle->addLayout(line({label(tab, nullptr, QStringLiteral("Sync")), c.Label_sync_value, c.Sync_Label}));
+    middle->addStretch(1);
+    columns->addLayout(middle);
 
     // Right column: the configuration words and the message line.
+    auto *right = new QVBoxLayout;
+    auto *words = new QGridLayout;
     const char *word_captions[] = {"FUSE", "FUSEX", "DEVICE"};
     QLabel **hex[] = {&c.Label_fuse_word, &c.Label_fusex_word, &c.Label_device_word};
     QLabel **bin[] = {&c.Label_fuse_word_bin, &c.Label_fusex_word_bin, &c.Label_device_word_bin};
     const char *hex_names[] = {"Label_fuse_word", "Label_fusex_word", "Label_device_word"};
     const char *bin_names[] = {"Label_fuse_word_bin", "Label_fusex_word_bin", "Label_device_word_bin"};
     for (int i = 0; i < 3; ++i) {
-        const int top = 150 + i * 420;
-        label(tab, nullptr, QString::fromUtf8(word_captions[i]), 5400, top + 30, 750, 300);
-        *hex[i] = value_label(tab, hex_names[i], 6150, top, 650);
-        *bin[i] = value_label(tab, bin_names[i], 6850, top, 1500);
+        words->addWidget(label(tab, nullptr, QString::fromUtf8(word_captions[i])), i, 0);
+        *hex[i] = value_label(tab, hex_names[i], QStringLiteral("0FFF"));
+        *bin[i] = value_label(tab, bin_names[i], QStringLiteral("111111111111"));
+        words->addWidget(*hex[i], i, 1);
+        words->addWidget(*bin[i], i, 2);
     }
-    c.L_pgm_msg = label(tab, "L_pgm_msg", QString(), 5400, 1800, 3050, 1500);
+    right->addLayout(words);
+    c.L_pgm_msg = label(tab, "L_pgm_msg", QString());
     c.L_pgm_msg->setWordWrap(true);
     c.L_pgm_msg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.L_pgm_msg->setMinimumWidth(c.L_pgm_msg->fontMetrics().averageCharWidth() * 36);
+    right->addWidget(c.L_pgm_msg, 1);
 
-    // Bottom row: the program wait and the programming time it gives.
-    label(tab, nullptr, QStringLiteral("PGM_wait"), 2050, 5000, 1000, 300);
-    c.Text_pgm_wait = field(tab, "Text_pgm_wait", QString(), 3050, 4970, 800);
-    c.Label_pgm_wait = label(tab, "Label_pgm_wait", QString(), 4000, 5000, 4450, 300);
-
-    build_command_buttons(c, tab);
+    // The program wait and the programming time it gives.
+    c.Text_pgm_wait = field(tab, "Text_pgm_wait", QString(), 3);
+    c.Label_pgm_wait = label(tab, "Label_pgm_wait", QString());
+    c.Label_pgm_wait->setWordWrap(true);
+    auto *wait = new QHBoxLayout;
+    wait->addWidget(label(tab, nullptr, QStringLiteral("PGM_wait")));
+    wait->addWidget(c.Text_pgm_wait);
+    wait->addWidget(c.Label_pgm_wait, 1);
+    right->addLayout(wait);
+    columns->addLayout(right, 1);
 }
 
 } // namespace manual

@@ -6,9 +6,9 @@
 #include "state/captions.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
-#include "state/twips.h"
 #include "state/windows.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -90,18 +90,16 @@ void clicked(const Button &b)
 
 } // namespace
 
-void build_command_buttons(state::Command_tab_controls &c, QWidget *tab)
+void build_command_buttons(state::Command_tab_controls &c, QWidget *tab, QBoxLayout *column)
 {
-    int i = 0;
     for (const Button &b : buttons) {
         auto *button = new QPushButton(QString::fromUtf8(b.caption), tab);
         button->setObjectName(QLatin1String(b.name));
         if (*b.tool_tip)
             button->setToolTip(QString::fromUtf8(b.tool_tip));
-        button->setGeometry(state::tw_rect(120, 120 + i * 400, 1750, 370));
+        column->addWidget(button);
         QObject::connect(button, &QPushButton::clicked, button, [&b] { clicked(b); });
         c.command_buttons[QLatin1String(b.name)] = button;
-        ++i;
     }
 }
 

@@ -80,6 +80,8 @@ void Show_progress(const QString &mode, int, long total, long current)
             msg.Label2->setText(QStringLiteral("残り %1 %").arg(remaining));
             msg.Label1->setText(state::status_text(3));
         }
+        if (state::frmMsg_loaded())
+            state::frmMsg().show_done(100 - remaining);
         if (current == total || total <= 0) {
             state::Set_status_text(2, QString());
             state::unload_frmMsg();

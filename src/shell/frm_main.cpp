@@ -1,13 +1,13 @@
 #include "state/frm_main.h"
 
-#include "state/fonts.h"
 #include "fuse/fuse_tabs.h"
 #include "manual/command_tab.h"
 #include "shell/main_actions.h"
-#include "state/twips.h"
+#include "state/fonts.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -15,31 +15,44 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace state {
 namespace {
-// Design-time geometry, twips.
-constexpr int design_width = 11000;
-constexpr int design_height = 7900;
-constexpr int tab_left = 150, tab_top = 150, tab_width = 8600, tab_height = 6600;
-constexpr int button_left = 9000, button_width = 1700, button_height = 500;
 
 struct Button_spec {
     QPushButton *FrmMain::*member;
     const char *name;
     const char *caption;
-    int top;
+    bool group_ends;  // a gap follows: open/save/settings, cancel, erase, verify/program/read
 };
 
 const Button_spec button_specs[] = {
-    {&FrmMain::Command_open, "Command_open", "開く", 300},
-    {&FrmMain::Command_save, "Command_save", "名前を付けて保存", 900},
-    {&FrmMain::Command_Com, "Command_Com", "初期設定", 1500},
-    {&FrmMain::Command_cancel, "Command_cancel", "キャンセル", 2400},
-    {&FrmMain::Command_erase, "Command_erase", "ERASE", 3300},
-    {&FrmMain::Command_verify, "Command_verify", "ベリファイ", 4100},
-    {&FrmMain::Command_program, "Command_program", "書き込み", 4900},
-    {&FrmMain::Command_read, "Command_read", "読み出し", 5700},
+    {&FrmMain::Command_open, "Command_open", "開く", false},
+    {&FrmMain::Command_save, "Command_save", "名前を付けて保存", false},
+    {&FrmMain::Command_Com, "Command_Com", "初期設定", true},
+    {&FrmMain::Command_cancel, "Command_cancel", "キャンセル", true},
+    {&FrmMain::Command_erase, "Command_erase", "ERASE", true},
+    {&FrmMain::Command_verify, "Command_verify", "ベリファイ", false},
+    {&FrmMain::Command_program, "Command_program", "書き込み", false},
+    {&FrmMain::Command_read, "Command_read", "読み出し", false},
+};
+
+// The status panels: design-time text, tool tip, stretch, and the widest text each one
+// usually shows, so that it always has room for it.
+struct Panel_spec {
+    const char *text;
+    const char *tip;
+    int stretch;
+    const char *widest;
+};
+
+const Panel_spec panel_specs[] = {
+    {"Firmware Version", "ファームウエアバージョン", 2, "HEXﾌｧｲﾙの形式ではありません"},
+    {"進行状況", "進行状況", 1, "残り　100 %"},
+    {"処理内容", "処理内容", 4, "ファイル保存中止。32755"},
+    {"処理時間", "処理時間", 1, "00:00:00"},
+    {"設定内容", "現在の設定内容", 2, "Com9 28Pin Rev:OLD"},
 };
 } // namespace
 
@@ -50,37 +63,52 @@ FrmMain::FrmMain()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
+    // The background panel holds the tab control and, right of it, the command buttons.
     Label_Back = new QLabel(client);
     Label_Back->setObjectName(QStringLiteral("Label_Back"));
     Label_Back->setFrameShape(QFrame::StyledPanel);
     Label_Back->setFrameShadow(QFrame::Sunken);
+    auto *outer = new QVBoxLayout(client);
+    outer->setContentsMargins(2, 2, 2, 2);
+    outer->addWidget(Label_Back);
+    auto *row = new QHBoxLayout(Label_Back);
+    row->setSizeConstraint(QLayout::SetMinimumSize);  // a label would size itself by its text
+    build_tabs(Label_Back);
+    row->addWidget(SSTab1, 1);
+    row->addLayout(build_buttons(Label_Back));
 
-    build_tabs(client);
-    build_buttons(client);
     build_status_bar();
     build_menus();
-
-    resize(px(design_width), px(design_height) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    apply_layout();
+    resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 38)));
 }
 
-void FrmMain::build_buttons(QWidget *client)
+QLayout *FrmMain::build_buttons(QWidget *client)
 {
+    auto *column = new QVBoxLayout;
+    const int gap = fontMetrics().height();
     for (const Button_spec &b : button_specs) {
         auto *button = new QPushButton(QString::fromUtf8(b.caption), client);
         button->setObjectName(QLatin1String(b.name));
-        button->setGeometry(tw_rect(button_left, b.top, button_width, button_height));
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        column->addWidget(button);
+        if (b.group_ends)
+            column->addSpacing(gap);
         this->*(b.member) = button;
     }
+    column->addStretch(1);
     Command_cancel->hide();
+    // Hidden, Cancel keeps its place so that the buttons below it never move.
+    QSizePolicy keep = Command_cancel->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    Command_cancel->setSizePolicy(keep);
     shell::connect_main_buttons(*this);
+    return column;
 }
 
 void FrmMain::build_tabs(QWidget *client)
 {
     SSTab1 = new QTabWidget(client);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setGeometry(tw_rect(tab_left, tab_top, tab_width, tab_height));
     const char *captions[] = {"FUSE 旧ﾚﾋﾞｼﾞｮﾝ", "FUSE Aﾚﾋﾞｼﾞｮﾝ", "コマンドﾞ実行", "メモリダンプ"};
     QWidget *pages[4];
     for (int i = 0; i < 4; ++i) {
@@ -96,27 +124,35 @@ void FrmMain::build_tabs(QWidget *client)
     RTextBox_memory->setReadOnly(true);
     RTextBox_memory->setLineWrapMode(QPlainTextEdit::NoWrap);
     RTextBox_memory->setFont(fixed_font(10));
-    RTextBox_memory->setGeometry(tw_rect(50, 100, tab_width - 100, tab_height - 550));
+    // Room for a whole dump line: address, eight words and their characters.
+    const QFontMetrics m(RTextBox_memory->font());
+    RTextBox_memory->setMinimumWidth(m.horizontalAdvance(QStringLiteral("0000: 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF "))
+                                     + m.horizontalAdvance(QString(16, QChar(0xFF65))) + m.averageCharWidth() * 4);
+    auto *dump = new QVBoxLayout(pages[3]);
+    dump->addWidget(RTextBox_memory);
     SSTab1->hide();  // start-up shows it when the window is ready
 }
 
 void FrmMain::build_status_bar()
 {
-    const char *texts[] = {nullptr, "Firmware Version", "進行状況", "処理内容", "処理時間", "設定内容"};
-    const char *tips[] = {nullptr, "ファームウエアバージョン", "進行状況", "処理内容", "処理時間", "現在の設定内容"};
-    const int stretch[] = {0, 2, 1, 4, 1, 2};
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(true);
     for (int i = 1; i <= 5; ++i) {
-        auto *panel = new QLabel(QString::fromUtf8(texts[i]));
+        const Panel_spec &spec = panel_specs[i - 1];
+        auto *panel = new QLabel(QString::fromUtf8(spec.text));
         panel->setObjectName(QStringLiteral("sbPanel%1").arg(i));
-        panel->setToolTip(QString::fromUtf8(tips[i]));
+        panel->setToolTip(QString::fromUtf8(spec.tip));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setMinimumWidth(px(900));
+        // Longer texts than the widest usual one are cut rather than widening the window.
+        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        const int design = panel->sizeHint().width();
+        panel->setText(QString::fromUtf8(spec.widest));
+        panel->setMinimumWidth(std::max(design, panel->sizeHint().width()) + panel->fontMetrics().averageCharWidth());
+        panel->setText(QString::fromUtf8(spec.text));
         panel->installEventFilter(this);
-        bar->addWidget(panel, stretch[i]);
+        bar->addWidget(panel, spec.stretch);
         sbPanel[size_t(i)] = panel;
     }
     setStatusBar(bar);
@@ -124,7 +160,7 @@ void FrmMain::build_status_bar()
 
 void FrmMain::build_menus()
 {
-    auto action = [this](QMenu *menu, const char *name, const char *caption) {
+    auto action = [](QMenu *menu, const char *name, const char *caption) {
         QAction *a = menu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QLatin1String(name));
         return a;
@@ -152,36 +188,6 @@ void FrmMain::build_menus()
     mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", "バージョン情報(&A)");
 
     shell::connect_main_menus(*this);
-}
-
-void FrmMain::apply_layout()
-{
-    QWidget *client = centralWidget();
-    // The client area is measured with the status bar in it, as the layout was designed.
-    const int cw = twips(client->width());
-    const int ch = twips(client->height() + statusBar()->height());
-    // Sizes that come out negative in a tiny window are clamped to zero.
-    Label_Back->setGeometry(px(20), 0, std::max(0, px(cw - 30)), std::max(0, px(ch - 330)));
-    if (twips(width()) < 9000)
-        return;
-    const int window_width = twips(width());
-    for (const Button_spec &b : button_specs) {
-        QPushButton *button = this->*(b.member);
-        const int w = (button == Command_open || button == Command_save) ? twips(Command_Com->width())
-                                                                           : twips(button->width());
-        button->move(px(window_width - w - 300), button->y());
-    }
-    RTextBox_memory->resize(px(twips(SSTab1->width()) - 100), RTextBox_memory->height());
-    const int tab_left_now = (twips(Command_read->x()) - twips(SSTab1->width())) / 2;
-    const int tab_top_now = (ch - twips(SSTab1->height())) / 2 - 140;
-    SSTab1->move(px(tab_left_now), px(std::max(0, tab_top_now)));
-}
-
-void FrmMain::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    if (SSTab1)
-        apply_layout();
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

@@ -1,10 +1,11 @@
 #include "state/frm_msg.h"
 
 #include "state/globals.h"
-#include "state/twips.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QStyle>
 
 namespace state {
@@ -13,23 +14,39 @@ FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint
 {
     setObjectName(QStringLiteral("FrmMsg"));
     setWindowTitle(QStringLiteral("進行状況"));
-    setFixedSize(px(5200), px(1500));
     setModal(false);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(px(480), px(480)));
-    Picture1->setGeometry(tw_rect(240, 300, 480, 480));
+    const int icon = style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    Picture1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(icon, icon));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(tw_rect(900, 240, 4200, 420));
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(tw_rect(900, 780, 4200, 420));
+    progress_bar = new QProgressBar(this);
+    progress_bar->setObjectName(QStringLiteral("progress_bar"));
+    progress_bar->setRange(0, 100);
+    progress_bar->setValue(0);
+    Label_time_left = new QLabel(this);
+    Label_time_left->setObjectName(QStringLiteral("Label_time_left"));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Picture1, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(Label1, 0, 1);
+    grid->addWidget(Label2, 1, 1);
+    grid->addWidget(progress_bar, 2, 1);
+    grid->addWidget(Label_time_left, 3, 1);
+    grid->setColumnStretch(1, 1);
+    // Wide enough for the longest waiting text, whatever the operation shows later.
+    Label1->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("読み出し中.....　しばらく御待ち下さい。")));
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Loading the window: centred over its owner.
     state::Msg_shown = 1;
+    loaded_.start();
     if (parent) {
+        adjustSize();
         const QRect p = parent->frameGeometry();
         move(p.left() + (p.width() - width()) / 2, p.top() + (p.height() - height()) / 2);
     }
@@ -42,6 +59,19 @@ void FrmMsg::make_topmost()
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     show();
     raise();
+}
+
+void FrmMsg::show_done(int percent)
+{
+    progress_bar->setValue(percent);
+    if (percent < 10 || percent >= 100) {
+        Label_time_left->clear();
+        return;
+    }
+    const qint64 left_s = loaded_.elapsed() * (100 - percent) / percent / 1000;
+    Label_time_left->setText(QStringLiteral("残り時間 約 %1:%2")
+                                 .arg(left_s / 60)
+                                 .arg(left_s % 60, 2, 10, QLatin1Char('0')));
 }
 
 } // namespace state

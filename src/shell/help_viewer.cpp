@@ -2,7 +2,6 @@
 
 #include "platform/files.h"
 #include "platform/message_box.h"
-#include "state/twips.h"
 #include "state/version.h"
 
 #include <QPointer>
@@ -19,7 +18,7 @@ Help_viewer::Help_viewer(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Help_viewer"));
     setWindowTitle(state::app_title + QStringLiteral(" ヘルプ"));
-    resize(state::px(9000), state::px(8000));
+    resize(fontMetrics().averageCharWidth() * 100, fontMetrics().height() * 40);
     auto *layout = new QVBoxLayout(this);
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("browser"));

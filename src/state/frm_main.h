@@ -8,6 +8,7 @@
 #include <array>
 
 class QAction;
+class QLayout;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -51,16 +52,12 @@ public:
     QAction *nmuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
-    // Lays the controls out for the current window size.
-    void apply_layout();
-
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void build_buttons(QWidget *client);
+    QLayout *build_buttons(QWidget *client);
     void build_tabs(QWidget *client);
     void build_status_bar();
     void build_menus();

@@ -1,8 +1,8 @@
 // Batch mode end to end: the real program against the simulated board on a
 // pseudo-terminal, with a program assembled by gpasm.
 
-#include "sim_process.h"
-#include "test_support.h"
+#include "support.h"
+#include "support.h"
 
 #include "sim/chip.h"
 #include "sim/hex_reader.h"

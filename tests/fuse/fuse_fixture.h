@@ -6,7 +6,7 @@
 #include "state/frm_main.h"
 #include "state/globals.h"
 #include "state/windows.h"
-#include "test_support.h"
+#include "support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +18,7 @@
 
 class FusePanel : public ::testing::Test {
 protected:
-    void SetUp() override { w = test::program_at_rest(); }
+    void SetUp() override { w = &test::program_at_rest(); }
     void TearDown() override { test::fresh_program(); }
 
     void set_words(const QString &fuse_bin, const QString &fusex_bin)

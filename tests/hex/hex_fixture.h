@@ -6,7 +6,7 @@
 #include "state/status_bar.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
-#include "test_support.h"
+#include "support.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -75,7 +75,7 @@ class Hex : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w = test::program_at_rest();
+        w = &test::program_at_rest();
         w->SSTab1->setCurrentIndex(3);
         state::Title_text = title;
         w->setWindowTitle(title);

@@ -5,7 +5,7 @@
 #include "state/frm_main.h"
 #include "state/globals.h"
 #include "state/windows.h"
-#include "test_support.h"
+#include "support.h"
 
 #include <QAction>
 #include <QFile>
@@ -45,7 +45,7 @@ QByteArray blank_dump(int word_lines)
 
 class DeviceImage : public ::testing::Test {
 protected:
-    void SetUp() override { w = test::program_at_rest(); }
+    void SetUp() override { w = &test::program_at_rest(); }
     void TearDown() override { test::fresh_program(); }
 
     state::FrmMain *w = nullptr;

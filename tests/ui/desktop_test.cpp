@@ -1,7 +1,7 @@
 // How the program meets the desktop: Qt's own texts in Japanese, links into the help
 // document, one instance that a second start brings to the front.
 
-#include "test_support.h"
+#include "support.h"
 
 #include "platform/process.h"
 #include "platform/qt_translation.h"
@@ -40,7 +40,7 @@ TEST(Desktop, QtsOwnButtonTextsFollowTheChosenLanguage)
 // sections of the help document that sits beside the program in the build tree.
 TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
 {
-    test::Fresh_program fresh;
+    test::fresh_program();
     QStringList opened;
     platform::set_web_address_opener([&](const QString &address) { opened << address; });
     const QString help = QCoreApplication::applicationDirPath() + "/qorvil_help.html";
@@ -66,6 +66,7 @@ TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
     ASSERT_TRUE(document.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(document.readAll());
     EXPECT_TRUE(text.contains(R"(<h2 id="support">)") && text.contains(R"(<h2 id="datasheet">)"));
+    test::fresh_program();
 }
 
 // This test process is the running instance; the real program started beside it (same

@@ -1,0 +1,240 @@
+#include "support.h"
+
+#include "fuse/option_tables.h"
+#include "fuse/panel_behaviour.h"
+#include "image/device_image.h"
+#include "link/frm_com.h"
+#include "platform/serial_port.h"
+#include "platform/settings.h"
+#include "shell/main_actions.h"
+#include "shell/startup.h"
+#include "shell/windows.h"
+#include "sim/state_file.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/windows.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QUuid>
+
+#ifndef QORVIL_SIM_BINARY
+#error "QORVIL_SIM_BINARY must name the simulated board program"
+#endif
+
+namespace test {
+
+Message_script::Message_script()
+{
+    platform::set_message_responder([this](const platform::Message &m) {
+        shown.push_back(m);
+        if (on_show)
+            on_show(m);
+        return shown.size() <= answers.size() ? answers[shown.size() - 1] : fallback;
+    });
+}
+
+Message_script::~Message_script() { platform::set_message_responder({}); }
+
+QStringList Message_script::titles() const
+{
+    QStringList out;
+    for (const platform::Message &m : shown)
+        out << m.title;
+    return out;
+}
+
+File_script::File_script()
+{
+    platform::set_file_responder([this](const platform::File_request &r) {
+        asked.push_back(r);
+        return asked.size() <= size_t(answers.size()) ? answers[int(asked.size()) - 1] : QString();
+    });
+}
+
+File_script::~File_script() { platform::set_file_responder({}); }
+
+void fresh_program()
+{
+    platform::port().close();
+    shell::unload_all_windows();
+    shell::reset_exit_state();
+    state::reset_all();
+    QSettings(QStringLiteral("Qorvil"), QStringLiteral("Qorvil")).clear();
+    static std::unique_ptr<QTemporaryDir> work;
+    work = std::make_unique<QTemporaryDir>();
+    qputenv("QORVIL_WORK_DIR", work->path().toUtf8());
+    state::App_path = work->path() + QDir::separator();
+}
+
+state::FrmMain &program_at_rest()
+{
+    fresh_program();
+    state::FrmMain &w = state::frmMain();
+    fuse::connect_panel_handlers();
+    fuse::Combo_init();
+    image::Clear_and_dump();
+    return w;
+}
+
+bool wait_until(const std::function<bool()> &condition, int limit_ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() > limit_ms)
+            return condition();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::usleep(500);
+    }
+    return true;
+}
+
+QString stored(const QString &key) { return platform::read_setting(platform::settings_section, key, QString()); }
+void store(const QString &key, const QString &value) { platform::save_setting(platform::settings_section, key, value); }
+
+void when_dialog_shown(std::function<void(comm::FrmCom &)> action)
+{
+    QTimer::singleShot(1, [action] {
+        comm::FrmCom &dialog = comm::frmCom();
+        if (!dialog.isVisible())
+            return when_dialog_shown(action);
+        action(dialog);
+        if (dialog.isVisible())
+            dialog.Command_cancel->click();
+    });
+}
+
+void start_program(std::function<void(comm::FrmCom &)> during)
+{
+    when_dialog_shown(std::move(during));
+    shell::run_startup(false);
+}
+
+Sim_process::Sim_process(const QStringList &options)
+{
+    folder = QDir::tempPath() + QStringLiteral("/qorvil-sim-") + QUuid::createUuid().toString(QUuid::Id128);
+    QDir().mkpath(folder);
+    log_path = folder + QStringLiteral("/board.log");
+    process_.setProgram(QStringLiteral(QORVIL_SIM_BINARY));
+    process_.setArguments(QStringList(options) << QStringLiteral("--log") << log_path);
+    process_.start();
+    if (!process_.waitForStarted(10000))
+        return;
+    while (!process_.canReadLine())
+        if (!process_.waitForReadyRead(10000))
+            return;
+    device = QString::fromLocal8Bit(process_.readLine()).trimmed();
+}
+
+Sim_process::~Sim_process()
+{
+    stop();
+    QDir(folder).removeRecursively();
+}
+
+void Sim_process::stop()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(10000)) {
+        process_.kill();
+        process_.waitForFinished(10000);
+    }
+}
+
+QString Sim_process::log(int at_least) const
+{
+    static const QRegularExpression line(QStringLiteral("cmd (?:'(.)'|0x(..)) payload (-|[0-9A-F ]+) reply"));
+    QString out;
+    int count = 0;
+    wait_until([&] {
+        out.clear();
+        count = 0;
+        QFile f(log_path);
+        if (!f.open(QIODevice::ReadOnly))
+            return at_least == 0;
+        for (const QString &l : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) {
+            const QRegularExpressionMatch m = line.match(l);
+            if (!m.hasMatch())
+                continue;
+            ++count;
+            out += m.captured(1).isEmpty() ? QChar(m.captured(2).toInt(nullptr, 16)) : m.captured(1).at(0);
+            if (m.captured(3) != QLatin1String("-"))
+                out += '[' + QString(m.captured(3)).remove(' ') + ']';
+        }
+        return count >= at_least;
+    });
+    return out;
+}
+
+void map_com_port(int n, const QString &device)
+{
+    platform::save_setting(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(n), device);
+}
+
+QString expand(const QString &pattern)
+{
+    static const QRegularExpression repeat(QStringLiteral("\\{([^}]*)\\}\\*(\\d+)"));
+    QString out = pattern;
+    for (QRegularExpressionMatch m = repeat.match(out); m.hasMatch(); m = repeat.match(out))
+        out.replace(m.capturedStart(), m.capturedLength(), m.captured(1).repeated(m.captured(2).toInt()));
+    return out;
+}
+
+Board_session::Board_session(const QStringList &sim_options, const sim::Chip *chip, int pins, int rev)
+{
+    fresh_program();
+    state_path_ = dir_.path() + QStringLiteral("/chip.state");
+    if (chip) {
+        QFile f(state_path_);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(QByteArray::fromStdString(sim::format_state(*chip)));
+    }
+    board = std::make_unique<Sim_process>(QStringList(sim_options) << QStringLiteral("--state") << state_path_
+                                                                   << QStringLiteral("--rev")
+                                                                   << (rev == 0 ? "old" : "A"));
+    if (!board->started())
+        return;
+    map_com_port(1, board->device);
+    store(QStringLiteral("Pin_mode"), QString::number(pins));
+    store(QStringLiteral("Rev_mode"), QString::number(rev));
+    start_program([](comm::FrmCom &d) {
+        d.Combo_com->setCurrentIndex(1);
+        d.Command_ok->click();
+    });
+    connected = platform::port().is_open();
+}
+
+Board_session::~Board_session() { fresh_program(); }
+
+sim::Chip Board_session::chip_now()
+{
+    board->stop();
+    sim::Chip chip;
+    std::string error;
+    sim::load_state_file(state_path_.toStdString(), chip, error);
+    return chip;
+}
+
+sim::Chip chip_with(std::uint16_t fuse, std::uint16_t fusex, const std::vector<std::pair<int, std::uint16_t>> &words)
+{
+    sim::Chip chip;
+    chip.fuse = fuse;
+    chip.fusex = fusex;
+    for (const auto &[address, value] : words)
+        chip.words.at(size_t(address)) = value;
+    return chip;
+}
+
+} // namespace test

@@ -1,0 +1,138 @@
+// The main window after start-up, its menus and small windows, and how the program ends.
+
+#include "support.h"
+
+#include "link/frm_com.h"
+#include "platform/files.h"
+#include "platform/serial_port.h"
+#include "shell/frm_about.h"
+#include "shell/help_viewer.h"
+#include "shell/windows.h"
+#include "state/frm_main.h"
+#include "state/frm_what.h"
+#include "state/globals.h"
+#include "state/windows.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override { test::start_program([](comm::FrmCom &d) { d.Command_cancel->click(); }); }
+    void TearDown() override { test::fresh_program(); }
+    state::FrmMain &w = (test::fresh_program(), state::frmMain());
+};
+
+QString menu_text(const QMenu *menu)
+{
+    QStringList out;
+    for (QAction *a : menu->actions())
+        out << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + '=' + a->text());
+    return menu->title() + ": " + out.join(' ');
+}
+
+TEST_F(MainWindow, WhatStartUpShows)
+{
+    QStringList texts{w.windowTitle()};
+    for (int i = 0; i < w.SSTab1->count(); ++i)
+        texts << w.SSTab1->tabText(i);
+    for (QPushButton *b : {w.Command_open, w.Command_save, w.Command_Com, w.Command_cancel, w.Command_erase,
+                           w.Command_verify, w.Command_program, w.Command_read})
+        texts << b->objectName() + '=' + b->text();
+    for (int i = 1; i <= 5; ++i)
+        texts << w.sbPanel[size_t(i)]->text() + '/' + w.sbPanel[size_t(i)]->toolTip();
+    for (const QMenu *m : {w.mnuFile, w.mnuOptionMain, w.mnuHelp})
+        texts << menu_text(m);
+    EXPECT_EQ(texts.join('\n').toStdString(),
+              "Qorvil Version 1.6.40\nFUSE 旧ﾚﾋﾞｼﾞｮﾝ\nFUSE Aﾚﾋﾞｼﾞｮﾝ\nコマンドﾞ実行\nメモリダンプ\n"
+              "Command_open=開く\nCommand_save=名前を付けて保存\nCommand_Com=初期設定\nCommand_cancel=キャンセル\n"
+              "Command_erase=ERASE\nCommand_verify=ベリファイ\nCommand_program=書き込み\nCommand_read=読み出し\n"
+              "Firmware Version/ファームウエアバージョン\n進行状況/進行状況\n処理内容/処理内容\n処理時間/処理時間\n"
+              "設定内容/現在の設定内容\n"
+              "ファイル(&F): mnuFileOpen=開く(&O)... - mnuFileSave=上書き保存(&S) mnuFileSaveAs=名前を付けて保存...(&A) - "
+              "mnuFileExit=終了(&X)\n"
+              "オプション(&O): mnuInit=初期設定画面(&I) mnuOption=オプション画面(&O) nmuBufClear=PCバッファメモリクリア(&C)\n"
+              "ヘルプ(&H): nmuRev=レビジョンについて(&R) - nmuHelp=ヘルプ(&H) mnuHelpAbout=バージョン情報(&A)");
+    EXPECT_EQ(w.SSTab1->currentIndex(), 3);
+    EXPECT_TRUE(w.SSTab1->isVisible() && w.Command_cancel->isHidden());
+    // The address label and the reply fields wait for the command tab.
+    EXPECT_TRUE(w.address_pc->isHidden() && w.text_in_hi->isHidden() && w.text_in_low->isHidden()
+                && w.text_in_trm->isHidden());
+    EXPECT_EQ(w.address_pc->text() + ' ' + state::Isp_mode, "0xFFF OFF");
+    EXPECT_EQ(state::Last_address, 2047);
+}
+
+TEST_F(MainWindow, ClosingDeletesTheDumpAndClosesThePort)
+{
+    const QString dump = platform::work_folder() + "sx_hex.txt";
+    ASSERT_TRUE(QFile::exists(dump));
+    w.close();
+    EXPECT_FALSE(QFile::exists(dump));
+    EXPECT_FALSE(platform::port().is_open());
+}
+
+TEST_F(MainWindow, AboutBoxShowsTheCaptionsVersionEveryTime)
+{
+    for (int round = 0; round < 2; ++round) {
+        QString texts;
+        QTimer::singleShot(0, [&] {
+            shell::FrmAbout &about = shell::frmAbout();
+            texts = about.lblTitle->text() + '|' + about.lblVersion->text() + '|'
+                    + about.lblDisclaimer->text().left(13) + '|' + about.windowTitle();
+            about.cmdOK->click();
+        });
+        w.mnuHelpAbout->trigger();
+        EXPECT_EQ(texts, "Qorvil|Version 1.6.40|ｻﾎﾟｰﾄﾍﾟｰｼﾞ : |ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm");
+    }
+}
+
+TEST_F(MainWindow, RevisionWindowTextsKeepTheirBlanks)
+{
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        state::FrmWhat &what = state::frmWhat();
+        for (QLabel *l : {what.Label1, what.Label2, what.Label3, what.Label6, what.Label7, what.Label4, what.Label5,
+                          what.Label8})
+            texts << l->text();
+        what.Command1->click();
+    });
+    w.nmuRev->trigger();
+    EXPECT_EQ(texts, (QStringList{"デバイスに捺印されているデートコードでリビジョンを調べます。",
+                                  "old revision  → Datecode : yywwxx", " A  revision  → Datecode : Axyywwxx",
+                                  "デバイスの最大動作周波数は、部品番号で調べます。", "SX18AC100    　→ 100MHz",
+                                  "SX18AC75 　    → 75MHz", "SX18AC(Blank)  → 50MHz",
+                                  "情報収集は、SCENIX社のホームページへ。"}));
+}
+
+TEST_F(MainWindow, HelpShowsTheProgramsOwnDocument)
+{
+    w.nmuHelp->trigger();
+    shell::Help_viewer *viewer = shell::Help_viewer::instance();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->browser->toPlainText().contains("Qorvil ヘルプ"));
+    viewer->close();
+}
+
+TEST(Program, VersionOnTheCommandLine)
+{
+    QProcess p;
+    p.start(QCoreApplication::applicationDirPath() + "/qorvil", {"--version"});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), "Qorvil Version 1.6.40");
+}
+
+} // namespace
