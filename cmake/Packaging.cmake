@@ -48,36 +48,47 @@ foreach(size IN LISTS QORVIL_ICON_PNG_SIZES)
   install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-# Manual pages, compressed as Debian wants them when gzip is there.
+# Manual pages and the Debian changelog, compressed as Debian wants them when gzip is there.
 
 find_program(QORVIL_GZIP gzip)
-foreach(page qorvil.1 qorvil-board-sim.1)
+function(qorvil_install_compressed file destination)
   if(QORVIL_GZIP)
-    set(out ${QORVIL_GENERATED_DIR}/man/${page}.gz)
+    set(out ${QORVIL_GENERATED_DIR}/gz/${file}.gz)
     add_custom_command(OUTPUT ${out}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${QORVIL_GENERATED_DIR}/man
-      COMMAND sh -c "\"$1\" -9 -n -c \"$2\" > \"$3\"" sh ${QORVIL_GZIP} ${QORVIL_PACKAGING_DIR}/${page} ${out}
-      DEPENDS ${QORVIL_PACKAGING_DIR}/${page}
-      COMMENT "Compressing the manual page ${page}"
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${QORVIL_GENERATED_DIR}/gz
+      COMMAND sh -c "\"$1\" -9 -n -c \"$2\" > \"$3\"" sh ${QORVIL_GZIP} ${QORVIL_PACKAGING_DIR}/${file} ${out}
+      DEPENDS ${QORVIL_PACKAGING_DIR}/${file}
+      COMMENT "Compressing ${file}"
       VERBATIM)
-    list(APPEND _qorvil_generated ${out})
+    set(_qorvil_generated ${_qorvil_generated} ${out} PARENT_SCOPE)
   else()
-    set(out ${QORVIL_PACKAGING_DIR}/${page})
+    set(out ${QORVIL_PACKAGING_DIR}/${file})
   endif()
-  install(FILES ${out} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${out} DESTINATION ${destination})
+endfunction()
+foreach(page qorvil.1 qorvil-board-sim.1)
+  qorvil_install_compressed(${page} ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+
+# Licence and history, where Debian keeps them.
+set(QORVIL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/qorvil)
+install(FILES ${QORVIL_PACKAGING_DIR}/copyright DESTINATION ${QORVIL_DOC_DIR})
+qorvil_install_compressed(changelog.Debian ${QORVIL_DOC_DIR})
+install(FILES ${QORVIL_PACKAGING_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME qorvil)
 
 add_custom_target(qorvil_packaging_files ALL DEPENDS ${_qorvil_generated})
 
 # Debian package -------------------------------------------------------------
 
-set(QORVIL_PACKAGE_MAINTAINER "The Qorvil developers <maintainers@qorvil.invalid>"
+set(QORVIL_PACKAGE_MAINTAINER "Qorvil developers <qorvil@users.noreply.github.com>"
     CACHE STRING "Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qorvil)
-set(CPACK_PACKAGE_VENDOR "The Qorvil developers")
+set(CPACK_PACKAGE_VENDOR "Qorvil developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programmer for SX18AC and SX28AC microcontrollers")
 set(CPACK_PACKAGE_DESCRIPTION
 "Qorvil is the host program for a serial-port in-system programmer board for
@@ -95,12 +106,14 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Debian revision: packaging/changelog.Debian starts with <version>-<revision>.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QORVIL_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The user interface needs a Japanese font.
-set(_qorvil_depends "fonts-ipafont-gothic")
+# The user interface needs a Japanese font, and Qt's own texts in Japanese.
+set(_qorvil_depends "fonts-ipafont-gothic, qt6-translations-l10n")
 find_program(QORVIL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QORVIL_DPKG_SHLIBDEPS)
   # The libraries come from what the programs are linked against.
@@ -108,7 +121,7 @@ if(QORVIL_DPKG_SHLIBDEPS)
 else()
   message(STATUS "dpkg-shlibdeps not found (package dpkg-dev): the Debian package lists its libraries by name")
   string(PREPEND _qorvil_depends
-    "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6serialport6, ")
+    "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6serialport6, libqt6network6, ")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS ${_qorvil_depends})
 

@@ -1,6 +1,7 @@
 // Qorvil: host program for the SX18AC/SX28AC in-system programmer board.
 
 #include "platform/files.h"
+#include "platform/qt_translation.h"
 #include "shell/batch.h"
 #include "shell/startup.h"
 #include "state/version.h"
@@ -52,6 +53,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Qorvil"));
     QApplication::setApplicationVersion(QStringLiteral("1.6.40"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorvil.Qorvil"));
+    // Qt's own dialog and button texts in Japanese, like the program's own.
+    platform::load_qt_translation(QStringLiteral("ja"));
 
     if (batch) {
         const int rc = shell::run_batch(QApplication::arguments().mid(1));

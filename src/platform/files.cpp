@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringConverter>
+#include <QUrl>
 
 namespace platform {
 namespace {
@@ -51,6 +52,16 @@ QString help_file()
         if (QFileInfo::exists(c))
             return QDir::cleanPath(c);
     return {};
+}
+
+QString help_address(const QString &section)
+{
+    const QString file = help_file();
+    if (file.isEmpty())
+        return {};
+    QUrl url = QUrl::fromLocalFile(file);
+    url.setFragment(section);
+    return url.toString();
 }
 
 QString write_text_lines(const QString &path, const QStringList &lines)

@@ -16,6 +16,10 @@ QString work_folder();
 // The help document, installed beside the program or in the shared data folder.
 QString help_file();
 
+// The file:// address of a section of the help document ("support" gives …#support);
+// empty when the document is not found.
+QString help_address(const QString &section);
+
 // Writes `lines`, each ended by CR LF, in the system's encoding, replacing the file.
 // Returns an empty text on success, else the reason.
 QString write_text_lines(const QString &path, const QStringList &lines);

@@ -1,5 +1,6 @@
 #include "shell/frm_about.h"
 
+#include "platform/files.h"
 #include "platform/process.h"
 #include "state/version.h"
 #include "shell/windows.h"
@@ -10,6 +11,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#ifndef QORVIL_SUPPORT_URL
+#define QORVIL_SUPPORT_URL ""
+#endif
 
 namespace shell {
 
@@ -61,7 +66,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK, &QPushButton::clicked, this, [] { unload_frmAbout(); });
-    connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(state::support_address); });
+    connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(support_address()); });
     fill_labels();
 }
 
@@ -70,9 +75,15 @@ void FrmAbout::fill_labels()
     lblVersion->setText(state::version_text());
     lblTitle->setText(state::app_title);
     lblDescription->setText(state::app_description);
-    lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + state::support_address);
+    lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address());
 }
 
 void show_about() { frmAbout().exec(); }
+
+QString support_address()
+{
+    const QString configured = QString::fromUtf8(QORVIL_SUPPORT_URL);
+    return configured.isEmpty() ? platform::help_address(QStringLiteral("support")) : configured;
+}
 
 } // namespace shell

@@ -29,4 +29,8 @@ public:
 // Shows the About box modally, owned by the main window.
 void show_about();
 
+// Where the support button leads: the web address chosen when the program was built
+// (QORVIL_SUPPORT_URL), else the help document's support section.
+QString support_address();
+
 } // namespace shell

@@ -1,7 +1,8 @@
 #include "state/frm_what.h"
 
+#include "platform/files.h"
+#include "platform/process.h"
 #include "state/fonts.h"
-#include "state/version.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,7 +32,7 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
         {&FrmWhat::Label4, "Label4", QStringLiteral("SX18AC75 　    → 75MHz"), true},
         {&FrmWhat::Label5, "Label5", QStringLiteral("SX18AC(Blank)  → 50MHz"), true},
         {&FrmWhat::Label8, "Label8", QStringLiteral("情報収集は、SCENIX社のホームページへ。"), false},
-        {&FrmWhat::Label9, "Label9", chip_maker_address, true},
+        {&FrmWhat::Label9, "Label9", QString(), true},
     };
     auto *column = new QVBoxLayout(this);
     const int indent = QFontMetrics(font).averageCharWidth() * 3;
@@ -47,7 +48,11 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
         column->addLayout(line);
         this->*(r.member) = l;
     }
-    Label9->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Where to find the chip's data sheet: a section of the help document.
+    const QString datasheet = platform::help_address(QStringLiteral("datasheet"));
+    Label9->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(datasheet.toHtmlEscaped()));
+    Label9->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(Label9, &QLabel::linkActivated, this, [](const QString &address) { platform::open_web_address(address); });
 
     Command1 = new QPushButton(QStringLiteral("閉じる"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

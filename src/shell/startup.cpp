@@ -52,11 +52,21 @@ void install_app_icon()
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("qorvil"), QIcon(pm)));
 }
 
+void raise_main_window()
+{
+    state::FrmMain &w = state::frmMain();
+    w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
 bool run_startup(bool check_single_instance)
 {
     // 1. One instance at a time.
     if (check_single_instance && !platform::claim_single_instance())
         return false;
+    platform::on_second_instance(raise_main_window);
 
     // 2. The About box, loaded without showing it.
     frmAbout().fill_labels();
@@ -64,7 +74,7 @@ bool run_startup(bool check_single_instance)
     // 3. The program folder.
     QDir::setCurrent(platform::program_folder());
     state::App_path = platform::work_folder();
-    frmAbout().lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + state::support_address);
+    frmAbout().lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address());
 
     // 4. Caption.
     state::Title_text = state::app_title + ' ' + state::version_text();
