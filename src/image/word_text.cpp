@@ -15,7 +15,7 @@ int upper_hex_value(QChar c)
 
 QChar display_char(int byte)
 {
-    if (byte < 32 || byte > 127)
+    if (byte < 32 || byte > 126)  // DEL is a control character too
         return substitute_char;
     return QChar(byte);
 }

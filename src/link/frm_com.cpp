@@ -15,6 +15,7 @@
 #include "state/windows.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -157,6 +158,8 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
     }
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
+    if (parent)
+        parent->installEventFilter(this);
     connect(Option_18pin, &QRadioButton::clicked, this, [] { state::Pin_mode = 18; });
     connect(Option_28pin, &QRadioButton::clicked, this, [] { state::Pin_mode = 28; });
     connect(Option_old, &QRadioButton::clicked, this, [] {
@@ -190,11 +193,8 @@ void FrmCom::load()
 {
     if (state::frmMsg_loaded())
         state::frmMsg().hide();
-    if (QWidget *main = parentWidget()) {
-        const QRect m = main->frameGeometry();
-        move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
-    }
     show_frames(true);
+    centre();
     Command_ok->setEnabled(true);
 
     state::Pin_mode = int16_t(stored_int(QStringLiteral("Pin_mode"), 18, -32768, 32767));
@@ -217,6 +217,26 @@ void FrmCom::load()
 
     comxx_error = 0;
     open_ = true;
+}
+
+void FrmCom::centre()
+{
+    QWidget *main = parentWidget();
+    if (!main)
+        return;
+    adjustSize();
+    const QRect m = main->frameGeometry();
+    move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
+}
+
+bool FrmCom::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window manager may place the main window only after the dialog has been placed
+    // over it (the first start): the dialog follows the main window while it is shown.
+    if (watched == parentWidget() && isVisible()
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        centre();
+    return QDialog::eventFilter(watched, event);
 }
 
 void FrmCom::update_device_hint()
@@ -253,6 +273,7 @@ void FrmCom::ok_clicked()
     if (n <= 0) {
         port_open_failed(this, QStringLiteral("COM? のオープンに失敗しました。\r\r") + retry_line);
         port.close();
+        show_frames(true);  // so that another port can be chosen, as the message asks
         return;
     }
     const QString device = platform::com_device(n);
@@ -269,6 +290,7 @@ void FrmCom::ok_clicked()
                                    + QStringLiteral("\r\r") + (device.isEmpty() ? QStringLiteral("COM%1").arg(n) : device)
                                    + QStringLiteral("\r") + fault.reason);
         port.close();
+        show_frames(true);
         return;
     }
 

@@ -47,6 +47,7 @@ public:
 
 protected:
     void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void show_frames(bool frames_shown);
@@ -56,7 +57,10 @@ private:
     void fail();
     void unload();
 
+    void centre();
+
     bool open_ = false;        // shown and not yet closed
+
     int generation_ = 0;       // counts closings; lets a running OK see that it ended
     bool in_ok_ = false;
 };

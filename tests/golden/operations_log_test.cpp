@@ -172,7 +172,7 @@ const Row rows[] = {
      },
      "=;=>[2D]9120:94[09FF]3:974[0123]574[0456]5:94[0FFF]5;=9126{76}*2:", "正常終了しました。", T, {}, "", "0123",
      {}, -1, -1, [](test::Message_script &) { EXPECT_TRUE(W().Text_pgm_wait->property("held back").toBool()); }},
-    {"Read", {}, 18, 1, {{0, 0x041}, {1, 0x123}, {2047, 0x800}}, [] {
+    {"Read", {}, 18, 1, {{0, 0x041}, {1, 0x123}, {2, 0x07F}, {2047, 0x800}}, [] {
          // Progress in steps of five per cent: panel 2 with an ideographic space, the busy
          // window with an ASCII one, first showing the waiting text.
          QStringList panel2, window;
@@ -199,12 +199,12 @@ const Row rows[] = {
          EXPECT_EQ(window, (QStringList{"読み出し中.....　しばらく御待ち下さい。", "読み出し中.....", "残り 100 %", "4 0",
                                        "49 1"}));
      },
-     "=;=9126{76}*2048:", "読み出し終了", T, {}, "0000: 0041 0123 0FFF", "0041", {}, -1, -1, [](test::Message_script &) {
+     "=;=9126{76}*2048:", "読み出し終了", T, {}, "0000: 0041 0123 007F", "0041", {}, -1, -1, [](test::Message_script &) {
          EXPECT_EQ(state::Mem_buffer[2047], "0800");
          EXPECT_EQ(W().Label_fusex_word->text(), "0DFF");
          const QStringList lines = dump_lines();
          ASSERT_EQ(lines.size(), 256 + 3);
-         EXPECT_EQ(lines[0], QString("0000: 0041 0123 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF ･A･#") + QString(12, QChar(0xFF65)));
+         EXPECT_EQ(lines[0], QString("0000: 0041 0123 007F 0FFF 0FFF 0FFF 0FFF 0FFF ･A･#") + QString(12, QChar(0xFF65)));
          EXPECT_TRUE(lines[255].startsWith("07F8: 0FFF"));
          EXPECT_EQ(lines.mid(256), (QStringList{"FUSE  =0FFF", "FUSEX =0DFF", ""}));
      }},

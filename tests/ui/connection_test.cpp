@@ -102,11 +102,21 @@ const Case cases[] = {
      "レビジョンが選択されていません。     \r\rold、A のいずれかを選択してください。\r \nboxes \n"
      "panels Firmware Version | 初期設定失敗 | 設定内容\nstored ,20,7\nport closed\nsent "},
     {"NoPortChosen", QStringList{}, {}, [](FrmCom &d) { d.Command_ok->click(); },
-     "view info\ninfo \r\nライターとの接続確認中.........  しばらく御待ち下さい。   \n"
+     "view settings\ninfo \r\nライターとの接続確認中.........  しばらく御待ち下さい。   \n"
      "boxes ﾎﾟｰﾄｵｰﾌﾟﾝ失敗: COM? のオープンに失敗しました。\n" + idle_panels.toStdString() + "\nstored ,,\nport closed\nsent "},
     {"MissingDevice", std::nullopt, {}, [](FrmCom &d) { choose(d, 4); },
-     "view info\ninfo \r\nライターとの接続確認中.........  しばらく御待ち下さい。   \n"
+     "view settings\ninfo \r\nライターとの接続確認中.........  しばらく御待ち下さい。   \n"
      "boxes ﾎﾟｰﾄｵｰﾌﾟﾝ失敗: COM4のオープンに失敗しました。\n" + idle_panels.toStdString() + "\nstored ,,\nport closed\nsent "},
+    {"FollowsTheMainWindowWhenItIsPlaced", QStringList{}, {}, [](FrmCom &d) {
+         // A window manager places the main window after the dialog has been placed over it.
+         auto &w = state::frmMain();
+         w.move(w.pos() + QPoint(120, 80));
+         EXPECT_TRUE(test::wait_until(
+             [&] { return (d.geometry().center() - w.geometry().center()).manhattanLength() <= 6; }, 2000));
+         choose(d, 3);
+     },
+     "view closed\ninfo \r\nライターとの接続確認中.........  しばらく御待ち下さい。   \nboxes \n"
+     "panels QORVIL V1.02 | 初期設定完了 | Com3 18Pin Rev: A \nstored 3,18,1\nport open\nsent ="},
     {"StoredTextsThatAreNotNumbersFallBackToDefaults", QStringList{}, {"Pin_mode=eighteen", "ComNo=12"}, [](FrmCom &d) {
          EXPECT_TRUE(d.Combo_com->currentIndex() == 0 && d.Option_18pin->isChecked() && d.Option_arev->isChecked());
          d.Option_old->click();  // a revision click is saved at once, even when cancelled
