@@ -67,7 +67,26 @@ QStringList trace_lines(const QString &path, int min_ms = 0)
     return lines;
 }
 
-QString pty_refusal() { return QString::fromLocal8Bit(std::strerror(ENOTTY)); }
+struct Run {
+    int code = -1;
+    QByteArray out, err;
+};
+
+// The program in batch mode; the sysfs root is the fake one when given.
+Run qorvil_batch(const QTemporaryDir &dir, const QStringList &args, const QString &sysfs = {})
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
+    env.insert("QORVIL_WORK_DIR", dir.path() + "/work");
+    if (!sysfs.isEmpty())
+        env.insert("QORVIL_SYSFS_ROOT", sysfs);
+    p.setProcessEnvironment(env);
+    p.start(QCoreApplication::applicationDirPath() + "/qorvil", QStringList{"--batch"} + args);
+    if (!p.waitForFinished(60000))
+        return {};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
 
 TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
 {
@@ -78,23 +97,16 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
     ASSERT_TRUE(hex.open(QIODevice::WriteOnly));
     hex.write(":020000002301DA\n:00000001FF\n");
     hex.close();
-
-    QProcess qorvil;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
-    env.insert("QORVIL_WORK_DIR", dir.path() + "/work");
-    env.insert("QORVIL_SYSFS_ROOT", fake_sysfs(dir, board.device, "16"));
-    qorvil.setProcessEnvironment(env);
     const QString trace = dir.path() + "/trace.log";
-    qorvil.start(QCoreApplication::applicationDirPath() + "/qorvil",
-                 {"--batch", "--port", board.device, "--pins", "18", "--rev", "old", "--wait", "1", "--trace", trace,
-                  "--fusex", "0FFF", "--program", hex.fileName()});
-    ASSERT_TRUE(qorvil.waitForFinished(60000));
-    EXPECT_EQ(qorvil.exitCode(), 2) << qorvil.readAllStandardError().toStdString();
+    const Run run = qorvil_batch(dir,
+                                 {"--port", board.device, "--pins", "18", "--rev", "old", "--wait", "1", "--trace",
+                                  trace, "--fusex", "0FFF", "--program", hex.fileName()},
+                                 fake_sysfs(dir, board.device, "16"));
+    EXPECT_EQ(run.code, 2) << run.err.toStdString();
 
     const QString id = "53 58 20 51 4F 52 56 49 4C 20 56 31 2E 30 32";  // "SX QORVIL V1.02"
     const QStringList expected = {
-        "open " + board.device + " low-latency refused: " + pty_refusal(),
+        "open " + board.device + " low-latency refused: " + QString::fromLocal8Bit(std::strerror(ENOTTY)),
         "open " + board.device + " adapter latency timer 16 ms holds every reply back: set it to 1 ms (see the help)",
         "identify sent 3D got " + id + " ok",
         "cor_mode_18pin sent 3B got 4B ok",
@@ -120,26 +132,13 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.takeFirst().startsWith("trace started "));
     EXPECT_EQ(lines.join('\n').toStdString(), expected.join('\n').toStdString());
-}
 
-TEST(Trace, BatchReportsATraceFileThatCannotBeOpenedAndGoesOn)
-{
-    QTemporaryDir dir;
-    test::Sim_process board;
-    QFile blocker(dir.path() + "/file");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    QProcess qorvil;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
-    env.insert("QORVIL_WORK_DIR", dir.path() + "/work");
-    qorvil.setProcessEnvironment(env);
-    qorvil.start(QCoreApplication::applicationDirPath() + "/qorvil",
-                 {"--batch", "--port", board.device, "--trace", dir.path() + "/file/trace.log", "--identify"});
-    ASSERT_TRUE(qorvil.waitForFinished(60000));
-    EXPECT_EQ(qorvil.exitCode(), 0);
-    EXPECT_EQ(qorvil.readAllStandardOutput(), "QORVIL V1.02\n");
-    EXPECT_TRUE(qorvil.readAllStandardError().contains(
-        "qorvil: cannot write the trace to " + (dir.path() + "/file/trace.log").toUtf8() + ": "));
+    // A trace file that cannot be opened is reported, and the run goes on.
+    const QString bad = hex.fileName() + "/trace.log";
+    const Run identify = qorvil_batch(dir, {"--port", board.device, "--trace", bad, "--identify"});
+    EXPECT_EQ(identify.code, 0);
+    EXPECT_EQ(identify.out, "QORVIL V1.02\n");
+    EXPECT_TRUE(identify.err.contains("qorvil: cannot write the trace to " + bad.toUtf8() + ": ")) << identify.err.toStdString();
 }
 
 class Window_trace : public ::testing::Test {
@@ -191,32 +190,23 @@ TEST_F(Window_trace, AdapterTimerAboveTwoMsIsShownInTheDialogAndTraced)
 TEST_F(Window_trace, OptionMenuEntryStartsAndStopsTheTrace)
 {
     test::File_script files;
-    QFile blocker(dir.path() + "/file");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    const QString bad = dir.path() + "/file/trace.log", good = dir.path() + "/trace.log";
+    const QString bad = dir.path() + "/trace-none.log/x", good = dir.path() + "/trace.log";
+    QFile(dir.path() + "/trace-none.log").open(QIODevice::WriteOnly);  // a file where a folder should be
     files.answers = {bad, good};
     auto &w = state::frmMain();
     QAction *entry = w.mnuOptionMain->actions().last();
     EXPECT_EQ(entry->text(), "通信ログを保存...");
     EXPECT_FALSE(comm::tracing());
 
-    entry->trigger();  // a file that cannot be opened: reported, nothing else changes
+    entry->trigger();  // reported on panel 3, nothing else changes
     EXPECT_TRUE(w.sbPanel[3]->text().startsWith("通信ログを保存できません: " + bad + " ("));
-    EXPECT_FALSE(comm::tracing());
-    EXPECT_FALSE(entry->isChecked());
-
+    EXPECT_FALSE(comm::tracing() || entry->isChecked());
     entry->trigger();
-    EXPECT_TRUE(comm::tracing());
-    EXPECT_TRUE(entry->isChecked());
-    entry->trigger();  // chosen again: stops
-    EXPECT_FALSE(comm::tracing());
-    EXPECT_FALSE(entry->isChecked());
-    EXPECT_EQ(files.asked.size(), 2u);
-
-    connect_board();  // after the stop nothing more is written
-    const QStringList lines = trace_lines(good);
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[1], "trace stopped");
+    EXPECT_TRUE(comm::tracing() && entry->isChecked());
+    entry->trigger();  // chosen again: stops, and nothing more is written
+    EXPECT_FALSE(comm::tracing() || entry->isChecked());
+    connect_board();
+    EXPECT_EQ(trace_lines(good).mid(1), QStringList{"trace stopped"});
 }
 
 } // namespace
