@@ -2,9 +2,7 @@
 // pseudo-terminal through the real serial port: batch mode as a separate program, the
 // window in this one.
 
-#include "dialog_driver.h"
-#include "sim_process.h"
-#include "test_support.h"
+#include "support.h"
 
 #include "link/frm_com.h"
 #include "link/trace.h"
@@ -67,13 +65,13 @@ QStringList trace_lines(const QString &path, int min_ms = 0)
     return lines;
 }
 
-struct Run {
+struct Batch_run {
     int code = -1;
     QByteArray out, err;
 };
 
 // The program in batch mode; the sysfs root is the fake one when given.
-Run qorvil_batch(const QTemporaryDir &dir, const QStringList &args, const QString &sysfs = {})
+Batch_run qorvil_batch(const QTemporaryDir &dir, const QStringList &args, const QString &sysfs = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -98,7 +96,7 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
     hex.write(":020000002301DA\n:00000001FF\n");
     hex.close();
     const QString trace = dir.path() + "/trace.log";
-    const Run run = qorvil_batch(dir,
+    const Batch_run run = qorvil_batch(dir,
                                  {"--port", board.device, "--pins", "18", "--rev", "old", "--wait", "1", "--trace",
                                   trace, "--fusex", "0FFF", "--program", hex.fileName()},
                                  fake_sysfs(dir, board.device, "16"));
@@ -135,7 +133,7 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
 
     // A trace file that cannot be opened is reported, and the run goes on.
     const QString bad = hex.fileName() + "/trace.log";
-    const Run identify = qorvil_batch(dir, {"--port", board.device, "--trace", bad, "--identify"});
+    const Batch_run identify = qorvil_batch(dir, {"--port", board.device, "--trace", bad, "--identify"});
     EXPECT_EQ(identify.code, 0);
     EXPECT_EQ(identify.out, "QORVIL V1.02\n");
     EXPECT_TRUE(identify.err.contains("qorvil: cannot write the trace to " + bad.toUtf8() + ": ")) << identify.err.toStdString();
@@ -143,14 +141,18 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
 
 class Window_trace : public ::testing::Test {
 protected:
-    test::Fresh_program fresh;
     QTemporaryDir dir;
     test::Sim_process board;
-    void SetUp() override { test::map_com_port(1, board.device); }
+    void SetUp() override
+    {
+        test::fresh_program();
+        test::map_com_port(1, board.device);
+    }
     void TearDown() override
     {
         comm::stop_trace();
         qunsetenv("QORVIL_SYSFS_ROOT");
+        test::fresh_program();
     }
 
     // Connects through the connection dialog; returns the dialog's device line.
