@@ -228,7 +228,7 @@ void FrmCom::update_device_hint()
     // An adapter that still holds replies back after the open makes every operation slow.
     if (!opened_device.isEmpty() && opened_device == platform::com_device(Combo_com->currentIndex()))
         if (const auto ms = slow_adapter_timer_ms(opened_device))
-            line += '\n' + tr("アダプタの遅延タイマーが%1 msです（1 msにする方法はヘルプを参照）").arg(*ms);
+            line += '\n' + tr("アダプタの遅延タイマーが%1\u00A0msです（1\u00A0msにする方法はヘルプを参照）").arg(*ms);
     Label_device_path->setText(line);
     Combo_com->setToolTip(tip);
 }
