@@ -6,6 +6,7 @@
 
 #include "link/frm_com.h"
 #include "link/trace.h"
+#include "platform/clock.h"
 #include "platform/serial_port.h"
 #include "state/frm_main.h"
 #include "state/windows.h"
@@ -137,6 +138,25 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
     EXPECT_EQ(identify.code, 0);
     EXPECT_EQ(identify.out, "QORVIL V1.02\n");
     EXPECT_TRUE(identify.err.contains("qorvil: cannot write the trace to " + bad.toUtf8() + ": ")) << identify.err.toStdString();
+}
+
+TEST(Trace, OpenAsksForLowLatencyAndGoesOnWhenRefused)
+{
+    // The board holds each reply back 300 ms, as an adapter's latency timer would.
+    test::Sim_process board({"--adapter-latency-ms", "300"});
+    const auto port = platform::make_system_port();
+    port->set_device(board.device);
+    port->open();
+    port->configure_line();
+    EXPECT_EQ(port->low_latency().state, platform::Low_latency::refused);  // a pseudo-terminal has no such mode
+    EXPECT_EQ(port->low_latency().reason, QString::fromLocal8Bit(std::strerror(ENOTTY)));
+    for (const QByteArray &command : {QByteArray("="), QByteArray("9")}) {
+        const double sent = platform::now_seconds();
+        port->write(command);
+        EXPECT_TRUE(port->wait_for_bytes(command == "=" ? 15 : 2, 10000));
+        EXPECT_GE(platform::now_seconds() - sent, 0.29) << command.toStdString();
+        port->read_all();
+    }
 }
 
 class Window_trace : public ::testing::Test {
