@@ -159,25 +159,27 @@ TEST(Trace, OpenAsksForLowLatencyAndGoesOnWhenRefused)
     }
 }
 
-class Window_trace : public ::testing::Test {
-protected:
+TEST(Trace, OptionMenuTracesTheDialogWhichTellsOfASlowAdapter)
+{
+    test::fresh_program();
     QTemporaryDir dir;
     test::Sim_process board;
-    void SetUp() override
-    {
-        test::fresh_program();
-        test::map_com_port(1, board.device);
-    }
-    void TearDown() override
-    {
-        comm::stop_trace();
-        qunsetenv("QORVIL_SYSFS_ROOT");
-        test::fresh_program();
-    }
+    test::map_com_port(1, board.device);
+    test::File_script files;
+    const QString bad = dir.path() + "/not-a-folder/trace.log", good = dir.path() + "/trace.log";
+    QFile(dir.path() + "/not-a-folder").open(QIODevice::WriteOnly);
+    files.answers = {bad, good};
+    auto &w = state::frmMain();
+    QAction *entry = w.mnuOptionMain->actions().last();
+    EXPECT_EQ(entry->text(), "通信ログを保存...");
+    EXPECT_FALSE(comm::tracing());
+    entry->trigger();  // reported on panel 3, nothing else changes
+    EXPECT_TRUE(w.sbPanel[3]->text().startsWith("通信ログを保存できません: " + bad + " ("));
+    EXPECT_FALSE(comm::tracing() || entry->isChecked());
+    entry->trigger();
+    EXPECT_TRUE(comm::tracing() && entry->isChecked());
 
-    // Connects through the connection dialog; returns the dialog's device line.
-    QString connect_board()
-    {
+    const auto connect_board = [&] {
         QString device_line;
         test::start_program([&](comm::FrmCom &d) {
             d.Combo_com->setCurrentIndex(1);
@@ -186,46 +188,25 @@ protected:
         });
         EXPECT_TRUE(platform::port().is_open());
         return device_line;
-    }
-};
-
-TEST_F(Window_trace, AdapterTimerAboveTwoMsIsShownInTheDialogAndTraced)
-{
+    };
     const struct {
         const char *timer;
         bool slow;
     } cases[] = {{"16", true}, {"1", false}, {nullptr, false}};
     for (const auto &c : cases) {
         qputenv("QORVIL_SYSFS_ROOT", fake_sysfs(dir, board.device, c.timer).toUtf8());
-        const QString trace = dir.path() + "/trace-" + (c.timer ? c.timer : "none") + ".log";
-        ASSERT_EQ(comm::start_trace(trace), "");
-        const QString device_line = connect_board();
-        comm::stop_trace();
-        EXPECT_EQ(device_line, board.device + (c.slow ? "\n" + slow_hint : QString())) << c.timer;
-        EXPECT_EQ(trace_lines(trace).filter("adapter latency timer").size(), c.slow ? 1 : 0) << c.timer;
+        EXPECT_EQ(connect_board(), board.device + (c.slow ? "\n" + slow_hint : QString())) << c.timer;
+        const QStringList lines = trace_lines(good);
+        EXPECT_TRUE(lines.last().startsWith("identify sent 3D got ")) << c.timer;
+        EXPECT_EQ(lines[lines.size() - 2].contains("adapter latency timer 16 ms"), c.slow) << c.timer;
     }
-}
+    qunsetenv("QORVIL_SYSFS_ROOT");
 
-TEST_F(Window_trace, OptionMenuEntryStartsAndStopsTheTrace)
-{
-    test::File_script files;
-    const QString bad = dir.path() + "/trace-none.log/x", good = dir.path() + "/trace.log";
-    QFile(dir.path() + "/trace-none.log").open(QIODevice::WriteOnly);  // a file where a folder should be
-    files.answers = {bad, good};
-    auto &w = state::frmMain();
-    QAction *entry = w.mnuOptionMain->actions().last();
-    EXPECT_EQ(entry->text(), "通信ログを保存...");
-    EXPECT_FALSE(comm::tracing());
-
-    entry->trigger();  // reported on panel 3, nothing else changes
-    EXPECT_TRUE(w.sbPanel[3]->text().startsWith("通信ログを保存できません: " + bad + " ("));
-    EXPECT_FALSE(comm::tracing() || entry->isChecked());
-    entry->trigger();
-    EXPECT_TRUE(comm::tracing() && entry->isChecked());
     entry->trigger();  // chosen again: stops, and nothing more is written
     EXPECT_FALSE(comm::tracing() || entry->isChecked());
     connect_board();
-    EXPECT_EQ(trace_lines(good).mid(1), QStringList{"trace stopped"});
+    EXPECT_EQ(trace_lines(good).last(), "trace stopped");
+    test::fresh_program();
 }
 
 } // namespace
