@@ -1,12 +1,15 @@
 // Read, Verify and Program of 2048 words against the simulated board with real line
 // timing: Qorvil against the wire-time floor and against a minimal reference host that
-// sends the very same command sequence with plain blocking reads.
+// sends the very same command sequence with plain blocking reads. Then Read once more
+// against boards whose replies are held back as by a USB adapter's latency timer: 16 ms
+// (an FTDI adapter as it comes) and 1 ms (the same in low-latency mode), beside 0.
 //
 //   build/bin/bench-operations
 
 #include "reference_host.h"
 
 #include "link/frm_com.h"
+#include "link/identification.h"
 #include "operations/operation_frame.h"
 #include "platform/message_box.h"
 #include "platform/serial_port.h"
@@ -77,6 +80,36 @@ template <typename F> void run_measured(Measure &m, const QString &log, F operat
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     } while (wait.elapsed() < 300);
     m.commands = parse_board_log(std::vector<std::string>(lines.begin() + long(before), lines.end()));
+}
+
+// Seconds of one Read against a fresh board whose replies wait `latency_ms` in the
+// adapter; negative when the board could not be reached or the Read did not finish.
+double read_with_adapter_latency(int latency_ms, const QString &state_path)
+{
+    QProcess board;
+    board.start(QORVIL_SIM_BINARY, {"--timing", "real", "--state", state_path, "--firmware", "V1.02", "--rev", "A",
+                                    "--adapter-latency-ms", QString::number(latency_ms)});
+    if (!board.waitForStarted(10000) || !board.waitForReadyRead(10000))
+        return -1;
+    auto &port = platform::port();
+    operations::Close_port_if_open();
+    port.set_device(QString::fromLocal8Bit(board.readLine()).trimmed());
+    double seconds = -1;
+    try {
+        port.open();
+        if (comm::identify_board().outcome == comm::Identification::identified) {
+            QElapsedTimer t;
+            t.start();
+            state::frmMain().Command_read->click();
+            if (state::frmMain().sbPanel[3]->text() == QStringLiteral("読み出し終了"))
+                seconds = double(t.nsecsElapsed()) / 1e9;
+        }
+    } catch (const platform::Port_fault &) {
+    }
+    operations::Close_port_if_open();
+    board.terminate();
+    board.waitForFinished(10000);
+    return seconds;
 }
 
 } // namespace
@@ -165,6 +198,20 @@ int main(int argc, char **argv)
     std::printf("\n(a) wire-time floor, (b) minimal reference host, (c) Qorvil; targets c/b <= 1.03, CPU <= 5%%\n");
     board.terminate();
     board.waitForFinished(10000);
+
+    std::printf("\nRead of %d words with a USB adapter's latency timer (board --adapter-latency-ms):\n", words);
+    std::printf("%-10s %9s %12s\n", "timer", "Read", "ratio to 0");
+    double without = 0;
+    for (const int ms : {0, 16, 1}) {
+        const double seconds = read_with_adapter_latency(ms, state_path);
+        if (ms == 0)
+            without = seconds;
+        if (seconds < 0)
+            std::printf("%7d ms %9s\n", ms, "failed");
+        else
+            std::printf("%7d ms %8.2fs %12.2f\n", ms, seconds, without > 0 ? seconds / without : 0.0);
+    }
+    std::printf("(16 ms: an FTDI adapter as it comes; 1 ms: the same in low-latency mode)\n");
     shell::unload_all_windows();
     return 0;
 }

@@ -130,6 +130,13 @@ const std::vector<std::pair<std::string, Value_handler>>& value_options()
              }
              return "option --timing: '" + v + "' is not 'real' or 'instant'";
          }},
+        {"--adapter-latency-ms",
+         [](Board_options& o, const std::string& v) -> std::string {
+             long n = 0;
+             std::string error = set_count("--adapter-latency-ms", v, 0, 1000, n);
+             o.adapter_latency_ms = static_cast<int>(n);
+             return error;
+         }},
         {"--silent-after",
          [](Board_options& o, const std::string& v) -> std::string {
              long n = 0;
@@ -260,6 +267,11 @@ Board and chip:
   --timing real|instant real: 19200-baud byte times in both directions and
                         program-wait x 1.06 ms per programmed word;
                         instant (default): replies are due at once
+  --adapter-latency-ms N
+                        hold replies back as the latency timer of a USB serial
+                        adapter does: the bytes ready are delivered together
+                        N ms after the first of them became ready (0-1000,
+                        default 0).  FTDI adapters: 16, 1 in low-latency mode
 
 Files:
   --load-hex FILE       start with the chip image of an Intel HEX file: 12-bit

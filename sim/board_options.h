@@ -26,6 +26,7 @@ struct Board_options {
     int sync = 200;                                 // sync width count in the "9" reply, 0-255
     int min_wait = 0;                               // shorter programming pulses do not take
     Timing_mode timing = Timing_mode::instant;
+    int adapter_latency_ms = 0;                     // replies held back as by a USB adapter's timer
 
     // Files
     std::string load_hex_path;  // Intel HEX image the chip starts with

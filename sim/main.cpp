@@ -92,6 +92,7 @@ int main(int argc, char** argv)
     config.state_path = options.state_path;
     config.exit_with_parent = options.exit_with_parent;
     config.parent_pid = options.parent_pid;
+    config.adapter_latency_s = options.adapter_latency_ms / 1000.0;
     sim::Pty_server server(model, device, stop_signals.fd(), config);
     const sim::Stop_reason reason = server.run();
 

@@ -101,8 +101,15 @@ void Pty_server::read_host(double now_s)
 void Pty_server::queue_due_outputs(double now_s)
 {
     while (!scheduled_.empty() && scheduled_.begin()->first <= now_s) {
-        unsent_ += scheduled_.begin()->second;
+        if (held_.empty())
+            held_since_s_ = scheduled_.begin()->first;
+        held_ += scheduled_.begin()->second;
         scheduled_.erase(scheduled_.begin());
+    }
+    // A USB adapter passes on what it holds when its latency timer runs out.
+    if (!held_.empty() && now_s >= held_since_s_ + config_.adapter_latency_s) {
+        unsent_ += held_;
+        held_.clear();
     }
 }
 
@@ -143,6 +150,8 @@ int Pty_server::poll_timeout_ms(double now_s) const
     };
     if (!scheduled_.empty())
         consider(scheduled_.begin()->first);
+    if (!held_.empty())
+        consider(held_since_s_ + config_.adapter_latency_s);
     if (const auto deadline = save_schedule_.deadline())
         consider(*deadline);
     if (config_.exit_with_parent || config_.parent_pid > 0)
@@ -169,7 +178,7 @@ void Pty_server::save_state_if_due(double now_s)
 
 bool Pty_server::ready_to_hang_up(double now_s)
 {
-    if (!scheduled_.empty() || !unsent_.empty())
+    if (!scheduled_.empty() || !held_.empty() || !unsent_.empty())
         return false;
     if (hangup_deadline_s_ < 0.0)
         hangup_deadline_s_ = now_s + hangup_drain_limit_s;

@@ -16,6 +16,7 @@ struct Server_config {
     std::string state_path;         // chip contents are written here after changes
     bool exit_with_parent = false;  // stop when the parent process goes away
     long parent_pid = 0;            // stop when this process goes away (0 = off)
+    double adapter_latency_s = 0.0; // replies are held back this long, as by a USB adapter
 };
 
 enum class Stop_reason {
@@ -54,6 +55,8 @@ private:
     Save_schedule save_schedule_;
     std::uint64_t saved_changes_;
     std::multimap<double, std::string> scheduled_;  // due time -> bytes
+    std::string held_;                              // due, held back by the adapter's timer
+    double held_since_s_ = 0.0;                     // when the first held byte became due
     std::string unsent_;                            // due, not yet taken by the terminal
     double last_write_s_ = 0.0;
     double hangup_deadline_s_ = -1.0;

@@ -4,6 +4,8 @@
 #include "platform/qt_translation.h"
 #include "shell/batch.h"
 #include "shell/startup.h"
+#include "shell/trace_control.h"
+#include "state/status_bar.h"
 #include "state/version.h"
 #include "shell/windows.h"
 #include "state/windows.h"
@@ -15,13 +17,14 @@
 namespace {
 
 const char usage[] =
-    "Usage: qorvil [--batch [options] ACTION...]\n"
+    "Usage: qorvil [--trace FILE] [--batch [options] ACTION...]\n"
     "\n"
     "Host program for the SX18AC/SX28AC in-system programmer board.\n"
     "Without arguments it opens the main window and the connection dialog;\n"
     "other arguments are ignored.\n"
     "\n"
     "  --batch ...   run operations without a window ('qorvil --batch --help')\n"
+    "  --trace FILE  append one line per exchange with the board to FILE\n"
     "  --help-path   print where the help document is found\n"
     "  --help        show this text\n"
     "  --version     show the version\n";
@@ -76,8 +79,13 @@ int main(int argc, char *argv[])
     }
 
     shell::install_app_icon();
+    // Started before the connection dialog, so that its identification is traced too.
+    const QString trace_file = shell::trace_argument(QApplication::arguments());
+    const QString trace_failure = trace_file.isEmpty() ? QString() : shell::start_window_trace(trace_file);
     if (!shell::run_startup())
         return 0;
+    if (!trace_failure.isEmpty())
+        state::Set_status_text(3, trace_failure);
     const int rc = app.exec();
     shell::unload_all_windows();
     return rc;

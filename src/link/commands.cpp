@@ -3,6 +3,7 @@
 #include "fuse/fuse_words.h"
 #include "image/word_text.h"
 #include "link/serial_link.h"
+#include "link/trace.h"
 #include "state/status_bar.h"
 #include "platform/clock.h"
 #include "state/frm_main.h"
@@ -250,6 +251,8 @@ void execute(char character)
         if (row.character == character)
             c = &row;
     Run run;
+    if (tracing())
+        trace_begin(c->name);
     try {
         if (c->before)
             c->before(run);
@@ -259,10 +262,16 @@ void execute(char character)
         start_reply_clock();
         if (!wait_reply(c->reply_bytes, c->limit_s, c->yields)) {
             state::Link.comxx_error = 1;
+            if (tracing())
+                trace_end(c->reply_bytes, false);
             return;
         }
         c->after(run);
+        if (tracing())
+            trace_end(c->reply_bytes, true);
     } catch (const platform::Port_fault &fault) {
+        if (tracing())
+            trace_fault(fault.reason);
         report(*c, run, fault);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "fuse/revision_layout.h"
 #include "link/identification.h"
+#include "link/trace.h"
 #include "state/status_bar.h"
 #include "platform/com_ports.h"
 #include "platform/message_box.h"
@@ -59,6 +60,7 @@ void set_panel(int panel, const QString &text) { state::Set_status_text(panel, t
 
 namespace {
 QPointer<FrmCom> com_dialog;
+QString opened_device;  // the device this program last opened (and asked for low latency)
 }
 
 FrmCom &frmCom()
@@ -242,7 +244,12 @@ bool FrmCom::eventFilter(QObject *watched, QEvent *event)
 void FrmCom::update_device_hint()
 {
     const QString tip = Combo_com->currentData(Qt::ToolTipRole).toString();
-    Label_device_path->setText(tip);
+    QString line = tip;
+    // An adapter that still holds replies back after the open makes every operation slow.
+    if (!opened_device.isEmpty() && opened_device == platform::com_device(Combo_com->currentIndex()))
+        if (const auto ms = slow_adapter_timer_ms(opened_device))
+            line += '\n' + tr("アダプタの遅延タイマーが%1\u00A0msです（1\u00A0msにする方法はヘルプを参照）").arg(*ms);
+    Label_device_path->setText(line);
     Combo_com->setToolTip(tip);
 }
 
@@ -293,6 +300,8 @@ void FrmCom::ok_clicked()
         show_frames(true);
         return;
     }
+    opened_device = device;
+    update_device_hint();
 
     if (!Option_18pin->isChecked() && !Option_28pin->isChecked())
         comxx_error |= 2;

@@ -1,15 +1,19 @@
 #include "link/identification.h"
 
+#include "link/trace.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
 
 namespace comm {
 namespace {
-template <typename F> void ignoring_faults(F step)
+// Runs one step; a port fault is passed over, its reason kept for the trace.
+template <typename F> void ignoring_faults(F step, QString *fault_reason = nullptr)
 {
     try {
         step();
-    } catch (const platform::Port_fault &) {
+    } catch (const platform::Port_fault &fault) {
+        if (fault_reason && fault_reason->isEmpty())
+            *fault_reason = fault.reason;
     }
 }
 } // namespace
@@ -18,35 +22,52 @@ Identification identify_board(const std::function<bool()> &keep_waiting)
 {
     auto &port = platform::port();
     Identification id;
+    QString fault;  // the first fault on the way, for the trace
     ignoring_faults([&] { port.configure_line(); });
     ignoring_faults([&] { port.flush_input(); });
     ignoring_faults([&] {
         if (!port.is_open())
             port.open();
     });
-    ignoring_faults([&] { port.flush_input(); });
-    ignoring_faults([&] { port.write(QByteArrayLiteral("=")); });
+    if (tracing()) {
+        if (port.is_open())
+            trace_port_opened();
+        trace_begin("identify");
+        trace_sent(QByteArrayLiteral("="));
+    }
+    ignoring_faults([&] { port.flush_input(); }, &fault);
+    ignoring_faults([&] { port.write(QByteArrayLiteral("=")); }, &fault);
 
     id.started = platform::now_seconds();
     for (;;) {
         int waiting = 0;
-        ignoring_faults([&] { waiting = port.bytes_waiting(); });
+        ignoring_faults([&] { waiting = port.bytes_waiting(); }, &fault);
         if (waiting >= 15)
             break;
         platform::yield_events();
         if (keep_waiting && !keep_waiting()) {
             id.outcome = Identification::abandoned;
+            if (tracing())
+                trace_end(15, false, "abandoned");
             return id;
         }
         if (platform::now_seconds() - id.started > 2.0) {
             id.outcome = Identification::no_answer;
+            if (tracing() && fault.isEmpty())
+                trace_end(15, false);
+            else if (tracing())
+                trace_fault(fault);
             return id;
         }
-        ignoring_faults([&] { port.wait_for_bytes(15, 15); });
+        ignoring_faults([&] { port.wait_for_bytes(15, 15); }, &fault);
     }
     ignoring_faults([&] { id.reply = port.read_all(); });
     id.outcome = QString::fromLatin1(id.reply).mid(3, 6) == QLatin1String("QORVIL") ? Identification::identified
                                                                                     : Identification::wrong_answer;
+    if (tracing()) {
+        trace_received(id.reply);
+        trace_end(15, true, id.outcome == Identification::identified ? nullptr : "wrong identification");
+    }
     return id;
 }
 

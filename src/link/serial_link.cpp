@@ -1,5 +1,6 @@
 #include "link/serial_link.h"
 
+#include "link/trace.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "state/frm_main.h"
@@ -18,12 +19,16 @@ void send_command(char command)
 {
     auto &port = platform::port();
     port.flush_input();
+    if (tracing())
+        trace_sent(QByteArray(1, command));
     port.write(QByteArray(1, command));
 }
 
 void send_payload_byte(uint8_t value)
 {
     state::Link.comxx_Put_buffer = QByteArray(1, char(value));
+    if (tracing())
+        trace_sent(state::Link.comxx_Put_buffer);
     platform::port().write(state::Link.comxx_Put_buffer);
 }
 
@@ -49,7 +54,12 @@ bool wait_reply(int count, double limit_s, bool yields)
     }
 }
 
-void read_reply() { state::Link.comxx_Get_buffer = platform::port().read_all(); }
+void read_reply()
+{
+    state::Link.comxx_Get_buffer = platform::port().read_all();
+    if (tracing())
+        trace_received(state::Link.comxx_Get_buffer);
+}
 
 void apply_ack_rule()
 {

@@ -16,6 +16,7 @@ public:
         if (port_.isOpen())
             return;
         port_.setPortName(device_);
+        low_latency_ = {};
         if (!port_.open(QIODevice::ReadWrite)) {
             last_event_ = port_.error();
             const QString reason = port_.errorString();
@@ -23,6 +24,7 @@ public:
             throw Port_fault{fault_open_failed, reason};
         }
         last_event_ = 0;
+        low_latency_ = request_low_latency(port_);
     }
 
     void close() override
@@ -90,6 +92,10 @@ public:
         return bytes;
     }
 
+    QByteArray peek_all() override { return port_.isOpen() ? port_.peek(port_.bytesAvailable()) : QByteArray(); }
+
+    Low_latency low_latency() const override { return low_latency_; }
+
     bool wait_for_bytes(int count, int timeout_ms) override
     {
         require_open();
@@ -147,6 +153,7 @@ private:
     QSerialPort port_;
     QString device_;
     int last_event_ = 0;
+    Low_latency low_latency_;
 };
 
 std::unique_ptr<Serial_port> &slot()

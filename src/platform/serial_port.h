@@ -2,6 +2,8 @@
 // The serial port as the link sees it: a small set of operations that either
 // succeed or raise a Port_fault carrying a numeric code and the system's reason.
 
+#include "platform/low_latency.h"
+
 #include <QByteArray>
 #include <QString>
 #include <memory>
@@ -43,6 +45,12 @@ public:
     virtual int bytes_waiting() = 0;         // throws Port_fault
     virtual void write(const QByteArray &bytes) = 0;  // throws Port_fault
     virtual QByteArray read_all() = 0;       // throws Port_fault
+
+    // The bytes waiting, left waiting; never throws. A port that cannot look shows none.
+    virtual QByteArray peek_all() { return {}; }
+
+    // What became of the request for low-latency mode at the last open.
+    virtual Low_latency low_latency() const { return {}; }
 
     // Blocks until at least `count` bytes are waiting or `timeout_ms` has passed.
     // Returns whether the count was reached. Throws Port_fault when the port fails.

@@ -9,6 +9,7 @@
 #include "image/hex_import.h"
 #include "image/word_text.h"
 #include "link/identification.h"
+#include "link/trace.h"
 #include "operations/operation_frame.h"
 #include "operations/operations.h"
 #include "state/status_bar.h"
@@ -22,6 +23,7 @@
 #include "state/globals.h"
 #include "state/windows.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -94,6 +96,7 @@ public:
         operations::set_progress_observer([this](long total, long current) { console_.progress(total, current); });
 
         int result = prepare();
+        start_trace();
         if (result == batch_ok)
             result = connect_board();
         for (const Batch_action &action : options_.actions) {
@@ -103,6 +106,7 @@ public:
         }
         console_.clear_bar();
         operations::Close_port_if_open();
+        comm::stop_trace();
         platform::remove_file(image::dump_path());
         state::set_status_observer({});
         operations::set_progress_observer({});
@@ -125,6 +129,16 @@ private:
         if (console_.quiet || panel == 2 || text.isEmpty())
             return;
         console_.line(text);
+    }
+
+    // A trace file that cannot be written is reported; the run goes on without it.
+    void start_trace()
+    {
+        if (!options_.trace)
+            return;
+        if (const QString reason = comm::start_trace(*options_.trace); !reason.isEmpty())
+            console_.error(QCoreApplication::translate("shell", "cannot write the trace to %1: %2")
+                               .arg(*options_.trace, reason));
     }
 
     int prepare()

@@ -38,6 +38,8 @@ QString batch_usage()
         "  --rev old|A          chip revision\n"
         "  --wait N             program-wait count, 0 to 255 (1 count = 1.06 ms)\n"
         "  --quiet              print nothing but errors\n"
+        "  --trace FILE         append one line per exchange with the board to FILE: time,\n"
+        "                       command routine, bytes sent and received, outcome\n"
         "\n"
         "Actions, run in the order given; the first that fails ends the run:\n"
         "  --identify           print the board's identification\n"
@@ -81,6 +83,10 @@ Batch_parse parse_batch_arguments(const QStringList &args)
                 return r;
             }
             o.port = v;
+        } else if (a == QLatin1String("--trace")) {
+            if (!value(v))
+                return r;
+            o.trace = v;
         } else if (a == QLatin1String("--pins")) {
             if (!value(v))
                 return r;

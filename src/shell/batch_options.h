@@ -19,6 +19,7 @@ struct Batch_options {
     std::optional<int> rev;       // 0 old, 1 A
     std::optional<int> wait;      // program-wait count 0..255
     bool quiet = false;
+    std::optional<QString> trace;  // file for the exchange trace
     std::vector<Batch_action> actions;
 };
 

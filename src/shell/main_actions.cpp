@@ -12,6 +12,7 @@
 #include "state/frm_what.h"
 #include "state/globals.h"
 #include "shell/help_viewer.h"
+#include "shell/trace_control.h"
 #include "state/windows.h"
 
 #include <QAction>
@@ -52,6 +53,7 @@ void connect_main_menus(state::FrmMain &w)
     QObject::connect(w.nmuRev, &QAction::triggered, &w, [] { state::frmWhat().exec(); });
     QObject::connect(w.nmuHelp, &QAction::triggered, &w, [] { show_help(); });
     QObject::connect(w.mnuHelpAbout, &QAction::triggered, &w, [] { show_about(); });
+    add_trace_menu_entry(w);
 }
 
 void status_panel_clicked(int panel)

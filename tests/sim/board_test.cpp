@@ -173,7 +173,7 @@ TEST(BoardOptions, BadArgumentsAreRefusedNamingTheOption)
 {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--pins", "19"}, "--pins"}, {{"--sync"}, "needs a value"}, {{"--wrong-id=yes"}, "takes no value"},
-        {{"--frobnicate"}, "unknown option"}};
+        {{"--frobnicate"}, "unknown option"}, {{"--adapter-latency-ms", "1001"}, "--adapter-latency-ms"}};
     for (const auto &[args, part] : cases)
         EXPECT_NE(sim::parse_board_options(args).error.find(part), std::string::npos) << args[0];
 }
