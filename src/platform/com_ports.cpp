@@ -3,6 +3,7 @@
 #include "platform/settings.h"
 
 #include <QCollator>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -47,6 +48,20 @@ QString com_device(int n)
 #else
     const QStringList devices = serial_devices();
     return n <= devices.size() ? devices.at(n - 1) : QString();
+#endif
+}
+
+bool device_present(const QString &device)
+{
+    if (device.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        if (info.portName().compare(device, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+#else
+    return QFileInfo::exists(device);
 #endif
 }
 

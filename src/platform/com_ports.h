@@ -16,4 +16,7 @@ QStringList order_devices(QStringList devices);
 // The device behind port number n (1 to 9); empty when there is none.
 QString com_device(int n);
 
+// Whether the device is there now (a mapping may name an adapter that is unplugged).
+bool device_present(const QString &device);
+
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/serial_port.h"
 
+#include "platform/serial_line.h"
+
 #include <QElapsedTimer>
 #include <QSerialPort>
 
@@ -39,14 +41,8 @@ public:
     void configure_line() override
     {
         require_open();
-        bool ok = port_.setBaudRate(QSerialPort::Baud19200) && port_.setDataBits(QSerialPort::Data8)
-                  && port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop)
-                  && port_.setFlowControl(QSerialPort::NoFlowControl);
-        if (!ok)
+        if (!set_board_line(port_))
             fail(fault_io);
-        // A pseudo-terminal or a bare three-wire adapter has no RTS line to drive.
-        if (!port_.setRequestToSend(true))
-            port_.clearError();
     }
 
     void flush_input() override
