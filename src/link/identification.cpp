@@ -18,6 +18,13 @@ template <typename F> void ignoring_faults(F step, QString *fault_reason = nullp
 }
 } // namespace
 
+bool is_board_identification(const QByteArray &reply)
+{
+    return reply.size() >= identification_length && reply.mid(3, 6) == "QORVIL";
+}
+
+QString identification_line(const QByteArray &reply) { return QString::fromLatin1(reply).mid(3, 15); }
+
 Identification identify_board(const std::function<bool()> &keep_waiting)
 {
     auto &port = platform::port();
@@ -62,8 +69,7 @@ Identification identify_board(const std::function<bool()> &keep_waiting)
         ignoring_faults([&] { port.wait_for_bytes(15, 15); }, &fault);
     }
     ignoring_faults([&] { id.reply = port.read_all(); });
-    id.outcome = QString::fromLatin1(id.reply).mid(3, 6) == QLatin1String("QORVIL") ? Identification::identified
-                                                                                    : Identification::wrong_answer;
+    id.outcome = is_board_identification(id.reply) ? Identification::identified : Identification::wrong_answer;
     if (tracing()) {
         trace_received(id.reply);
         trace_end(15, true, id.outcome == Identification::identified ? nullptr : "wrong identification");

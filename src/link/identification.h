@@ -7,13 +7,22 @@
 
 namespace comm {
 
+// The board answers "=" with this many bytes.
+constexpr int identification_length = 15;
+
+// Whether a reply is the board's identification: at least 15 bytes, characters 4 to 9
+// (counted from 1) exactly "QORVIL".
+bool is_board_identification(const QByteArray &reply);
+
+// Characters 4 to 18 of the reply: the identification line for the status bar.
+QString identification_line(const QByteArray &reply);
+
 struct Identification {
     enum Outcome { identified, no_answer, wrong_answer, abandoned } outcome = no_answer;
     QByteArray reply;  // what the board sent
     double started = 0; // when the request was written (monotonic seconds)
 
-    // Characters 4 to 18 of the reply: the identification line for the status bar.
-    QString line() const { return QString::fromLatin1(reply).mid(3, 15); }
+    QString line() const { return identification_line(reply); }
 };
 
 // Configures the open port, sends "=" and waits up to 2 seconds for 15 bytes, yielding to

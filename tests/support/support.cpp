@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -181,6 +182,35 @@ QString Sim_process::log(int at_least) const
 void map_com_port(int n, const QString &device)
 {
     platform::save_setting(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(n), device);
+}
+
+void map_other_com_ports_away()
+{
+    for (int n = 1; n <= 9; ++n)
+        if (platform::read_setting(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(n), QString()).isEmpty())
+            map_com_port(n, QStringLiteral("/dev/qorvil-test-none-%1").arg(n));
+}
+
+Port_holder::Port_holder(const QString &device)
+{
+    process_.start(QStringLiteral(QORVIL_PORT_HOLDER), {device});
+    while (!holding && process_.waitForReadyRead(10000))
+        holding = process_.readAll().contains("held");
+}
+
+Port_holder::~Port_holder()
+{
+    process_.closeWriteChannel();
+    if (!process_.waitForFinished(10000))
+        process_.kill();
+}
+
+bool open_here(const QString &device)
+{
+    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System))
+        if (fd.symLinkTarget() == device)
+            return true;
+    return false;
 }
 
 QString expand(const QString &pattern)

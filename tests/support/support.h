@@ -82,6 +82,24 @@ private:
 // Makes "COMn" of the program the given device.
 void map_com_port(int n, const QString &device);
 
+// Maps every COM number not mapped yet to a device that is not there, so that a search of
+// all ports never reaches the machine's own serial ports.
+void map_other_com_ports_away();
+
+// Another program holding a serial port (open and locked) while the object lives.
+class Port_holder {
+public:
+    explicit Port_holder(const QString &device);
+    ~Port_holder();
+    bool holding = false;
+
+private:
+    QProcess process_;
+};
+
+// Whether this process has the device open.
+bool open_here(const QString &device);
+
 // "{76}*3" -> "767676": writes long command logs briefly.
 QString expand(const QString &pattern);
 

@@ -1,0 +1,125 @@
+#include "link/port_probe.h"
+
+#include "link/identification.h"
+#include "platform/async_serial_port.h"
+#include "platform/com_ports.h"
+
+#include <QEventLoop>
+
+namespace comm {
+
+namespace {
+constexpr int reply_limit_ms = 2000;
+}
+
+struct Port_probe::Port {
+    size_t index = 0;  // of the target and its result
+    platform::Async_serial_port line;
+    QByteArray reply;
+    bool decided = false;
+};
+
+std::vector<Probe_target> com_targets()
+{
+    std::vector<Probe_target> targets;
+    for (int n = 1; n <= 9; ++n)
+        targets.push_back({QStringLiteral("COM%1").arg(n), platform::com_device(n)});
+    return targets;
+}
+
+Port_probe::Port_probe(Finished finished) : finished_(std::move(finished))
+{
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);  // the board is owed its full 2 seconds
+    timer_.callOnTimeout([this] { finish(); });
+}
+
+Port_probe::~Port_probe() { cancel(); }
+
+void Port_probe::start(const std::vector<Probe_target> &targets)
+{
+    cancel();
+    results_.clear();
+    undecided_ = 0;
+    running_ = true;
+    for (const Probe_target &target : targets) {
+        Probe_result &result = results_.emplace_back();
+        result.name = target.name;
+        result.device = target.device;
+        if (target.device.isEmpty())
+            continue;
+        auto port = std::make_unique<Port>();
+        port->index = results_.size() - 1;
+        result.reason = port->line.open(target.device);
+        if (!result.reason.isEmpty()) {
+            result.outcome = Probe_result::cannot_open;
+            continue;
+        }
+        result.outcome = Probe_result::silent;
+        Port *p = port.get();
+        p->line.on_bytes = [this, p](const QByteArray &bytes) { take(*p, bytes); };
+        p->line.on_failure = [this, p](const QString &) { decide(*p, Probe_result::silent); };
+        ports_.push_back(std::move(port));
+        ++undecided_;
+        p->line.write(QByteArrayLiteral("="));
+    }
+    timer_.start(undecided_ > 0 ? reply_limit_ms : 0);
+}
+
+void Port_probe::take(Port &port, const QByteArray &bytes)
+{
+    if (port.decided)
+        return;
+    port.reply += bytes;
+    if (port.reply.size() < identification_length)
+        return;
+    const bool board = is_board_identification(port.reply);
+    if (board)
+        results_[port.index].version = identification_line(port.reply);
+    decide(port, board ? Probe_result::answered : Probe_result::wrong_answer);
+}
+
+void Port_probe::decide(Port &port, Probe_result::Outcome outcome)
+{
+    if (port.decided)
+        return;
+    port.decided = true;
+    port.line.close();
+    results_[port.index].outcome = outcome;
+    // The last answer ends the probe, from the event loop rather than inside the port's
+    // own notification.
+    if (--undecided_ == 0)
+        timer_.start(0);
+}
+
+void Port_probe::finish()
+{
+    timer_.stop();
+    ports_.clear();
+    running_ = false;
+    const std::vector<Probe_result> results = results_;
+    if (finished_)
+        finished_(results);
+}
+
+void Port_probe::cancel()
+{
+    timer_.stop();
+    ports_.clear();
+    running_ = false;
+}
+
+std::vector<Probe_result> probe_ports(const std::vector<Probe_target> &targets)
+{
+    std::vector<Probe_result> results;
+    QEventLoop loop;
+    Port_probe probe([&](const std::vector<Probe_result> &r) {
+        results = r;
+        loop.quit();
+    });
+    probe.start(targets);
+    loop.exec();
+    return results;
+}
+
+} // namespace comm

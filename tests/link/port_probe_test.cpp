@@ -1,0 +1,57 @@
+// Finding the board on eight ports at once: real serial ports on pseudo-terminals, each
+// served by a simulated board of its own, one port mapped to a device that is not there.
+
+#include "support.h"
+
+#include "link/port_probe.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using comm::Probe_result;
+
+TEST(PortProbe, FindsTheBoardAmongEightPortsReportsTheOthersAndClosesThemAll)
+{
+    test::fresh_program();
+    const QStringList silent{"--silent-after", "0"};
+    const struct {
+        QStringList board;  // empty: the port names a device that is not there
+        Probe_result::Outcome outcome;
+        QString detail;  // the version, or the reason
+    } ports[] = {
+        {silent, Probe_result::silent, ""},
+        {{"--wrong-id"}, Probe_result::wrong_answer, ""},
+        {silent, Probe_result::silent, ""},
+        {{}, Probe_result::cannot_open, "No such file or directory"},
+        {silent, Probe_result::silent, ""},
+        {{"--firmware", "V2.10"}, Probe_result::answered, "QORVIL V2.10"},
+        {silent, Probe_result::silent, ""},
+        {silent, Probe_result::silent, ""},
+    };
+    std::vector<std::unique_ptr<test::Sim_process>> boards;
+    for (int n = 1; n <= 8; ++n) {
+        if (ports[n - 1].board.isEmpty())
+            continue;
+        boards.push_back(std::make_unique<test::Sim_process>(ports[n - 1].board));
+        ASSERT_TRUE(boards.back()->started());
+        test::map_com_port(n, boards.back()->device);
+    }
+    test::map_other_com_ports_away();
+
+    const std::vector<Probe_result> results = comm::probe_ports(comm::com_targets());
+
+    ASSERT_EQ(results.size(), 9u);
+    for (int n = 1; n <= 8; ++n) {
+        const Probe_result &r = results[size_t(n - 1)];
+        EXPECT_EQ(r.name, QString("COM%1").arg(n));
+        EXPECT_EQ(r.outcome, ports[n - 1].outcome) << n;
+        EXPECT_EQ(r.outcome == Probe_result::answered ? r.version : r.reason, ports[n - 1].detail) << n;
+    }
+    for (const auto &board : boards) {
+        EXPECT_FALSE(test::open_here(board->device));
+        EXPECT_EQ(board->log(1), "=");  // asked once, for the identification only
+    }
+}
+
+} // namespace
