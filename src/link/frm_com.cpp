@@ -1,6 +1,7 @@
 #include "link/frm_com.h"
 
 #include "fuse/revision_layout.h"
+#include "link/frm_com_probe.h"
 #include "link/identification.h"
 #include "link/trace.h"
 #include "state/status_bar.h"
@@ -176,6 +177,7 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
     connect(Command_ok, &QPushButton::clicked, this, [this] { ok_clicked(); });
     connect(Command_cancel, &QPushButton::clicked, this, [this] { cancel_clicked(); });
     connect(Combo_com, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { update_device_hint(); });
+    add_port_probe(*this);
 }
 
 void FrmCom::show_modal()
@@ -208,9 +210,13 @@ void FrmCom::load()
     Combo_com->clear();
     Combo_com->addItem(QStringLiteral("COM?"));
     Combo_com->setItemData(0, QStringLiteral("ポートが選択されていません"), Qt::ToolTipRole);
+    QFont present = Combo_com->font();  // entries with a device behind them stand out
+    present.setBold(true);
     for (int n = 1; n <= 9; ++n) {
         Combo_com->addItem(QStringLiteral("COM%1").arg(n));
         const QString device = platform::com_device(n);
+        if (platform::device_present(device))
+            Combo_com->setItemData(n, present, Qt::FontRole);
         Combo_com->setItemData(n, device.isEmpty() ? QStringLiteral("デバイスがありません") : device,
                                Qt::ToolTipRole);
     }

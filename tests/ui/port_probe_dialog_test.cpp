@@ -1,0 +1,99 @@
+// The connection dialog's 自動検出 button against simulated boards on pseudo-terminals,
+// through the real serial ports, offscreen.
+
+#include "support.h"
+
+#include "link/frm_com.h"
+#include "platform/serial_port.h"
+#include "state/globals.h"
+#include "state/status_bar.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <map>
+#include <tuple>
+
+namespace {
+
+using comm::FrmCom;
+
+QPushButton *probe_button(FrmCom &d) { return d.findChild<QPushButton *>("Command_probe"); }
+
+TEST(ProbeDialog, SelectsTheFirstAnsweringPortListsEveryPortTriedAndOkConnects)
+{
+    test::fresh_program();
+    const QStringList silent{"--silent-after", "0"};
+    // Port number, the board behind it, what the list says; COM2 is held by another program.
+    const std::vector<std::tuple<int, QStringList, QString>> ports = {
+        {1, silent, "応答なし"},
+        {2, {}, "オープンできません：Permission error while locking the device"},
+        {3, {"--firmware", "V2.10"}, "応答あり　QORVIL V2.10"},
+        {4, {"--wrong-id"}, "ライターではない応答"},
+        {6, {}, "応答あり　QORVIL V1.02"},
+    };
+    std::map<int, std::unique_ptr<test::Sim_process>> boards;
+    for (const auto &[n, options, outcome] : ports) {
+        boards[n] = std::make_unique<test::Sim_process>(options);
+        ASSERT_TRUE(boards[n]->started());
+        test::map_com_port(n, boards[n]->device);
+    }
+    test::map_other_com_ports_away();
+    const test::Port_holder other_program(boards[2]->device);
+    ASSERT_TRUE(other_program.holding);
+
+    bool marked = true, waiting = false, found = false, settings = false, closed = true;
+    QStringList lines;
+    test::start_program([&](FrmCom &d) {
+        for (int n = 1; n <= 9; ++n)  // the ports mapped away have no device behind them
+            marked = marked && d.Combo_com->itemData(n, Qt::FontRole).value<QFont>().bold() == (boards.count(n) > 0);
+        probe_button(d)->click();
+        // The ports are open while the other controls wait; only CANCEL stays live.
+        waiting = test::open_here(boards[1]->device) && !d.Command_ok->isEnabled() && !d.Combo_com->isEnabled()
+                  && !probe_button(d)->isEnabled() && d.Command_cancel->isEnabled();
+        found = test::wait_until([&] { return d.Command_ok->isEnabled(); });
+        lines = d.findChild<QLabel *>("Label_probe")->text().split('\n');
+        settings = d.Frame_port->isVisible() && d.Frame_device->isVisible() && d.Frame_ver->isVisible()
+                   && d.Combo_com->currentIndex() == 3;
+        for (const auto &[n, board] : boards)
+            closed = closed && !test::open_here(board->device);
+        d.Command_ok->click();
+    });
+    EXPECT_TRUE(marked);
+    EXPECT_TRUE(waiting);
+    EXPECT_TRUE(found);
+    EXPECT_TRUE(settings);
+    EXPECT_TRUE(closed);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.front(), "ライターが複数見つかりました。最初のポートを選択しました。");
+    for (const auto &[n, options, outcome] : ports)
+        EXPECT_TRUE(lines.contains(QString("COM%1  %2  %3").arg(n).arg(boards[n]->device, outcome)))
+            << lines.join('\n').toStdString();
+    // OK ran the usual sequence on the chosen port; the held port was reported, not taken.
+    EXPECT_EQ(state::status_text(5), "Com3 18Pin Rev: A ");
+    EXPECT_EQ(boards[3]->log(2), "==");
+    EXPECT_EQ(boards[2]->log(), "");
+}
+
+TEST(ProbeDialog, CancelEndsTheSearchAndTheDialogWithEveryPortClosed)
+{
+    test::fresh_program();
+    test::Sim_process board({"--silent-after", "0"});
+    ASSERT_TRUE(board.started());
+    test::map_com_port(1, board.device);
+    test::map_other_com_ports_away();
+    bool searching = false;
+    test::start_program([&](FrmCom &d) {
+        probe_button(d)->click();
+        searching = test::open_here(board.device);
+        d.Command_cancel->click();
+    });
+    EXPECT_TRUE(searching);
+    EXPECT_FALSE(comm::frmCom().isVisible());
+    EXPECT_FALSE(test::open_here(board.device));
+    EXPECT_EQ(state::Link.comxx_error, 1);
+}
+
+} // namespace
