@@ -18,6 +18,7 @@
 #include "platform/message_box.h"
 #include "platform/serial_port.h"
 #include "platform/settings.h"
+#include "shell/batch_auto_port.h"
 #include "shell/batch_options.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
@@ -167,13 +168,22 @@ private:
             bool ok = false;
             const int n = platform::get_setting(QStringLiteral("ComNo"), QStringLiteral("0")).toInt(&ok);
             if (!ok || n < 1 || n > 9) {
-                console_.error(QStringLiteral("no port chosen: give --port COMn or a device"));
+                console_.error(QStringLiteral("no port chosen: give --port COMn, a device or auto"));
                 return batch_bad_input;
             }
             port = QStringLiteral("COM%1").arg(n);
         }
         QString device = port;
-        if (port.size() == 4 && port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) && port[3].isDigit()) {
+        if (port.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) {
+            const Auto_port found = find_board_port();
+            if (found.status != batch_ok) {
+                console_.error(found.report.join('\n'));
+                return found.status;
+            }
+            if (!console_.quiet)
+                console_.line(found.report.join('\n'));
+            device = found.device;
+        } else if (port.size() == 4 && port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) && port[3].isDigit()) {
             device = platform::com_device(port[3].digitValue());
             if (device.isEmpty()) {
                 console_.error(QStringLiteral("%1 names no serial device").arg(port));

@@ -34,6 +34,8 @@ QString batch_usage()
         "\n"
         "Options:\n"
         "  --port COMn|DEVICE   serial port (COM1..COM9 as in the dialog, or a device path)\n"
+        "  --port auto          ask COM1..COM9 at once and use the port where the programmer\n"
+        "                       answers (exit status 2 when none answers, 3 when several do)\n"
         "  --pins 18|28         package of the chip\n"
         "  --rev old|A          chip revision\n"
         "  --wait N             program-wait count, 0 to 255 (1 count = 1.06 ms)\n"

@@ -1,0 +1,61 @@
+#include "shell/batch_auto_port.h"
+
+#include "link/port_probe.h"
+#include "shell/batch.h"
+
+#include <QCoreApplication>
+
+namespace shell {
+namespace {
+
+QString outcome_text(const comm::Probe_result &r)
+{
+    switch (r.outcome) {
+    case comm::Probe_result::answered:
+        return QCoreApplication::translate("shell", "answered %1").arg(r.version);
+    case comm::Probe_result::silent:
+        return QCoreApplication::translate("shell", "no answer");
+    case comm::Probe_result::wrong_answer:
+        return QCoreApplication::translate("shell", "answered, but not as the programmer");
+    case comm::Probe_result::cannot_open:
+        return QCoreApplication::translate("shell", "cannot open: %1").arg(r.reason);
+    case comm::Probe_result::no_device:
+        break;
+    }
+    return QCoreApplication::translate("shell", "no device");
+}
+
+QString port_text(const comm::Probe_result &r)
+{
+    return r.device.isEmpty() ? r.name : QStringLiteral("%1 (%2)").arg(r.name, r.device);
+}
+
+} // namespace
+
+Auto_port find_board_port()
+{
+    QStringList outcomes;
+    std::vector<comm::Probe_result> answered;
+    for (const comm::Probe_result &r : comm::probe_ports(comm::com_targets())) {
+        outcomes << QStringLiteral("  %1: %2").arg(port_text(r), outcome_text(r));
+        if (r.outcome == comm::Probe_result::answered)
+            answered.push_back(r);
+    }
+    Auto_port found;
+    if (answered.size() == 1) {
+        found.device = answered.front().device;
+        found.report << QCoreApplication::translate("shell", "found the programmer on %1: %2")
+                            .arg(port_text(answered.front()), answered.front().version);
+    } else if (answered.empty()) {
+        found.status = batch_link_failed;
+        found.report << QCoreApplication::translate("shell", "no programmer found on COM1 to COM9") << outcomes;
+    } else {
+        found.status = batch_bad_input;
+        found.report << QCoreApplication::translate("shell", "the programmer answers on %1 ports; name one with --port")
+                            .arg(answered.size())
+                     << outcomes;
+    }
+    return found;
+}
+
+} // namespace shell

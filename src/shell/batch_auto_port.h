@@ -1,0 +1,18 @@
+#pragma once
+// `--port auto`: batch mode looks for the board on every port at once.
+
+#include <QString>
+#include <QStringList>
+
+namespace shell {
+
+struct Auto_port {
+    int status = 0;    // a Batch_exit: ok, link failed (none found), bad input (several found)
+    QString device;    // the board's device when exactly one port answered
+    QStringList report;  // the port chosen, or a headline and every port's outcome
+};
+
+// Probes COM1 to COM9 (as the connection dialog maps them) for the board.
+Auto_port find_board_port();
+
+} // namespace shell
