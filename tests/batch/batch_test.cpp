@@ -14,8 +14,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <gtest/gtest.h>
-#include <map>
 #include <memory>
 
 namespace {
@@ -218,49 +218,31 @@ TEST_F(Batch, MissingFileAndBadArgumentsExitThree)
 
 TEST_F(Batch, PortAutoGoesOnWithTheOneBoardAndStopsWhenNoneOrSeveralAnswer)
 {
-    const QStringList silent{"--silent-after", "0"};
+    const QStringList silent{"--silent-after", "0"}, v210{"--firmware", "V2.10"};
     const struct {
         std::vector<QStringList> boards;  // on COM1, COM2, ...
         int code;
-        QString out, head;
-        std::map<int, QString> outcomes;  // listed when none or several answer
+        QString out, head;  // %1: the last board's device
     } cases[] = {
-        {{silent, {"--firmware", "V2.10"}}, 0, "QORVIL V2.10\n", "found the programmer on COM2 (%2): QORVIL V2.10", {}},
-        {{silent, {"--wrong-id"}},
-         2,
-         "",
-         "qorvil: no programmer found on COM1 to COM9",
-         {{1, "no answer"}, {2, "answered, but not as the programmer"}}},
-        {{{}, silent, {"--firmware", "V2.10"}},
-         3,
-         "",
-         "qorvil: the programmer answers on 2 ports; name one with --port",
-         {{1, "answered QORVIL V1.02"}, {2, "no answer"}, {3, "answered QORVIL V2.10"}}},
+        {{silent, v210}, 0, "QORVIL V2.10\n", "found the programmer on COM2 (%1): QORVIL V2.10"},
+        {{silent, {"--wrong-id"}}, 2, "", "qorvil: no programmer found on COM1 to COM9"},
+        {{{}, silent, v210}, 3, "", "qorvil: the programmer answers on 2 ports; name one with --port"},
     };
     for (const auto &c : cases) {
         std::vector<std::unique_ptr<test::Sim_process>> boards;
-        QString ports = "[Ports]\n";
-        for (const QStringList &options : c.boards) {
-            boards.push_back(std::make_unique<test::Sim_process>(options));
-            ASSERT_TRUE(boards.back()->started());
-            ports += QString("COM%1=%2\n").arg(boards.size()).arg(boards.back()->device);
+        QSettings conf(path("config/Qorvil/Qorvil.conf"), QSettings::IniFormat);
+        for (int n = 1; n <= 9; ++n) {  // never the machine's own ports
+            if (size_t(n) <= c.boards.size())
+                boards.push_back(std::make_unique<test::Sim_process>(c.boards[size_t(n - 1)]));
+            conf.setValue(QString("Ports/COM%1").arg(n), boards.size() == size_t(n) ? boards.back()->device : "/dev/none");
         }
-        for (size_t n = boards.size() + 1; n <= 9; ++n)  // never the machine's own ports
-            ports += QString("COM%1=/dev/qorvil-test-none\n").arg(n);
-        QDir().mkpath(path("config/Qorvil"));
-        QFile conf(path("config/Qorvil/Qorvil.conf"));
-        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-        conf.write(ports.toUtf8());
-        conf.close();
-
+        conf.sync();
         const Outcome r = qorvil({"--port", "auto", "--identify"});
         EXPECT_EQ(r.code, c.code) << r.err.toStdString();
         EXPECT_EQ(r.out, c.out);
-        const QStringList lines = r.err.split('\n');
-        EXPECT_EQ(lines.front(), QString(c.head).replace("%2", boards.back()->device)) << r.err.toStdString();
-        for (const auto &[n, outcome] : c.outcomes)
-            EXPECT_TRUE(lines.contains(QString("  COM%1 (%2): %3").arg(n).arg(boards[size_t(n - 1)]->device, outcome)))
-                << r.err.toStdString();
+        EXPECT_EQ(r.err.section('\n', 0, 0), c.head.arg(boards.back()->device));
+        for (const auto &board : boards)  // every port's outcome when not exactly one answered
+            EXPECT_EQ(r.err.contains(board->device), c.code != 0 || board == boards.back()) << r.err.toStdString();
     }
 }
 
