@@ -2,6 +2,7 @@
 
 #include "fuse/fuse_words.h"
 #include "image/word_text.h"
+#include "link/failed_exchange.h"
 #include "link/serial_link.h"
 #include "link/trace.h"
 #include "state/status_bar.h"
@@ -262,6 +263,7 @@ void execute(char character)
         start_reply_clock();
         if (!wait_reply(c->reply_bytes, c->limit_s, c->yields)) {
             state::Link.comxx_error = 1;
+            note_failed_exchange(c->name);
             if (tracing())
                 trace_end(c->reply_bytes, false);
             return;
@@ -270,6 +272,7 @@ void execute(char character)
         if (tracing())
             trace_end(c->reply_bytes, true);
     } catch (const platform::Port_fault &fault) {
+        note_failed_exchange(c->name);
         if (tracing())
             trace_fault(fault.reason);
         report(*c, run, fault);

@@ -2,6 +2,7 @@
 
 #include "image/word_text.h"
 #include "link/commands.h"
+#include "link/failed_exchange.h"
 #include "link/serial_link.h"
 #include "link/trace.h"
 #include "platform/clock.h"
@@ -13,18 +14,22 @@ namespace {
 // belongs to ("program:7", "verify:6").
 template <typename Send> void exchange_with(char command, int reply_bytes, double limit_s, Send send)
 {
+    const char *loop = state::Verify_running ? "verify" : "program";
     if (comm::tracing())
-        comm::trace_begin(state::Verify_running ? "verify" : "program", command);
+        comm::trace_begin(loop, command);
     try {
         send();
         comm::start_reply_clock();
         const bool arrived = comm::wait_reply(reply_bytes, limit_s, false);
-        if (!arrived)
+        if (!arrived) {
             state::Link.comxx_error = 1;
+            comm::note_failed_exchange(loop, command);
+        }
         if (comm::tracing())
             comm::trace_end(reply_bytes, arrived);
     } catch (const platform::Port_fault &fault) {
         state::Link.comxx_error = 1;
+        comm::note_failed_exchange(loop, command);
         if (comm::tracing())
             comm::trace_fault(fault.reason);
     }
