@@ -58,4 +58,23 @@ Auto_port find_board_port()
     return found;
 }
 
+All_ports find_all_board_ports()
+{
+    All_ports all;
+    QStringList outcomes;
+    for (const comm::Probe_result &r : comm::probe_ports(comm::com_targets())) {
+        outcomes << QStringLiteral("  %1: %2").arg(port_text(r), outcome_text(r));
+        if (r.outcome == comm::Probe_result::answered)
+            all.names << r.name;
+    }
+    if (all.names.isEmpty()) {
+        all.status = batch_link_failed;
+        all.report << QCoreApplication::translate("shell", "no programmer found on COM1 to COM9");
+    } else {
+        all.report << QCoreApplication::translate("shell", "the programmer answers on %1").arg(all.names.join(QStringLiteral(", ")));
+    }
+    all.report << outcomes;
+    return all;
+}
+
 } // namespace shell

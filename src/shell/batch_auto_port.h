@@ -15,4 +15,13 @@ struct Auto_port {
 // Probes COM1 to COM9 (as the connection dialog maps them) for the board.
 Auto_port find_board_port();
 
+struct All_ports {
+    int status = 0;      // ok, or link failed when no port answered
+    QStringList names;   // "COM2", … where the programmer answered
+    QStringList report;  // a headline and every port's outcome
+};
+
+// Probes COM1 to COM9 for every port with a board (`--port all`).
+All_ports find_all_board_ports();
+
 } // namespace shell

@@ -1,5 +1,7 @@
 #include "shell/batch_options.h"
 
+#include "shell/production_options.h"
+
 #include <QRegularExpression>
 
 namespace shell {
@@ -53,7 +55,8 @@ QString batch_usage()
         "  --fusex WORD         use this FUSEX word (hexadecimal) for the following files\n"
         "\n"
         "Exit status: 0 success, 1 verify found differences, 2 communication error, time-out\n"
-        "or abort, 3 bad arguments or a file that cannot be read or written.\n");
+        "or abort, 3 bad arguments or a file that cannot be read or written.\n")
+           + production_usage();
 }
 
 Batch_parse parse_batch_arguments(const QStringList &args)
@@ -85,6 +88,7 @@ Batch_parse parse_batch_arguments(const QStringList &args)
                 return r;
             }
             o.port = v;
+            o.ports << v;
         } else if (a == QLatin1String("--trace")) {
             if (!value(v))
                 return r;
@@ -136,6 +140,9 @@ Batch_parse parse_batch_arguments(const QStringList &args)
                 return r;
             }
             o.actions.push_back({a == QLatin1String("--fuse") ? Batch_action::fuse : Batch_action::fusex, v});
+        } else if (take_production_option(args, i, o, r.error)) {
+            if (!r.error.isEmpty())
+                return r;
         } else {
             r.error = QStringLiteral("unknown argument '%1'").arg(a);
             return r;
@@ -143,6 +150,8 @@ Batch_parse parse_batch_arguments(const QStringList &args)
     }
     if (!r.help && o.actions.empty())
         r.error = QStringLiteral("no action given");
+    if (!r.help && r.error.isEmpty())
+        r.error = production_options_problem(o);
     return r;
 }
 

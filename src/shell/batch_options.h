@@ -21,6 +21,9 @@ struct Batch_options {
     bool quiet = false;
     std::optional<QString> trace;  // file for the exchange trace
     std::vector<Batch_action> actions;
+    // Several boards (production_options.h).
+    QStringList ports;  // every --port and --ports entry, in order
+    bool progress_channel = false;  // a board of a gang, reporting to its supervisor
 };
 
 struct Batch_parse {
