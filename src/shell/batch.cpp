@@ -20,6 +20,8 @@
 #include "platform/settings.h"
 #include "shell/batch_auto_port.h"
 #include "shell/batch_options.h"
+#include "shell/board_run.h"
+#include "shell/progress_channel.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
 #include "state/windows.h"
@@ -41,14 +43,23 @@ public:
     bool quiet = false;
     bool bar_shown = false;
     bool tty = isatty(STDERR_FILENO) != 0;
+    QString last_error;
 
     void line(const QString &text)
     {
+        if (progress_channel_open()) {
+            send_on_channel("note", text);
+            return;
+        }
         clear_bar();
         std::fputs((text + '\n').toUtf8().constData(), stderr);
         std::fflush(stderr);
     }
-    void error(const QString &text) { line(QStringLiteral("qorvil: ") + text); }
+    void error(const QString &text)
+    {
+        last_error = text;
+        line(QStringLiteral("qorvil: ") + text);
+    }
 
     void progress(long total, long current)
     {
@@ -87,24 +98,29 @@ QString one_line(QString text)
 
 class Batch_run {
 public:
-    explicit Batch_run(const Batch_options &o) : options_(o) { console_.quiet = o.quiet; }
+    explicit Batch_run(const Batch_options &o)
+        : options_(o), board_(options_, [this](const QString &text) { console_.error(text); })
+    {
+        console_.quiet = o.quiet || o.progress_channel;
+    }
 
     int run()
     {
         platform::set_settings_read_only(true);
         platform::set_message_responder([this](const platform::Message &m) { return answer(m); });
         state::set_status_observer([this](int panel, const QString &text) { status(panel, text); });
-        operations::set_progress_observer([this](long total, long current) { console_.progress(total, current); });
+        operations::set_progress_observer([this](long total, long current) {
+            board_.keep_stopping();
+            board_.progress(total, current);
+            console_.progress(total, current);
+        });
+        board_.catch_stop();
 
         int result = prepare();
         start_trace();
         if (result == batch_ok)
-            result = connect_board();
-        for (const Batch_action &action : options_.actions) {
-            if (result != batch_ok)
-                break;
-            result = perform(action);
-        }
+            result = run_once();
+        board_.release_stop();
         console_.clear_bar();
         operations::Close_port_if_open();
         comm::stop_trace();
@@ -116,6 +132,27 @@ public:
     }
 
 private:
+    // One run on the board: the connection, the actions in order, and the run's report.
+    int run_once()
+    {
+        board_.begin();
+        int result = batch_ok;
+        if (!board_.interrupted()) {
+            result = connect_board();
+            board_.connected(platform::port().is_open());
+        }
+        for (const Batch_action &action : options_.actions) {
+            if (result != batch_ok)
+                break;
+            if (board_.interrupted())
+                result = batch_link_failed;
+            else
+                result = perform(action);
+        }
+        operations::Close_port_if_open();
+        return board_.end(result, console_.last_error);
+    }
+
     platform::Answer answer(const platform::Message &m)
     {
         boxes_.push_back(m);
@@ -259,8 +296,13 @@ private:
     int perform(const Batch_action &action)
     {
         const size_t before = boxes_.size();
+        board_.action_started(action_name(action.kind));
         switch (action.kind) {
         case Batch_action::identify:
+            if (progress_channel_open()) {
+                send_on_channel("output", identification_);
+                return batch_ok;
+            }
             std::printf("%s\n", identification_.toUtf8().constData());
             std::fflush(stdout);
             return batch_ok;
@@ -303,8 +345,15 @@ private:
         return batch_ok;
     }
 
+    static QString action_name(Batch_action::Kind kind)
+    {
+        static const char *const names[] = {"identify", "erase", "program", "verify", "read", "fuse", "fusex"};
+        return QLatin1String(names[kind]);
+    }
+
     const Batch_options options_;
     Console console_;
+    Board_run board_;
     std::vector<platform::Message> boxes_;
     QString identification_;
     std::optional<QString> fuse_, fusex_;
@@ -323,6 +372,8 @@ int run_batch(const QStringList &args)
         std::fprintf(stderr, "qorvil: %s\nTry 'qorvil --batch --help'.\n", parsed.error.toUtf8().constData());
         return batch_bad_input;
     }
+    if (parsed.options.progress_channel)
+        open_progress_channel();
     return Batch_run(parsed.options).run();
 }
 
