@@ -21,6 +21,8 @@
 #include "shell/batch_auto_port.h"
 #include "shell/batch_options.h"
 #include "shell/board_run.h"
+#include "shell/gang_supervisor.h"
+#include "shell/production_options.h"
 #include "shell/progress_channel.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
@@ -372,6 +374,8 @@ int run_batch(const QStringList &args)
         std::fprintf(stderr, "qorvil: %s\nTry 'qorvil --batch --help'.\n", parsed.error.toUtf8().constData());
         return batch_bad_input;
     }
+    if (several_boards(parsed.options))
+        return run_gang(parsed.options, args);
     if (parsed.options.progress_channel)
         open_progress_channel();
     return Batch_run(parsed.options).run();
