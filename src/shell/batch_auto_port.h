@@ -18,7 +18,7 @@ Auto_port find_board_port();
 struct All_ports {
     int status = 0;      // ok, or link failed when no port answered
     QStringList names;   // "COM2", … where the programmer answered
-    QStringList report;  // a headline and every port's outcome
+    QStringList report;  // a headline, then every port's outcome
 };
 
 // Probes COM1 to COM9 for every port with a board (`--port all`).

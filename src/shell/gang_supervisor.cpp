@@ -52,11 +52,13 @@ private:
         QStringList ports = options_.ports;
         if (ports.size() == 1) {  // --port all
             const All_ports all = find_all_board_ports();
-            if (all.status != batch_ok || !options_.quiet)
+            if (all.status != batch_ok) {
                 for (const QString &line : all.report)
                     say(line);
-            if (all.status != batch_ok)
                 return all.status;
+            }
+            if (!options_.quiet)
+                say(all.report.first());
             ports = all.names;
         }
         if (stopping_) {
@@ -101,7 +103,8 @@ private:
         } else if (m.keyword == QLatin1String("progress")) {
             display_->show(i, m.text + QStringLiteral(" %"));
         } else if (m.keyword == QLatin1String("note")) {
-            QString text = m.text.simplified();
+            static const QRegularExpression blanks(QStringLiteral("[ \t]+"));
+            QString text = m.text.trimmed().replace(blanks, QStringLiteral(" "));
             if (text.startsWith(QLatin1String("qorvil: ")))
                 text.remove(0, 8);
             display_->note(i, text);

@@ -3,6 +3,7 @@
 #include "fuse/option_tables.h"
 #include "fuse/panel_behaviour.h"
 #include "image/device_image.h"
+#include "image/hex_records.h"
 #include "link/frm_com.h"
 #include "platform/serial_port.h"
 #include "platform/settings.h"
@@ -27,6 +28,8 @@
 #include <QThread>
 #include <QTimer>
 #include <QUuid>
+
+#include <csignal>
 
 #ifndef QORVIL_SIM_BINARY
 #error "QORVIL_SIM_BINARY must name the simulated board program"
@@ -255,6 +258,74 @@ sim::Chip Board_session::chip_now()
     std::string error;
     sim::load_state_file(state_path_.toStdString(), chip, error);
     return chip;
+}
+
+Batch_process::Batch_process(const QString &home, const QStringList &args)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("QORVIL_WORK_DIR"), home + QStringLiteral("/work"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    process_.setProcessEnvironment(env);
+    process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/qorvil"), QStringList{"--batch"} + args);
+}
+
+Batch_process::~Batch_process()
+{
+    if (process_.state() != QProcess::NotRunning) {
+        process_.terminate();
+        process_.waitForFinished(30000);
+    }
+}
+
+void Batch_process::take()
+{
+    out += QString::fromUtf8(process_.readAllStandardOutput());
+    err += QString::fromUtf8(process_.readAllStandardError());
+}
+
+bool Batch_process::wait_for_errors(const QStringList &texts, int limit_ms)
+{
+    const auto all_there = [&] {
+        take();
+        for (const QString &t : texts)
+            if (!err.contains(t))
+                return false;
+        return true;
+    };
+    return wait_until([&] { return all_there() || process_.state() == QProcess::NotRunning; }, limit_ms) && all_there();
+}
+
+int Batch_process::finish(int limit_ms)
+{
+    const bool ended = process_.waitForFinished(limit_ms);
+    take();
+    return ended && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+void Batch_process::signal(int number) { ::kill(pid_t(process_.processId()), number); }
+
+QByteArray hex_text(const std::vector<int> &words, int fuse, int fusex)
+{
+    std::vector<unsigned char> bytes;
+    for (const int w : words)
+        bytes.insert(bytes.end(), {static_cast<unsigned char>(w & 0xFF), static_cast<unsigned char>(w >> 8)});
+    QByteArray out;
+    for (size_t at = 0; at < bytes.size(); at += 16)
+        out += QByteArray::fromStdString(
+            image::hex::record_text(int(at), 0, bytes.data() + at, std::min<size_t>(16, bytes.size() - at)) + "\n");
+    const unsigned char config[] = {static_cast<unsigned char>(fuse & 0xFF), static_cast<unsigned char>(fuse >> 8),
+                                    static_cast<unsigned char>(fusex & 0xFF), static_cast<unsigned char>(fusex >> 8)};
+    out += QByteArray::fromStdString(image::hex::record_text(0x2020, 0, config, 4) + "\n");
+    return out + QByteArray::fromStdString(image::hex::record_text(0, 1, nullptr, 0) + "\n");
+}
+
+void write_file(const QString &path, const QByteArray &contents)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(contents);
 }
 
 sim::Chip chip_with(std::uint16_t fuse, std::uint16_t fusex, const std::vector<std::pair<int, std::uint16_t>> &words)

@@ -120,6 +120,27 @@ private:
     QString state_path_;
 };
 
+// `qorvil --batch ARGS` as a separate program, its settings under `home`/config.
+class Batch_process {
+public:
+    Batch_process(const QString &home, const QStringList &args);
+    ~Batch_process();
+    // Waits until standard error holds every text (true), or the program ends first.
+    bool wait_for_errors(const QStringList &texts, int limit_ms = 60000);
+    // Waits for the end: the exit status, -1 when the program did not end normally.
+    int finish(int limit_ms = 120000);
+    void signal(int number);
+    QString out, err;  // what it has written so far
+
+private:
+    void take();
+    QProcess process_;
+};
+
+// An Intel HEX file: `words` from address 0, then FUSE and FUSEX at 0x2020 and the end record.
+QByteArray hex_text(const std::vector<int> &words, int fuse = 0xFF7, int fusex = 0xFBF);
+void write_file(const QString &path, const QByteArray &contents);
+
 // A chip with FUSE, FUSEX and the given words (the rest blank).
 sim::Chip chip_with(std::uint16_t fuse, std::uint16_t fusex, const std::vector<std::pair<int, std::uint16_t>> &words);
 

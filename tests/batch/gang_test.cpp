@@ -1,0 +1,135 @@
+// Gang programming end to end: one supervisor, a batch process per board, simulated boards
+// on pseudo-terminals mapped to COM1, COM2, … in the supervisor's settings.
+
+#include "support.h"
+
+#include "sim/state_file.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+class Gang : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    std::vector<std::unique_ptr<test::Sim_process>> boards;
+
+    QString path(const QString &name) const { return home.path() + '/' + name; }
+
+    // Board n (from 1) on COMn, with its chip kept in chipN.state; the other ports lead nowhere.
+    void start_boards(const std::vector<QStringList> &options)
+    {
+        QSettings conf(path("config/Qorvil/Qorvil.conf"), QSettings::IniFormat);
+        for (int n = 1; n <= 9; ++n) {
+            if (size_t(n) <= options.size())
+                boards.push_back(std::make_unique<test::Sim_process>(
+                    options[size_t(n - 1)] + QStringList{"--state", path(QString("chip%1.state").arg(n))}));
+            conf.setValue(QString("Ports/COM%1").arg(n), size_t(n) <= options.size() ? boards.back()->device : "/dev/none");
+        }
+    }
+
+    sim::Chip chip(int n)
+    {
+        boards[size_t(n - 1)]->stop();
+        sim::Chip c;
+        std::string error;
+        sim::load_state_file(path(QString("chip%1.state").arg(n)).toStdString(), c, error);
+        return c;
+    }
+
+    // The board's last command, once it has been logged.
+    QString last_command(int n)
+    {
+        QString last;
+        test::wait_until([&] {
+            QFile f(boards[size_t(n - 1)]->log_path);
+            const QStringList lines = f.open(QIODevice::ReadOnly)
+                                          ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
+                                          : QStringList();
+            last = lines.isEmpty() ? QString() : lines.last().section(' ', 1);
+            return last.startsWith("cmd ':'");
+        });
+        return last;
+    }
+};
+
+std::vector<int> image_words(int count)
+{
+    std::vector<int> words;
+    for (int i = 0; i < count; ++i)
+        words.push_back((i * 37 + 5) & 0x7FF);
+    return words;
+}
+
+TEST_F(Gang, EveryBoardSaysWhatHappenedToIt)
+{
+    // The probe's "=" is the first command every board answers: board 2 answers 18 commands,
+    // which ends in the second word's increment.
+    start_boards({{}, {"--silent-after", "18"}, {"--garbage-reads"}});
+    const std::vector<int> words = image_words(16);
+    test::write_file(path("image.hex"), test::hex_text(words));
+
+    test::Batch_process gang(home.path(), {"--port", "all", "--program", path("image.hex"), "--trace", path("traces")});
+    EXPECT_EQ(gang.finish(), 2) << gang.err.toStdString();
+
+    for (const char *line : {"COM1: connecting\n", "COM1: program 50 %\n", "COM1: verify 100 %\n",
+                             "COM2: program 5 %\n", "COM3: verify 100 %\n", "COM2: [error] デバイス　アクセスエラー"})
+        EXPECT_TRUE(gang.err.contains(line)) << line;
+    const QStringList table = gang.err.section("\n\n", -1).split('\n', Qt::SkipEmptyParts);
+    const QString results[] = {"ok", "communication error (program:7)", "verify differences"};
+    ASSERT_EQ(table.size(), 4) << gang.err.toStdString();
+    EXPECT_TRUE(table[0].contains(QRegularExpression("^port +device +result +elapsed$"))) << table[0].toStdString();
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_TRUE(table[n].contains(QRegularExpression(QString("^COM%1 +%2 +%3 +\\d+\\.\\d s$")
+                                                             .arg(n)
+                                                             .arg(QRegularExpression::escape(boards[size_t(n - 1)]->device),
+                                                                  QRegularExpression::escape(results[n - 1])))))
+            << table[n].toStdString();
+
+    const sim::Chip good = chip(1);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(good.words[size_t(i)], words[size_t(i)]) << i;
+    EXPECT_EQ(good.words[16], 0xFFF);
+    for (const QString &trace : {"COM1", "COM2", "COM3"}) {
+        QFile f(path("traces/" + trace + ".trace"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << trace.toStdString();
+        EXPECT_EQ(f.readAll().contains("program:7 sent 37 got - time-out"), trace == "COM2") << trace.toStdString();
+    }
+}
+
+TEST_F(Gang, CtrlCLeavesEveryBoardOutOfIspModeAndSaysSo)
+{
+    const struct {
+        QStringList ports;
+        QStringList wait_for;  // on standard error before the signal
+        int boards;
+    } cases[] = {
+        {{"--port", "COM1"}, {"書き込み中....."}, 1},
+        {{"--ports", "COM1,COM2"}, {"COM1: program 10 %", "COM2: program 10 %"}, 2},
+    };
+    test::write_file(path("image.hex"), test::hex_text(image_words(512)));
+    for (const auto &c : cases) {
+        boards.clear();
+        start_boards(std::vector<QStringList>(size_t(c.boards), {"--late-ms", "2"}));
+        test::Batch_process run(home.path(), c.ports + QStringList{"--program", path("image.hex")});
+        ASSERT_TRUE(run.wait_for_errors(c.wait_for)) << run.err.toStdString();
+        run.signal(SIGINT);
+        EXPECT_EQ(run.finish(), 2) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("stopping")) << run.err.toStdString();
+        for (int n = 1; n <= c.boards; ++n) {
+            EXPECT_TRUE(last_command(n).contains(" isp off ")) << n;
+            if (c.boards > 1)
+                EXPECT_TRUE(run.err.contains(QRegularExpression(QString("\nCOM%1 .* interrupted +\\d").arg(n))))
+                    << run.err.toStdString();
+        }
+    }
+}
+
+} // namespace
