@@ -1,8 +1,8 @@
 // Qorvil: host program for the SX18AC/SX28AC in-system programmer board.
 
 #include "platform/files.h"
-#include "platform/qt_translation.h"
 #include "shell/batch.h"
+#include "shell/language.h"
 #include "shell/startup.h"
 #include "shell/trace_control.h"
 #include "state/status_bar.h"
@@ -16,18 +16,19 @@
 
 namespace {
 
-const char usage[] =
-    "Usage: qorvil [--trace FILE] [--batch [options] ACTION...]\n"
+const char usage[] = QT_TRANSLATE_NOOP("shell",
+    "Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]\n"
     "\n"
     "Host program for the SX18AC/SX28AC in-system programmer board.\n"
     "Without arguments it opens the main window and the connection dialog;\n"
     "other arguments are ignored.\n"
     "\n"
     "  --batch ...   run operations without a window ('qorvil --batch --help')\n"
+    "  --lang ja|en  the language of this run (Japanese unless chosen otherwise)\n"
     "  --trace FILE  append one line per exchange with the board to FILE\n"
     "  --help-path   print where the help document is found\n"
     "  --help        show this text\n"
-    "  --version     show the version\n";
+    "  --version     show the version\n");
 
 bool has(int argc, char **argv, const char *wanted)
 {
@@ -56,8 +57,11 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Qorvil"));
     QApplication::setApplicationVersion(QStringLiteral("1.6.40"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorvil.Qorvil"));
-    // Qt's own dialog and button texts in Japanese, like the program's own.
-    platform::load_qt_translation(QStringLiteral("ja"));
+    const QString language = shell::chosen_language(QApplication::arguments());
+    if (!shell::apply_language(language)) {
+        std::fprintf(stderr, "qorvil: unknown language '%s' (ja or en)\n", qPrintable(language));
+        return 3;
+    }
 
     if (batch) {
         const int rc = shell::run_batch(QApplication::arguments().mid(1));
@@ -69,7 +73,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (has(argc, argv, "--help") || has(argc, argv, "-h")) {
-        std::fputs(usage, stdout);
+        std::fputs(QCoreApplication::translate("shell", usage).toUtf8().constData(), stdout);
         return 0;
     }
     if (has(argc, argv, "--help-path")) {

@@ -2,6 +2,7 @@
 
 #include "fuse/oscillator_rule.h"
 #include "state/fonts.h"
+#include "state/translation.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -29,7 +30,8 @@ public:
     // is only ever set by the program.
     QCheckBox *check(const char *name, const char *caption, bool indented = false)
     {
-        auto *box = new QCheckBox(QString::fromUtf8(caption), frame_);
+        auto *box = new QCheckBox(frame_);
+        state::show_text(box, "fuse", caption);
         box->setObjectName(QLatin1String(name));
         QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
             if (state != Qt::PartiallyChecked)
@@ -60,7 +62,7 @@ public:
     // The three-character trim field with its caption.
     QLineEdit *trim(const char *name, QLabel **caption_label = nullptr)
     {
-        QLabel *l = label("内部RC周波数調整ﾋﾞｯﾄ");
+        QLabel *l = label(QT_TRANSLATE_NOOP("fuse", "内部RC周波数調整ﾋﾞｯﾄ"));
         if (caption_label)
             *caption_label = l;
         auto *field = new QLineEdit(frame_);
@@ -86,13 +88,19 @@ private:
         grid_->addLayout(line, row_++, 0, 1, 2);
     }
 
-    QLabel *label(const char *caption) { return new QLabel(QString::fromUtf8(caption), frame_); }
+    QLabel *label(const char *caption)
+    {
+        auto *l = new QLabel(frame_);
+        state::show_text(l, "fuse", caption);
+        return l;
+    }
 
     QComboBox *combo(const char *name)
     {
         auto *box = new QComboBox(frame_);
         box->setObjectName(QLatin1String(name));
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);  // never narrower than its longest item
         return box;
     }
 
@@ -104,7 +112,8 @@ private:
 
 QGroupBox *frame(QWidget *parent, const char *name, const char *caption)
 {
-    auto *f = new QGroupBox(QString::fromUtf8(caption), parent);
+    auto *f = new QGroupBox(parent);
+    state::show_text(f, "fuse", caption);
     f->setObjectName(QLatin1String(name));
     return f;
 }
@@ -131,33 +140,33 @@ void lay_out_tab(QWidget *tab, QGroupBox *fuse, QGroupBox *fusex, QGroupBox *dev
 
 void build_old_tab(state::Fuse_controls &c, QWidget *tab)
 {
-    c.Frame_fuse = frame(tab, "Frame_fuse", "FUSE");
+    c.Frame_fuse = frame(tab, "Frame_fuse", QT_TRANSLATE_NOOP("fuse", "FUSE"));
     Rows fuse(c.Frame_fuse);
-    c.Check_TURBO = fuse.check("Check_TURBO", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ");
-    c.Check_SYNC = fuse.check("Check_SYNC", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)");
-    c.Check_OPTIONX = fuse.check("Check_OPTIONX", "OPTIONﾚｼﾞｽﾀ 拡張ｲﾈｰﾌﾞﾙ");
-    c.Check_STACKX = fuse.check("Check_STACKX", "ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ");
-    c.Check_CP = fuse.check("Check_CP", "ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ");
-    c.Check_WDTE = fuse.check("Check_WDTE", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ");
-    c.Check_IRC = fuse.check("Check_IRC", "内部RC発振ｲﾈｰﾌﾞﾙ");
-    c.Combo_DIV = fuse.combo_below("Combo_DIV", "内部RC周波数");
-    c.Combo_FOSC = fuse.combo_below("Combo_FOSC", "外部発振ﾓｰﾄﾞ");
+    c.Check_TURBO = fuse.check("Check_TURBO", QT_TRANSLATE_NOOP("fuse", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ"));
+    c.Check_SYNC = fuse.check("Check_SYNC", QT_TRANSLATE_NOOP("fuse", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)"));
+    c.Check_OPTIONX = fuse.check("Check_OPTIONX", QT_TRANSLATE_NOOP("fuse", "OPTIONﾚｼﾞｽﾀ 拡張ｲﾈｰﾌﾞﾙ"));
+    c.Check_STACKX = fuse.check("Check_STACKX", QT_TRANSLATE_NOOP("fuse", "ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ"));
+    c.Check_CP = fuse.check("Check_CP", QT_TRANSLATE_NOOP("fuse", "ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ"));
+    c.Check_WDTE = fuse.check("Check_WDTE", QT_TRANSLATE_NOOP("fuse", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ"));
+    c.Check_IRC = fuse.check("Check_IRC", QT_TRANSLATE_NOOP("fuse", "内部RC発振ｲﾈｰﾌﾞﾙ"));
+    c.Combo_DIV = fuse.combo_below("Combo_DIV", QT_TRANSLATE_NOOP("fuse", "内部RC周波数"));
+    c.Combo_FOSC = fuse.combo_below("Combo_FOSC", QT_TRANSLATE_NOOP("fuse", "外部発振ﾓｰﾄﾞ"));
     fuse.close();
 
-    c.Frame_fusex = frame(tab, "Frame_fusex", "FUSEX");
+    c.Frame_fusex = frame(tab, "Frame_fusex", QT_TRANSLATE_NOOP("fuse", "FUSEX"));
     Rows fusex(c.Frame_fusex);
     c.Text_IRCTRIM = fusex.trim("Text_IRCTRIM");
-    c.Check_CF = fusex.check("Check_CF", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ ");
-    c.Combo_BOR = fusex.combo_beside("Combo_BOR", "Brown-out Reset");
-    c.Combo_RAM = fusex.combo_beside("Combo_RAM", "ﾃﾞｰﾀﾒﾓﾘ ﾊﾞﾝｸ");
-    c.Combo_MEM = fusex.combo_beside("Combo_MEM", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ");
+    c.Check_CF = fusex.check("Check_CF", QT_TRANSLATE_NOOP("fuse", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ "));
+    c.Combo_BOR = fusex.combo_beside("Combo_BOR", QT_TRANSLATE_NOOP("fuse", "Brown-out Reset"));
+    c.Combo_RAM = fusex.combo_beside("Combo_RAM", QT_TRANSLATE_NOOP("fuse", "ﾃﾞｰﾀﾒﾓﾘ ﾊﾞﾝｸ"));
+    c.Combo_MEM = fusex.combo_beside("Combo_MEM", QT_TRANSLATE_NOOP("fuse", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ"));
     fusex.close();
 
-    c.Frame_DEVICE = frame(tab, "Frame_DEVICE", "DEVICE");
+    c.Frame_DEVICE = frame(tab, "Frame_DEVICE", QT_TRANSLATE_NOOP("fuse", "DEVICE"));
     Rows device(c.Frame_DEVICE);
-    c.Combo_RAM_DEVICE = device.combo_beside("Combo_RAM_DEVICE", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ");
+    c.Combo_RAM_DEVICE = device.combo_beside("Combo_RAM_DEVICE", QT_TRANSLATE_NOOP("fuse", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ"));
     c.Combo_MEM_DEVICE =
-        device.combo_beside("Combo_MEM_DEVICE", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ");
+        device.combo_beside("Combo_MEM_DEVICE", QT_TRANSLATE_NOOP("fuse", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ"));
     device.close();
 
     c.Label_msg = message_label(tab, "Label_msg");
@@ -166,37 +175,37 @@ void build_old_tab(state::Fuse_controls &c, QWidget *tab)
 
 void build_a_tab(state::Fuse_controls &c, QWidget *tab)
 {
-    c.Frame_fuse_a = frame(tab, "Frame_fuse_a", "FUSE");
+    c.Frame_fuse_a = frame(tab, "Frame_fuse_a", QT_TRANSLATE_NOOP("fuse", "FUSE"));
     Rows fuse(c.Frame_fuse_a);
-    c.Check_TURBOa = fuse.check("Check_TURBOa", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ");
-    c.Check_SYNCa = fuse.check("Check_SYNCa", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)");
-    c.Check_CPa = fuse.check("Check_CPa", "ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ");
-    c.Check_WDTEa = fuse.check("Check_WDTEa", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ");
-    c.Check_IRCa = fuse.check("Check_IRCa", "内部/外部発振切り替え");
-    c.Combo_DIVa = fuse.combo_below("Combo_DIVa", "内部RC周波数");
-    c.Check_IFBDa = fuse.check("Check_IFBDa", "ﾌｨｰﾄﾞﾊﾞｯｸ抵抗ﾃﾞｨｾｲﾌﾞﾙ", true);
-    c.Combo_FOSCa = fuse.combo_below("Combo_FOSCa", "外部発振ﾓｰﾄﾞ");
+    c.Check_TURBOa = fuse.check("Check_TURBOa", QT_TRANSLATE_NOOP("fuse", "ﾀｰﾎﾞﾓｰﾄﾞｲﾈｰﾌﾞﾙ"));
+    c.Check_SYNCa = fuse.check("Check_SYNCa", QT_TRANSLATE_NOOP("fuse", "同期入力ｲﾈｰﾌﾞﾙ(ﾀｰﾎﾞﾓｰﾄﾞ用)"));
+    c.Check_CPa = fuse.check("Check_CPa", QT_TRANSLATE_NOOP("fuse", "ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ"));
+    c.Check_WDTEa = fuse.check("Check_WDTEa", QT_TRANSLATE_NOOP("fuse", "ｳｵｯﾁﾄﾞｯｸﾀｲﾏｲﾈｰﾌﾞﾙ"));
+    c.Check_IRCa = fuse.check("Check_IRCa", QT_TRANSLATE_NOOP("fuse", "内部/外部発振切り替え"));
+    c.Combo_DIVa = fuse.combo_below("Combo_DIVa", QT_TRANSLATE_NOOP("fuse", "内部RC周波数"));
+    c.Check_IFBDa = fuse.check("Check_IFBDa", QT_TRANSLATE_NOOP("fuse", "ﾌｨｰﾄﾞﾊﾞｯｸ抵抗ﾃﾞｨｾｲﾌﾞﾙ"), true);
+    c.Combo_FOSCa = fuse.combo_below("Combo_FOSCa", QT_TRANSLATE_NOOP("fuse", "外部発振ﾓｰﾄﾞ"));
     fuse.close();
 
-    c.Frame_fusex_a = frame(tab, "Frame_fusex_a", "FUSEX");
+    c.Frame_fusex_a = frame(tab, "Frame_fusex_a", QT_TRANSLATE_NOOP("fuse", "FUSEX"));
     Rows fusex(c.Frame_fusex_a);
     c.Text_IRCTRIMa = fusex.trim("Text_IRCTRIMa", &c.Label28);
     c.Label28->setObjectName(QStringLiteral("Label28"));
-    const QString trim_tip = QStringLiteral("[Enter]でｱｯﾌﾟﾃﾞｰﾄします。");
-    c.Text_IRCTRIMa->setToolTip(trim_tip);
-    c.Label28->setToolTip(trim_tip);
-    c.Check_OPT_STa = fusex.check("Check_OPT_STa", "OPTIONﾚｼﾞｽﾀ /ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ");
-    c.Check_CFa = fusex.check("Check_CFa", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ");
-    c.Combo_BORa = fusex.combo_beside("Combo_BORa", "Brown-out Reset");
-    c.Combo_BORTRa = fusex.combo_beside("Combo_BORTRa", "BOR調整ビット");
-    c.Combo_BPXa = fusex.combo_beside("Combo_BPXa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ");
+    const char *trim_tip = QT_TRANSLATE_NOOP("fuse", "[Enter]でｱｯﾌﾟﾃﾞｰﾄします。");
+    state::show_tip(c.Text_IRCTRIMa, "fuse", trim_tip);
+    state::show_tip(c.Label28, "fuse", trim_tip);
+    c.Check_OPT_STa = fusex.check("Check_OPT_STa", QT_TRANSLATE_NOOP("fuse", "OPTIONﾚｼﾞｽﾀ /ｽﾀｯｸ拡張ｲﾈｰﾌﾞﾙ"));
+    c.Check_CFa = fusex.check("Check_CFa", QT_TRANSLATE_NOOP("fuse", "ADD/SUB with carry 命令のｻﾎﾟｰﾄ"));
+    c.Combo_BORa = fusex.combo_beside("Combo_BORa", QT_TRANSLATE_NOOP("fuse", "Brown-out Reset"));
+    c.Combo_BORTRa = fusex.combo_beside("Combo_BORTRa", QT_TRANSLATE_NOOP("fuse", "BOR調整ビット"));
+    c.Combo_BPXa = fusex.combo_beside("Combo_BPXa", QT_TRANSLATE_NOOP("fuse", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘ ﾍﾟｰｼﾞ"));
     fusex.close();
 
-    c.Frame_DEVICE_a = frame(tab, "Frame_DEVICE_a", "DEVICE");
+    c.Frame_DEVICE_a = frame(tab, "Frame_DEVICE_a", QT_TRANSLATE_NOOP("fuse", "DEVICE"));
     Rows device(c.Frame_DEVICE_a);
-    c.Combo_RAM_DEVICEa = device.combo_beside("Combo_RAM_DEVICEa", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ");
+    c.Combo_RAM_DEVICEa = device.combo_beside("Combo_RAM_DEVICEa", QT_TRANSLATE_NOOP("fuse", "RAMﾊﾞﾝｸの最大ｻｲｽﾞ"));
     c.Combo_MEM_DEVICEa =
-        device.combo_beside("Combo_MEM_DEVICEa", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ");
+        device.combo_beside("Combo_MEM_DEVICEa", QT_TRANSLATE_NOOP("fuse", "ﾌﾟﾛｸﾞﾗﾑﾒﾓﾘﾍﾟｰｼﾞの最大ｻｲｽﾞ"));
     device.close();
 
     c.Label_msg_a = message_label(tab, "Label_msg_a");

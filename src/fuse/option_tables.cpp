@@ -1,9 +1,11 @@
 #include "fuse/option_tables.h"
 
 #include "state/frm_main.h"
+#include "state/translation.h"
 #include "state/windows.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include <vector>
 
@@ -13,19 +15,34 @@ namespace {
 // Entry index = the value of the word field, so the order of every list is fixed.
 using Entries = std::vector<const char *>;
 
-const Entries ram_device = {"1bank  16byte", "2bank  32byte", "4bank  64byte", "8bank 128byte"};
-const Entries mem_device = {"1Page  512word", "2Page 1024word", "4Page 2048word", "8Page 4096word"};
-const Entries ram = {"1bank  16byte", "2bank  32byte", "4bank  64byte", "8bank 128byte"};
-const Entries mem = {"1page", "2page", "4page", "4page(default)"};
-const Entries bpx_a = {"1page,1bank", "1page,2bank", "4page,4bank", "4page,8bank(default)"};
-const Entries bor = {"Brown-Out enable", "Reserved", "Reserved", "Brown-Out disable"};
-const Entries bor_a = {"4.2V", "2.6V", "2.2V", "Brown-Out disable"};
-const Entries div = {"4MHz", "2MHz", "1Mhz", "500KHz", "250KHz", "125KHz", "62.5KHz", "31.25KHz"};
-const Entries div_a = {"4MHz", "1MHz", "128KHz", "32KHz"};
-const Entries fosc = {"LP", "XT", "HS", "External RC"};
-const Entries fosc_a = {"LP1(32KHz)",       "LP2(32KHz-1MHz)",  "XT1(32KHz-10MHz)", "XT2(1MHz-24MHz)",
-                        "HS1(1MHz～50MHz)", "HS2(1MHz～50MHz)", "HS3(1MHz～75MHz)", "External RC"};
-const Entries bortr_a = {"00", "01", "10", "11"};
+const Entries ram_device = {QT_TRANSLATE_NOOP("fuse", "1bank  16byte"), QT_TRANSLATE_NOOP("fuse", "2bank  32byte"),
+    QT_TRANSLATE_NOOP("fuse", "4bank  64byte"), QT_TRANSLATE_NOOP("fuse", "8bank 128byte")};
+const Entries mem_device = {QT_TRANSLATE_NOOP("fuse", "1Page  512word"),
+    QT_TRANSLATE_NOOP("fuse", "2Page 1024word"), QT_TRANSLATE_NOOP("fuse", "4Page 2048word"),
+    QT_TRANSLATE_NOOP("fuse", "8Page 4096word")};
+const Entries ram = {QT_TRANSLATE_NOOP("fuse", "1bank  16byte"), QT_TRANSLATE_NOOP("fuse", "2bank  32byte"),
+    QT_TRANSLATE_NOOP("fuse", "4bank  64byte"), QT_TRANSLATE_NOOP("fuse", "8bank 128byte")};
+const Entries mem = {QT_TRANSLATE_NOOP("fuse", "1page"), QT_TRANSLATE_NOOP("fuse", "2page"),
+    QT_TRANSLATE_NOOP("fuse", "4page"), QT_TRANSLATE_NOOP("fuse", "4page(default)")};
+const Entries bpx_a = {QT_TRANSLATE_NOOP("fuse", "1page,1bank"), QT_TRANSLATE_NOOP("fuse", "1page,2bank"),
+    QT_TRANSLATE_NOOP("fuse", "4page,4bank"), QT_TRANSLATE_NOOP("fuse", "4page,8bank(default)")};
+const Entries bor = {QT_TRANSLATE_NOOP("fuse", "Brown-Out enable"), QT_TRANSLATE_NOOP("fuse", "Reserved"),
+    QT_TRANSLATE_NOOP("fuse", "Reserved"), QT_TRANSLATE_NOOP("fuse", "Brown-Out disable")};
+const Entries bor_a = {QT_TRANSLATE_NOOP("fuse", "4.2V"), QT_TRANSLATE_NOOP("fuse", "2.6V"),
+    QT_TRANSLATE_NOOP("fuse", "2.2V"), QT_TRANSLATE_NOOP("fuse", "Brown-Out disable")};
+const Entries div = {QT_TRANSLATE_NOOP("fuse", "4MHz"), QT_TRANSLATE_NOOP("fuse", "2MHz"),
+    QT_TRANSLATE_NOOP("fuse", "1Mhz"), QT_TRANSLATE_NOOP("fuse", "500KHz"), QT_TRANSLATE_NOOP("fuse", "250KHz"),
+    QT_TRANSLATE_NOOP("fuse", "125KHz"), QT_TRANSLATE_NOOP("fuse", "62.5KHz"),
+    QT_TRANSLATE_NOOP("fuse", "31.25KHz")};
+const Entries div_a = {QT_TRANSLATE_NOOP("fuse", "4MHz"), QT_TRANSLATE_NOOP("fuse", "1MHz"),
+    QT_TRANSLATE_NOOP("fuse", "128KHz"), QT_TRANSLATE_NOOP("fuse", "32KHz")};
+const Entries fosc = {QT_TRANSLATE_NOOP("fuse", "LP"), QT_TRANSLATE_NOOP("fuse", "XT"),
+    QT_TRANSLATE_NOOP("fuse", "HS"), QT_TRANSLATE_NOOP("fuse", "External RC")};
+const Entries fosc_a = {QT_TRANSLATE_NOOP("fuse", "LP1(32KHz)"), QT_TRANSLATE_NOOP("fuse", "LP2(32KHz-1MHz)"),
+    QT_TRANSLATE_NOOP("fuse", "XT1(32KHz-10MHz)"), QT_TRANSLATE_NOOP("fuse", "XT2(1MHz-24MHz)"),
+    QT_TRANSLATE_NOOP("fuse", "HS1(1MHz～50MHz)"), QT_TRANSLATE_NOOP("fuse", "HS2(1MHz～50MHz)"),
+    QT_TRANSLATE_NOOP("fuse", "HS3(1MHz～75MHz)"), QT_TRANSLATE_NOOP("fuse", "External RC")};
+const Entries bortr_a = {"00", "01", "10", "11"};  // bits, not words
 
 struct Option_list {
     QComboBox *state::Fuse_controls::*combo;
@@ -59,8 +76,9 @@ void Combo_init()
     for (const Option_list &list : option_lists) {
         QComboBox *box = c.*list.combo;
         box->clear();
-        for (const char *entry : *list.entries)
-            box->addItem(QString::fromUtf8(entry));
+        for (size_t i = 0; i < list.entries->size(); ++i)
+            box->addItem(QString());
+        state::show_items(box, "fuse", *list.entries);
         box->setCurrentIndex(list.default_index);
     }
 }

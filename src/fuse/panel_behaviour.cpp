@@ -1,5 +1,10 @@
 #include "fuse/panel_behaviour.h"
 
+#include "fuse/tr.h"
+#include "state/translation.h"
+#include "fuse/pgm_wait.h"
+#include "fuse/revision_layout.h"
+
 #include "fuse/fuse_words.h"
 #include "fuse/oscillator_rule.h"
 #include "fuse/select_fuse_tab.h"
@@ -36,7 +41,7 @@ protected:
         if (watched == w_.Text_IRCTRIMa)
             trim_event(event);
         else if (watched == w_.Text_pgm_wait && event->type() == QEvent::FocusIn)
-            state::set_caption(w_.L_pgm_msg, QStringLiteral("数値の設定範囲は、0＜数値＜256です。"));
+            state::set_caption(w_.L_pgm_msg, Tr::tr("数値の設定範囲は、0＜数値＜256です。"));
         return false;  // the field still gets every event
     }
 
@@ -46,7 +51,7 @@ private:
         switch (event->type()) {
         case QEvent::FocusIn:
             w_.Label_msg_a->setText(
-                QStringLiteral("ここはSCENIX社で設定済みです。変更すると内部RC発周波数が変化します。"));
+                Tr::tr("ここはSCENIX社で設定済みです。変更すると内部RC発周波数が変化します。"));
             break;
         case QEvent::FocusOut:
             w_.Label_msg_a->clear();
@@ -123,6 +128,13 @@ void connect_panel_handlers()
 
     QObject::connect(w.nmuBufClear, &QAction::triggered, &w, [] { image::Clear_and_dump(); });
     QObject::connect(w.mnuOption, &QAction::triggered, &w, [] { option_menu(); });
+
+    // Texts made from the state are made again in a new language.
+    state::on_language_change(&w, [&w] {
+        if (!w.Label_msg->text().isEmpty() || !w.Label_msg_a->text().isEmpty())
+            apply_revision_layout(state::Rev_mode);
+        w.Label_pgm_wait->setText(pgm_wait_caption(w.Text_pgm_wait->text()));
+    });
 }
 
 void Tab_switch(int index)
@@ -137,7 +149,7 @@ void Tab_switch(int index)
         break;
     case 2:
         state::set_caption(w.L_pgm_msg,
-                           QStringLiteral("通常は使用しません。\rコマンド解析に使用すると便利です。"));
+                           Tr::tr("通常は使用しません。\rコマンド解析に使用すると便利です。"));
         // The command tab shows the words: they follow the panel.
         Fuse_panel_to_word();
         Fusex_panel_to_word();

@@ -1,5 +1,7 @@
 #include "fuse/pgm_wait.h"
 
+#include "fuse/tr.h"
+
 #include "fuse/panel_behaviour.h"
 #include "platform/settings.h"
 #include "state/frm_main.h"
@@ -43,8 +45,7 @@ QString pgm_wait_caption(const QString &text)
     double ms = std::floor(leading_number(text) * 1.06);
     if (ms == 0)
         ms = 0;  // no "-0"
-    return QStringLiteral("Programing time = ") + text + QStringLiteral("x1.06ms= ") + QString::number(ms, 'f', 0)
-           + QStringLiteral("ms");
+    return Tr::tr("Programing time = %1x1.06ms= %2ms").arg(text, QString::number(ms, 'f', 0));
 }
 
 bool pgm_wait_storable(const QString &text)

@@ -1,5 +1,7 @@
 #include "fuse/revision_layout.h"
 
+#include "fuse/tr.h"
+
 #include "platform/settings.h"
 #include "state/frm_main.h"
 #include "state/windows.h"
@@ -13,8 +15,8 @@ void apply_revision_layout(int rev)
 {
     auto &w = state::frmMain();
     const bool a = rev != 0;
-    w.Label_msg->setText(a ? QStringLiteral("A revisionが選択されています。") : QString());
-    w.Label_msg_a->setText(a ? QString() : QStringLiteral("old revisionが選択されています。"));
+    w.Label_msg->setText(a ? Tr::tr("A revisionが選択されています。") : QString());
+    w.Label_msg_a->setText(a ? QString() : Tr::tr("old revisionが選択されています。"));
     for (QWidget *f : {static_cast<QWidget *>(w.Frame_fuse), static_cast<QWidget *>(w.Frame_fusex),
                        static_cast<QWidget *>(w.Frame_DEVICE)})
         f->setVisible(!a);

@@ -1,5 +1,7 @@
 #include "image/device_image.h"
 
+#include "image/tr.h"
+
 #include "fuse/fuse_words.h"
 #include "image/dump_format.h"
 #include "state/status_bar.h"
@@ -21,7 +23,7 @@ const QString dump_name = QStringLiteral("sx_hex.txt");
 
 void report(const QString &what, const QString &reason)
 {
-    state::Set_status_text(3, dump_name + what + QStringLiteral(": ") + reason);
+    state::Set_status_text(3, what.arg(dump_name, reason));
 }
 
 // Writes the dump file; on failure says so on status panel 3.
@@ -32,7 +34,7 @@ bool write_dump()
         dump_path(), dump_lines(state::Mem_buffer, state::Last_address, w.Label_fuse_word->text(),
                                 w.Label_fusex_word->text()));
     if (!reason.isEmpty()) {
-        report(QStringLiteral("を書き込めません"), reason);
+        report(Tr::tr("%1を書き込めません: %2"), reason);
         return false;
     }
     return true;
@@ -44,7 +46,7 @@ void load_view(bool hide_while_loading)
 {
     QFile f(dump_path());
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        report(QStringLiteral("を読み込めません"), f.errorString());
+        report(Tr::tr("%1を読み込めません: %2"), f.errorString());
         return;
     }
     auto decode = QStringDecoder(QStringConverter::System);

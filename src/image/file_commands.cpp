@@ -1,5 +1,7 @@
 #include "image/file_commands.h"
 
+#include "image/tr.h"
+
 #include "image/device_image.h"
 #include "image/hex_export.h"
 #include "image/hex_import.h"
@@ -42,7 +44,7 @@ void save_to(const QString &path)
     state::Save_file_name = path;
     if (!Export_hex())
         return;  // the reason is on status panel 3
-    state::Set_status_text(3, QStringLiteral("ファイル保存完了。"));
+    state::Set_status_text(3, Tr::tr("ファイル保存完了。"));
     show_document_caption();
 }
 
@@ -53,18 +55,18 @@ void Open_command()
     if (state::busy())
         return;
     platform::File_request request;
-    request.title = QStringLiteral("開く");
+    request.title = Tr::tr("開く");
     request.folder = platform::get_setting(QStringLiteral("OPEN_DIR"), QString());
-    request.filter = QStringLiteral("HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|");
+    request.filter = Tr::tr("HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|");
     request.file_name = open_pattern;
     const QString chosen = platform::ask_file(request, &state::frmMain());
     if (chosen.isEmpty() || chosen == open_pattern) {
-        state::Set_status_text(3, QStringLiteral("ファイル開く 中止。"));
+        state::Set_status_text(3, Tr::tr("ファイル開く 中止。"));
         return;
     }
 
     if (!File_exists(chosen)) {
-        state::Set_status_text(3, QStringLiteral("ファイル開く 中止。"));
+        state::Set_status_text(3, Tr::tr("ファイル開く 中止。"));
         return;
     }
     platform::put_setting(QStringLiteral("OPEN_DIR"), folder_of(chosen));
@@ -74,11 +76,11 @@ void Open_command()
     state::Open_file_name = chosen;
     if (!Import_hex([] { show_document_caption(); })) {
         state::Open_file_name = previous;
-        state::Set_status_text(3, QStringLiteral("ファイル開く 失敗。"));
+        state::Set_status_text(3, Tr::tr("ファイル開く 失敗。"));
         return;
     }
     Dump_image();
-    state::Set_status_text(3, QStringLiteral("ファイル開く 完了。"));
+    state::Set_status_text(3, Tr::tr("ファイル開く 完了。"));
 }
 
 void Save_command()
@@ -98,8 +100,8 @@ void Save_as_command()
         return;
     platform::File_request request;
     request.save = true;
-    request.title = QStringLiteral("名前を付けて保存");
-    request.filter = QStringLiteral("Hex File(*.hex)|*.hex|All Files|*.*|");
+    request.title = Tr::tr("名前を付けて保存");
+    request.filter = Tr::tr("Hex File(*.hex)|*.hex|All Files|*.*|");
     request.default_suffix = QStringLiteral("hex");
     // Start beside the document, with its name, or else where files were last opened.
     request.folder = state::Open_file_name.isEmpty() ? platform::get_setting(QStringLiteral("OPEN_DIR"), QString())
@@ -108,17 +110,17 @@ void Save_as_command()
     const QString chosen = platform::ask_file(request, &state::frmMain());
     state::Save_file_name = chosen;
     if (chosen.isEmpty()) {
-        state::Set_status_text(3, QStringLiteral("ファイル保存中止。") + QString::number(dialog_cancelled));
+        state::Set_status_text(3, Tr::tr("ファイル保存中止。") + QString::number(dialog_cancelled));
         return;
     }
 
     if (File_exists(chosen)) {
         const platform::Answer answer = platform::show_message(
-            {platform::Icon::none, state::app_title, QStringLiteral("ファイルが存在します。上書きしますか？"),
+            {platform::Icon::none, state::app_title, Tr::tr("ファイルが存在します。上書きしますか？"),
              platform::Buttons::ok_cancel},
             &state::frmMain());
         if (answer != platform::Answer::ok) {
-            state::Set_status_text(3, QStringLiteral("ファイル保存中止"));
+            state::Set_status_text(3, Tr::tr("ファイル保存中止"));
             return;
         }
     }

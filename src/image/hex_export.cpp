@@ -1,5 +1,7 @@
 #include "image/hex_export.h"
 
+#include "image/tr.h"
+
 #include "fuse/fuse_words.h"
 #include "image/hex_records.h"
 #include "image/word_text.h"
@@ -115,7 +117,7 @@ bool Export_hex()
     fuse::Fuse_panel_to_word();
     const QString reason = write_file(state::Save_file_name, file_contents(hex_records_of_image()));
     if (!reason.isEmpty()) {
-        state::Set_status_text(3, QStringLiteral("ファイル保存失敗。") + reason);
+        state::Set_status_text(3, Tr::tr("ファイル保存失敗。") + reason);
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "image/hex_import.h"
 
+#include "image/tr.h"
+
 #include "fuse/fuse_words.h"
 #include "fuse/select_fuse_tab.h"
 #include "image/device_image.h"
@@ -36,7 +38,7 @@ bool Import_hex(const std::function<void()> &once_read)
 {
     if (state::Open_file_name.isEmpty())
         return false;
-    const QString reading_error = QStringLiteral("HEXファイルの、リードが正常に行われませんでした。　　　　　　　");
+    const QString reading_error = Tr::tr("HEXファイルの、リードが正常に行われませんでした。　　　　　　　");
     QFile file(state::Open_file_name);
     if (!file.open(QIODevice::ReadOnly)) {
         platform::show_message({platform::Icon::information, state::app_title, reading_error, platform::Buttons::ok},
@@ -54,7 +56,7 @@ bool Import_hex(const std::function<void()> &once_read)
     state::FrmMain &w = state::frmMain();
     switch (outcome.end) {
     case hex::Read_end::not_hex:
-        state::Set_status_text(1, QStringLiteral("HEXﾌｧｲﾙの形式ではありません"));
+        state::Set_status_text(1, Tr::tr("HEXﾌｧｲﾙの形式ではありません"));
         return false;
     case hex::Read_end::reading_error:
         platform::show_message({platform::Icon::information, state::app_title, reading_error, platform::Buttons::ok},
@@ -83,8 +85,8 @@ bool Import_hex(const std::function<void()> &once_read)
     if (!(outcome.fuse_found && outcome.fusex_found)) {
         state::Fuse_tab_shown = false;
         fuse::Select_fuse_tab();
-        platform::show_message({platform::Icon::exclamation, QStringLiteral("FUSE設定"),
-                                QStringLiteral("FUSE設定を確認して下さい。(特に発振モード)　　　"),
+        platform::show_message({platform::Icon::exclamation, Tr::tr("FUSE設定"),
+                                Tr::tr("FUSE設定を確認して下さい。(特に発振モード)　　　"),
                                 platform::Buttons::ok},
                                &w);
     }

@@ -1,5 +1,7 @@
 #include "link/commands.h"
 
+#include "link/tr.h"
+
 #include "fuse/fuse_words.h"
 #include "image/word_text.h"
 #include "link/failed_exchange.h"
@@ -147,8 +149,7 @@ void entry_isp(Run &)
     W().Label_sync_value->setText(decimal_form(s));
     const double c = std::floor(s / 8.0);
     const double w = std::floor(s / 0.8) / 10 * 0.4;
-    W().Sync_Label->setText(QStringLiteral("同期幅") + QString::number(w, 'g', 15) + QStringLiteral("us ")
-                            + QString::number(c, 'g', 15) + QStringLiteral("cycle "));
+    W().Sync_Label->setText(Tr::tr("同期幅%1us %2cycle ").arg(QString::number(w, 'g', 15), QString::number(c, 'g', 15)));
 }
 
 void version(Run &)

@@ -2,6 +2,7 @@
 
 #include "fuse/revision_layout.h"
 #include "link/frm_com_probe.h"
+#include "link/tr.h"
 #include "link/identification.h"
 #include "link/trace.h"
 #include "state/status_bar.h"
@@ -14,6 +15,7 @@
 #include "state/frm_msg.h"
 #include "state/frm_what.h"
 #include "state/globals.h"
+#include "state/translation.h"
 #include "state/windows.h"
 
 #include <QComboBox>
@@ -30,7 +32,7 @@
 
 namespace comm {
 namespace {
-const QString retry_line = QStringLiteral("再度、ポート番号を設定してください。");
+QString retry_line() { return Tr::tr("再度、ポート番号を設定してください。"); }
 
 // A stored number, or the fallback when the text is not a whole number in range.
 int stored_int(const QString &key, int fallback, int low, int high)
@@ -52,7 +54,7 @@ void select_one(QRadioButton *a, QRadioButton *b, int which)
 
 void port_open_failed(QWidget *parent, const QString &text)
 {
-    platform::show_message({platform::Icon::critical, QStringLiteral("ﾎﾟｰﾄｵｰﾌﾟﾝ失敗"), text, platform::Buttons::ok},
+    platform::show_message({platform::Icon::critical, Tr::tr("ﾎﾟｰﾄｵｰﾌﾟﾝ失敗"), text, platform::Buttons::ok},
                            parent);
 }
 
@@ -75,17 +77,18 @@ void unload_frmCom() { delete com_dialog.data(); }
 
 QString settings_panel_text(int port, int pins, int rev)
 {
-    return QStringLiteral("Com%1 %2Pin").arg(port).arg(pins)
-           + (rev == 0 ? QStringLiteral(" Rev:OLD") : QStringLiteral(" Rev: A "));
+    //: Status panel 5 opens the connection dialog when its text begins with "Com": keep it.
+    return Tr::tr("Com%1 %2Pin").arg(port).arg(pins) + (rev == 0 ? Tr::tr(" Rev:OLD") : Tr::tr(" Rev: A "));
 }
 
 FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCom"));
-    setWindowTitle(QStringLiteral("初期設定画面"));
+    state::show_text(this, "comm", QT_TRANSLATE_NOOP("comm", "初期設定画面"));
     setModal(true);
 
-    Frame_port = new QGroupBox(QStringLiteral("通信ポート"), this);
+    Frame_port = new QGroupBox(this);
+    state::show_text(Frame_port, "comm", QT_TRANSLATE_NOOP("comm", "通信ポート"));
     Frame_port->setObjectName(QStringLiteral("Frame_port"));
     Combo_com = new QComboBox(Frame_port);
     Combo_com->setObjectName(QStringLiteral("Combo_com"));
@@ -103,23 +106,30 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
     port_box->addWidget(Combo_com);
     port_box->addWidget(Label_device_path, 1);
 
-    Frame_device = new QGroupBox(QStringLiteral("ﾃﾞﾊﾞｲｽﾀｲﾌﾟ"), this);
+    Frame_device = new QGroupBox(this);
+    state::show_text(Frame_device, "comm", QT_TRANSLATE_NOOP("comm", "ﾃﾞﾊﾞｲｽﾀｲﾌﾟ"));
     Frame_device->setObjectName(QStringLiteral("Frame_device"));
-    Option_18pin = new QRadioButton(QStringLiteral("18pin"), Frame_device);
+    Option_18pin = new QRadioButton(Frame_device);
+    state::show_text(Option_18pin, "comm", QT_TRANSLATE_NOOP("comm", "18pin"));
     Option_18pin->setObjectName(QStringLiteral("Option_18pin"));
-    Option_28pin = new QRadioButton(QStringLiteral("28pin"), Frame_device);
+    Option_28pin = new QRadioButton(Frame_device);
+    state::show_text(Option_28pin, "comm", QT_TRANSLATE_NOOP("comm", "28pin"));
     Option_28pin->setObjectName(QStringLiteral("Option_28pin"));
     auto *device_box = new QVBoxLayout(Frame_device);
     device_box->addWidget(Option_18pin);
     device_box->addWidget(Option_28pin);
 
-    Frame_ver = new QGroupBox(QStringLiteral("リビジョン"), this);
+    Frame_ver = new QGroupBox(this);
+    state::show_text(Frame_ver, "comm", QT_TRANSLATE_NOOP("comm", "リビジョン"));
     Frame_ver->setObjectName(QStringLiteral("Frame_ver"));
-    Option_old = new QRadioButton(QStringLiteral("old revision"), Frame_ver);
+    Option_old = new QRadioButton(Frame_ver);
+    state::show_text(Option_old, "comm", QT_TRANSLATE_NOOP("comm", "old revision"));
     Option_old->setObjectName(QStringLiteral("Option_old"));
-    Option_arev = new QRadioButton(QStringLiteral(" A  revision"), Frame_ver);
+    Option_arev = new QRadioButton(Frame_ver);
+    state::show_text(Option_arev, "comm", QT_TRANSLATE_NOOP("comm", " A  revision"));
     Option_arev->setObjectName(QStringLiteral("Option_arev"));
-    Command_what = new QPushButton(QStringLiteral("レビジョンについて"), Frame_ver);
+    Command_what = new QPushButton(Frame_ver);
+    state::show_text(Command_what, "comm", QT_TRANSLATE_NOOP("comm", "レビジョンについて"));
     Command_what->setObjectName(QStringLiteral("Command_what"));
     auto *ver_box = new QVBoxLayout(Frame_ver);
     ver_box->addWidget(Option_old);
@@ -136,10 +146,12 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
     Label_com_info->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     Label_com_info->hide();
 
-    Command_ok = new QPushButton(QStringLiteral("OK"), this);
+    Command_ok = new QPushButton(this);
+    state::show_text(Command_ok, "comm", QT_TRANSLATE_NOOP("comm", "OK"));
     Command_ok->setObjectName(QStringLiteral("Command_ok"));
     Command_ok->setDefault(true);
-    Command_cancel = new QPushButton(QStringLiteral("CANCEL"), this);
+    Command_cancel = new QPushButton(this);
+    state::show_text(Command_cancel, "comm", QT_TRANSLATE_NOOP("comm", "CANCEL"));
     Command_cancel->setObjectName(QStringLiteral("Command_cancel"));
 
     auto *grid = new QGridLayout(this);
@@ -208,16 +220,16 @@ void FrmCom::load()
 
     const QSignalBlocker block(Combo_com);
     Combo_com->clear();
-    Combo_com->addItem(QStringLiteral("COM?"));
-    Combo_com->setItemData(0, QStringLiteral("ポートが選択されていません"), Qt::ToolTipRole);
+    Combo_com->addItem(QStringLiteral("COM?"));  // untranslated: port names
+    Combo_com->setItemData(0, Tr::tr("ポートが選択されていません"), Qt::ToolTipRole);
     QFont present = Combo_com->font();  // entries with a device behind them stand out
     present.setBold(true);
     for (int n = 1; n <= 9; ++n) {
-        Combo_com->addItem(QStringLiteral("COM%1").arg(n));
+        Combo_com->addItem(QStringLiteral("COM%1").arg(n));  // untranslated: port names
         const QString device = platform::com_device(n);
         if (platform::device_present(device))
             Combo_com->setItemData(n, present, Qt::FontRole);
-        Combo_com->setItemData(n, device.isEmpty() ? QStringLiteral("デバイスがありません") : device,
+        Combo_com->setItemData(n, device.isEmpty() ? Tr::tr("デバイスがありません") : device,
                                Qt::ToolTipRole);
     }
     Combo_com->setCurrentIndex(stored_int(QStringLiteral("ComNo"), 0, 0, 9));
@@ -279,12 +291,12 @@ void FrmCom::ok_clicked()
         return;
     }
     state::set_caption(Label_com_info,
-                       QStringLiteral("\r\nライターとの接続確認中.........  しばらく御待ち下さい。   "));
+                       "\r\n" + Tr::tr("ライターとの接続確認中.........  しばらく御待ち下さい。   "));
     show_frames(false);
 
     const int n = Combo_com->currentIndex();
     if (n <= 0) {
-        port_open_failed(this, QStringLiteral("COM? のオープンに失敗しました。\r\r") + retry_line);
+        port_open_failed(this, Tr::tr("COM? のオープンに失敗しました。") + "\r\r" + retry_line());
         port.close();
         show_frames(true);  // so that another port can be chosen, as the message asks
         return;
@@ -295,11 +307,11 @@ void FrmCom::ok_clicked()
             port.close();
         if (device.isEmpty())
             throw platform::Port_fault{platform::fault_open_failed,
-                                       QStringLiteral("このポート番号に当たるシリアルデバイスがありません。")};
+                                       Tr::tr("このポート番号に当たるシリアルデバイスがありません。")};
         port.set_device(device);
         port.open();
     } catch (const platform::Port_fault &fault) {
-        port_open_failed(this, QStringLiteral("COM%1のオープンに失敗しました。\r\r").arg(n) + retry_line
+        port_open_failed(this, Tr::tr("COM%1のオープンに失敗しました。").arg(n) + "\r\r" + retry_line()
                                    + QStringLiteral("\r\r") + (device.isEmpty() ? QStringLiteral("COM%1").arg(n) : device)
                                    + QStringLiteral("\r") + fault.reason);
         port.close();
@@ -364,7 +376,7 @@ void FrmCom::succeed()
 {
     const int n = Combo_com->currentIndex();
     done(QDialog::Accepted);
-    set_panel(3, QStringLiteral("初期設定完了"));
+    set_panel(3, Tr::tr("初期設定完了"));
     set_panel(5, settings_panel_text(n, state::Pin_mode, state::Rev_mode));
     platform::put_setting(QStringLiteral("ComNo"), QString::number(n));
     platform::put_setting(QStringLiteral("Pin_mode"), QString::number(state::Pin_mode));
@@ -379,15 +391,15 @@ void FrmCom::fail()
         port.close();
     const int n = Combo_com->currentIndex();
     if (comxx_error & 1)
-        text += QStringLiteral("プログラマとの通信に失敗しました。\r\rライターの接続を確認してください。 ：　COM%1\r ")
+        text += Tr::tr("プログラマとの通信に失敗しました。\r\rライターの接続を確認してください。 ：　COM%1\r ")
                     .arg(n);
     if (comxx_error & 2)
-        text += QStringLiteral("デバイスモードが選択されていません。     \r\r18、28ピンのいずれかを選択してください。\r ");
+        text += Tr::tr("デバイスモードが選択されていません。     \r\r18、28ピンのいずれかを選択してください。\r ");
     if (comxx_error & 4)
-        text += QStringLiteral("レビジョンが選択されていません。     \r\rold、A のいずれかを選択してください。\r ");
+        text += Tr::tr("レビジョンが選択されていません。     \r\rold、A のいずれかを選択してください。\r ");
     state::set_caption(Label_com_info, text);
     show_frames(false);
-    set_panel(3, QStringLiteral("初期設定失敗"));
+    set_panel(3, Tr::tr("初期設定失敗"));
 }
 
 void FrmCom::cancel_clicked()

@@ -1,5 +1,7 @@
 #include "link/frm_com_probe.h"
 
+#include "state/translation.h"
+
 #include "link/frm_com.h"
 #include "link/port_probe.h"
 #include "platform/serial_port.h"
@@ -46,12 +48,14 @@ private:
 Probe_panel::Probe_panel(FrmCom &dialog)
     : QObject(&dialog),
       dialog_(dialog),
-      button_(new QPushButton(tr("自動検出"), dialog.Combo_com->parentWidget())),
+      button_(new QPushButton(dialog.Combo_com->parentWidget())),
       results_(new QLabel(&dialog)),
       probe_([this](const std::vector<Probe_result> &results) { show_results(results); })
 {
     button_->setObjectName(QStringLiteral("Command_probe"));
-    button_->setToolTip(tr("COM1～COM9 のすべてのポートでライターを探します"));
+    state::show_text(button_, "comm::Probe_panel", QT_TRANSLATE_NOOP("comm::Probe_panel", "自動検出"));
+    state::show_tip(button_, "comm::Probe_panel",
+                    QT_TRANSLATE_NOOP("comm::Probe_panel", "COM1～COM9 のすべてのポートでライターを探します"));
     results_->setObjectName(QStringLiteral("Label_probe"));
     results_->setWordWrap(true);
     results_->setTextFormat(Qt::PlainText);

@@ -1,5 +1,7 @@
 #include "link/port_probe.h"
 
+#include "link/trace.h"
+
 #include "link/identification.h"
 #include "platform/async_serial_port.h"
 #include "platform/com_ports.h"
@@ -95,6 +97,18 @@ void Port_probe::decide(Port &port, Probe_result::Outcome outcome)
 void Port_probe::finish()
 {
     timer_.stop();
+    if (tracing()) {
+        const char *outcomes[] = {"ok", "time-out after 2000 ms", "wrong identification", "cannot open: ", "no device"};
+        for (const Probe_result &r : results_) {
+            QByteArray got;
+            for (const auto &port : ports_)
+                if (port->index == size_t(&r - results_.data()))
+                    got = port->reply;
+            if (!r.device.isEmpty())
+                trace_probe(r.device, r.outcome == Probe_result::cannot_open ? QByteArray() : QByteArrayLiteral("="), got,
+                            QString::fromLatin1(outcomes[r.outcome]) + r.reason);
+        }
+    }
     ports_.clear();
     running_ = false;
     const std::vector<Probe_result> results = results_;

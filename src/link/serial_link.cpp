@@ -1,5 +1,7 @@
 #include "link/serial_link.h"
 
+#include "link/tr.h"
+
 #include "link/trace.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -69,7 +71,7 @@ void apply_ack_rule()
         const uint8_t b = uint8_t(state::Link.comxx_Get_buffer.isEmpty() ? 0 : state::Link.comxx_Get_buffer.at(0));
         show_reply_fields(char_form(b), QString(), QString());
     } else {
-        show_reply_fields(QStringLiteral("No data"), QString(), QString());
+        show_reply_fields(Tr::tr("No data"), QString(), QString());
     }
 }
 
@@ -87,14 +89,14 @@ void show_reply_fields(const QString &hi, const QString &low, const QString &trm
 
 QString fault_report_text(const platform::Port_fault &fault, const char *routine, const Fault_detail &detail)
 {
-    QString text = QStringLiteral("通信エラーが発生しました。\r");
-    text += QStringLiteral("LOCATION:   ") + QLatin1String(routine) + '\r';
-    text += QStringLiteral("ERR.NUMBER: ") + QString::number(fault.code) + '\r';
-    text += QStringLiteral("CommEvent:  ") + QString::number(platform::port().last_event()) + '\r';
+    QString text = Tr::tr("通信エラーが発生しました。") + '\r';
+    text += Tr::tr("LOCATION:   ") + QLatin1String(routine) + '\r';
+    text += Tr::tr("ERR.NUMBER: ") + QString::number(fault.code) + '\r';
+    text += Tr::tr("CommEvent:  ") + QString::number(platform::port().last_event()) + '\r';
     if (detail.buffer_count)
-        text += QStringLiteral("InBufferCount:  ") + QString::number(*detail.buffer_count) + '\r';
+        text += Tr::tr("InBufferCount:  ") + QString::number(*detail.buffer_count) + '\r';
     if (detail.step)
-        text += QStringLiteral("N:  ") + QString::number(*detail.step) + '\r';
+        text += Tr::tr("N:  ") + QString::number(*detail.step) + '\r';
     return text;
 }
 
@@ -102,7 +104,7 @@ void report_fault(const platform::Port_fault &fault, const char *routine, const 
 {
     if (state::frmMsg_loaded())
         state::frmMsg().hide();
-    platform::show_message({platform::Icon::information, QStringLiteral("通信ｴﾗｰ"),
+    platform::show_message({platform::Icon::information, Tr::tr("通信ｴﾗｰ"),
                             fault_report_text(fault, routine, detail), platform::Buttons::ok},
                            &state::frmMain());
     state::Link.comxx_error = 1;

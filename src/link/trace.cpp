@@ -107,6 +107,11 @@ void trace_fault(const QString &reason)
     finish("port fault: " + reason.toUtf8());
 }
 
+void trace_probe(const QString &device, const QByteArray &sent, const QByteArray &got, const QString &outcome)
+{
+    write_line("probe " + device.toUtf8() + " sent " + hex(sent) + " got " + hex(got) + ' ' + outcome.toUtf8());
+}
+
 void trace_port_opened()
 {
     auto &port = platform::port();

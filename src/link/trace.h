@@ -34,6 +34,9 @@ void trace_received(const QByteArray &bytes);
 void trace_end(int expected, bool arrived, const char *note = nullptr);
 void trace_fault(const QString &reason);
 
+// The exchange of one port of the port probe, which asks every port at once.
+void trace_probe(const QString &device, const QByteArray &sent, const QByteArray &got, const QString &outcome);
+
 // After the port has been opened: the low-latency request and a slow adapter timer.
 void trace_port_opened();
 

@@ -2,6 +2,8 @@
 
 #include "operations/operations.h"
 
+#include "operations/tr.h"
+
 #include "link/commands.h"
 #include "operations/operation_frame.h"
 #include "state/status_bar.h"
@@ -21,12 +23,12 @@ void Command_erase_click()
         return;
     auto &w = state::frmMain();
     // A notice, not a question: the erase goes on after OK.
-    platform::show_message({platform::Icon::exclamation, QStringLiteral("ﾃﾞﾊﾞｲｽ消去"),
-                            QStringLiteral("ﾃﾞﾊﾞｲｽを消去します。"), platform::Buttons::ok},
+    platform::show_message({platform::Icon::exclamation, Tr::tr("ﾃﾞﾊﾞｲｽ消去"),
+                            Tr::tr("ﾃﾞﾊﾞｲｽを消去します。"), platform::Buttons::ok},
                            &w);
     Operation_guard guard;
     const QDateTime start = platform::wall_time();
-    state::Set_status_text(4, QStringLiteral("時間測定中"));
+    state::Set_status_text(4, Tr::tr("時間測定中"));
     reset_for_operation();
     state::Last_address = 2047;
     Ensure_port_open();

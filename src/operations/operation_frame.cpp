@@ -1,5 +1,7 @@
 #include "operations/operation_frame.h"
 
+#include "operations/tr.h"
+
 #include "image/device_image.h"
 #include "link/commands.h"
 #include "link/frm_com.h"
@@ -75,9 +77,9 @@ void Show_progress(const QString &mode, int, long total, long current)
         // A total of 0 (a single word) counts as complete.
         const int remaining = total > 0 ? int(100 - std::floor(100.0 * double(current) / double(total))) : 0;
         if (remaining % 5 == 0) {
-            state::Set_status_text(2, QStringLiteral("残り　%1 %").arg(remaining));
+            state::Set_status_text(2, Tr::tr("残り　%1 %").arg(remaining));
             state::FrmMsg &msg = state::frmMsg();
-            msg.Label2->setText(QStringLiteral("残り %1 %").arg(remaining));
+            msg.Label2->setText(Tr::tr("残り %1 %").arg(remaining));
             msg.Label1->setText(state::status_text(3));
         }
         if (state::frmMsg_loaded())
@@ -101,7 +103,7 @@ void Abort_operation()
     // Leaving ISP mode may itself fail (the board has gone silent); the count shown is
     // still the one of this abort.
     state::Link.comxx_error = counter;
-    state::Set_status_text(3, QStringLiteral("処理中止 (%1)").arg(counter));
+    state::Set_status_text(3, Tr::tr("処理中止 (%1)").arg(counter));
     Show_progress(QStringLiteral("Off"), 0, 0, 0);
     auto &w = W();
     w.Command_read->setEnabled(true);
@@ -109,9 +111,9 @@ void Abort_operation()
     w.Command_program->setEnabled(true);
     w.Command_cancel->hide();
     state::frmMsg().hide();
-    platform::show_message({platform::Icon::critical, QStringLiteral("error"),
-                            QStringLiteral("  デバイス　アクセスエラーが発生しました。  !!!　　　　  \r")
-                                + QString(28, ' ') + QStringLiteral("\r  処理を中止しました。　"),
+    platform::show_message({platform::Icon::critical, Tr::tr("error"),
+                            Tr::tr("  デバイス　アクセスエラーが発生しました。  !!!　　　　  \r")
+                                + QString(28, ' ') + Tr::tr("\r  処理を中止しました。　"),
                             platform::Buttons::ok},
                            &w);
 }

@@ -3,6 +3,8 @@
 
 #include "operations/operations.h"
 
+#include "operations/tr.h"
+
 #include "fuse/fuse_words.h"
 #include "image/word_text.h"
 #include "link/commands.h"
@@ -88,8 +90,8 @@ void Command_program_click()
     const QDateTime started = platform::wall_time();
 
     if (oscillator_mode_missing()) {
-        platform::show_message({platform::Icon::exclamation, QStringLiteral("書き込み"),
-                                QStringLiteral("    書き込みをキャンセルしました。    \r \r"
+        platform::show_message({platform::Icon::exclamation, Tr::tr("書き込み"),
+                                Tr::tr("    書き込みをキャンセルしました。    \r \r"
                                                "    外部発振モードが選択されていません!!    "),
                                 platform::Buttons::ok},
                                &w);
@@ -100,8 +102,8 @@ void Command_program_click()
     Operation_start start_texts;
     start_texts.other1 = w.Command_read;
     start_texts.other2 = w.Command_verify;
-    start_texts.running_text = QStringLiteral("書き込み中.....");
-    start_texts.waiting_text = QStringLiteral("書込み中.....　しばらく御待ち下さい。");
+    start_texts.running_text = Tr::tr("書き込み中.....");
+    start_texts.waiting_text = Tr::tr("書込み中.....　しばらく御待ち下さい。");
     start_texts.dump_image = start_texts.clear_time = start_texts.full_memory = true;
     if (!start_operation(start_texts))
         return;
@@ -149,7 +151,7 @@ void Command_program_click()
         return;
 
     show_elapsed(started);
-    state::Set_status_text(3, QStringLiteral("書き込み終了"));
+    state::Set_status_text(3, Tr::tr("書き込み終了"));
     end_buttons(w.Command_read, w.Command_verify);
 
     state::Verify_from_button = false;

@@ -2,6 +2,8 @@
 
 #include "operations/operations.h"
 
+#include "operations/tr.h"
+
 #include "image/device_image.h"
 #include "image/dump_format.h"
 #include "link/commands.h"
@@ -43,8 +45,8 @@ void Command_read_click()
     Operation_start start_texts;
     start_texts.other1 = w.Command_program;
     start_texts.other2 = w.Command_verify;
-    start_texts.running_text = QStringLiteral("読み出し中.....");
-    start_texts.waiting_text = QStringLiteral("読み出し中.....　しばらく御待ち下さい。");
+    start_texts.running_text = Tr::tr("読み出し中.....");
+    start_texts.waiting_text = Tr::tr("読み出し中.....　しばらく御待ち下さい。");
     start_texts.clear_time = start_texts.full_memory = true;
     if (!start_operation(start_texts))
         return;
@@ -57,7 +59,7 @@ void Command_read_click()
     {
         QFile dump(image::dump_path());
         if (!dump.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            state::Set_status_text(3, QStringLiteral("sx_hex.txtを書き込めません: ") + dump.errorString());
+            state::Set_status_text(3, Tr::tr("sx_hex.txtを書き込めません: ") + dump.errorString());
             state::Link.comxx_error = 1;
             stopped();
             return;
@@ -83,8 +85,8 @@ void Command_read_click()
     state::Mem_buffer = state::Read_buffer;
 
     show_elapsed(started);
-    state::Set_status_text(3, failed.isEmpty() ? QStringLiteral("読み出し終了")
-                                        : QStringLiteral("読み出し終了 (sx_hex.txtを書き込めません: ") + failed + ')');
+    state::Set_status_text(3, failed.isEmpty() ? Tr::tr("読み出し終了")
+                                        : Tr::tr("読み出し終了 (sx_hex.txtを書き込めません: ") + failed + ')');
     end_buttons(w.Command_program, w.Command_verify);
 }
 

@@ -2,6 +2,8 @@
 
 #include "operations/operations.h"
 
+#include "operations/tr.h"
+
 #include "image/word_text.h"
 #include "link/commands.h"
 #include "operations/operation_frame.h"
@@ -64,12 +66,12 @@ bool compare_program_words()
         if (read == expected)
             continue;
         if (++errors > 20) {
-            lines += QStringLiteral("これ以降もエラーが存在します。\r\n\n");
+            lines += Tr::tr("これ以降もエラーが存在します。\r\n\n");
             break;
         }
         differs = true;
-        lines += QStringLiteral("Address=0x") + QString::number(i, 16).toUpper().rightJustified(4, QLatin1Char('0'))
-                 + QStringLiteral("  Original=") + expected + QStringLiteral("  Read data=") + read
+        lines += Tr::tr("Address=0x%1  Original=%2  Read data=%3")
+                     .arg(QString::number(i, 16).toUpper().rightJustified(4, QLatin1Char('0')), expected, read)
                  + QStringLiteral("\r\n");
     }
     if (!lines.isEmpty())
@@ -79,11 +81,11 @@ bool compare_program_words()
 
 QString result_text(int flags)
 {
-    auto cell = [flags](int bit) { return flags & bit ? QStringLiteral("< NG >") : QStringLiteral("< OK >"); };
+    auto cell = [flags](int bit) { return flags & bit ? Tr::tr("< NG >") : Tr::tr("< OK >"); };
     const QString hint = state::Rev_mode == 0
-                             ? QStringLiteral("ｴﾗｰが多発する様でしたら、基板上のJP1とJP2にｼﾞｬﾝﾊﾟを接続してください。")
+                             ? Tr::tr("ｴﾗｰが多発する様でしたら、基板上のJP1とJP2にｼﾞｬﾝﾊﾟを接続してください。")
                              : QString();
-    return QStringLiteral("プログラムメモリ\tFUSEワード\tFUSEXワード　　 　\r") + cell(program_differs)
+    return Tr::tr("プログラムメモリ\tFUSEワード\tFUSEXワード　　 　\r") + cell(program_differs)
            + QStringLiteral("\t\t") + cell(fuse_differs) + QStringLiteral("\t\t") + cell(fusex_differs)
            + QStringLiteral("\r\r") + hint;
 }
@@ -108,8 +110,8 @@ void Run_verify()
     Operation_start start_texts;
     start_texts.other1 = w.Command_read;
     start_texts.other2 = w.Command_program;
-    start_texts.running_text = QStringLiteral("ベリファイ中.....");
-    start_texts.waiting_text = QStringLiteral("ベリファイ中..... しばらく御待ち下さい。");
+    start_texts.running_text = Tr::tr("ベリファイ中.....");
+    start_texts.waiting_text = Tr::tr("ベリファイ中..... しばらく御待ち下さい。");
     start_texts.dump_image = true;
     if (!start_operation(start_texts))
         return;
@@ -139,16 +141,16 @@ void Run_verify()
     state::Verify_running = 0;
 
     show_elapsed(started);
-    state::Set_status_text(3, QStringLiteral("ベリファイ終了"));
+    state::Set_status_text(3, Tr::tr("ベリファイ終了"));
     end_buttons(w.Command_read, w.Command_program);
     state::unload_frmMsg();
 
     if (flags == 0) {
-        state::Set_status_text(3, QStringLiteral("正常終了しました。"));
+        state::Set_status_text(3, Tr::tr("正常終了しました。"));
         return;
     }
     platform::show_message(
-        {platform::Icon::information, QStringLiteral("ベリファイ結果"), result_text(flags), platform::Buttons::ok}, &w);
+        {platform::Icon::information, Tr::tr("ベリファイ結果"), result_text(flags), platform::Buttons::ok}, &w);
 }
 
 } // namespace operations

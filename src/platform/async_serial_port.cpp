@@ -1,5 +1,7 @@
 #include "platform/async_serial_port.h"
 
+#include "platform/low_latency.h"
+
 #include "platform/serial_line.h"
 
 #include <QSerialPort>
@@ -36,6 +38,7 @@ QString Async_serial_port::open(const QString &device)
         reason = port_->errorString();
         port_->close();
     } else {
+        request_low_latency(*port_);  // as every open of a board's port does
         port_->clear(QSerialPort::Input);
     }
     port_->clearError();

@@ -40,9 +40,11 @@ QString work_folder()
     return folder;
 }
 
-QString help_file()
+namespace {
+QString help_language = QStringLiteral("ja");
+
+QString find_help(const QString &name)
 {
-    const QString name = QStringLiteral("qorvil_help.html");
     QStringList candidates{program_folder() + name, program_folder() + QStringLiteral("docs/") + name,
                            program_folder() + QStringLiteral("../share/qorvil/") + name,
                            program_folder() + QStringLiteral("../../docs/") + name};
@@ -52,6 +54,18 @@ QString help_file()
         if (QFileInfo::exists(c))
             return QDir::cleanPath(c);
     return {};
+}
+} // namespace
+
+void set_help_language(const QString &language) { help_language = language; }
+
+QString help_file()
+{
+    // The document of the language chosen, else the Japanese one.
+    if (help_language != QLatin1String("ja"))
+        if (const QString own = find_help(QStringLiteral("qorvil_help_%1.html").arg(help_language)); !own.isEmpty())
+            return own;
+    return find_help(QStringLiteral("qorvil_help.html"));
 }
 
 QString help_address(const QString &section)

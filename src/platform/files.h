@@ -16,6 +16,9 @@ QString work_folder();
 // The help document, installed beside the program or in the shared data folder.
 QString help_file();
 
+// The language of the help document help_file() looks for first ("ja", "en").
+void set_help_language(const QString &language);
+
 // The file:// address of a section of the help document ("support" gives …#support);
 // empty when the document is not found.
 QString help_address(const QString &section);

@@ -24,6 +24,7 @@
 #include "shell/gang_supervisor.h"
 #include "shell/production_options.h"
 #include "shell/progress_channel.h"
+#include "shell/tr.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
 #include "state/windows.h"
@@ -207,7 +208,7 @@ private:
             bool ok = false;
             const int n = platform::get_setting(QStringLiteral("ComNo"), QStringLiteral("0")).toInt(&ok);
             if (!ok || n < 1 || n > 9) {
-                console_.error(QStringLiteral("no port chosen: give --port COMn, a device or auto"));
+                console_.error(Tr::tr("no port chosen: give --port COMn, a device or auto"));
                 return batch_bad_input;
             }
             port = QStringLiteral("COM%1").arg(n);
@@ -225,7 +226,7 @@ private:
         } else if (port.size() == 4 && port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) && port[3].isDigit()) {
             device = platform::com_device(port[3].digitValue());
             if (device.isEmpty()) {
-                console_.error(QStringLiteral("%1 names no serial device").arg(port));
+                console_.error(Tr::tr("%1 names no serial device").arg(port));
                 return batch_link_failed;
             }
         }
@@ -234,14 +235,14 @@ private:
             p.set_device(device);
             p.open();
         } catch (const platform::Port_fault &fault) {
-            console_.error(QStringLiteral("cannot open %1: %2").arg(device, fault.reason));
+            console_.error(Tr::tr("cannot open %1: %2").arg(device, fault.reason));
             return batch_link_failed;
         }
         const comm::Identification id = comm::identify_board();
         if (id.outcome != comm::Identification::identified) {
             console_.error(id.outcome == comm::Identification::no_answer
-                               ? QStringLiteral("the programmer on %1 does not answer").arg(device)
-                               : QStringLiteral("the device on %1 is not the programmer (it answered '%2')")
+                               ? Tr::tr("the programmer on %1 does not answer").arg(device)
+                               : Tr::tr("the device on %1 is not the programmer (it answered '%2')")
                                      .arg(device, QString::fromLatin1(id.reply).trimmed()));
             return batch_link_failed;
         }
@@ -254,14 +255,14 @@ private:
     int load(const QString &path)
     {
         if (!image::File_exists(path)) {
-            console_.error(QStringLiteral("cannot read %1").arg(path));
+            console_.error(Tr::tr("cannot read %1").arg(path));
             return batch_bad_input;
         }
         state::Set_status_text(1, QString());
         state::Open_file_name = path;
         if (!image::Import_hex()) {
-            console_.error(state::status_text(1).isEmpty() ? QStringLiteral("%1 could not be read completely").arg(path)
-                                                           : QStringLiteral("%1 is not an Intel HEX file").arg(path));
+            console_.error(state::status_text(1).isEmpty() ? Tr::tr("%1 could not be read completely").arg(path)
+                                                           : Tr::tr("%1 is not an Intel HEX file").arg(path));
             return batch_bad_input;
         }
         state::Set_status_text(1, identification_);
@@ -290,7 +291,7 @@ private:
         if (state::Link.comxx_error != 0)
             return batch_link_failed;
         for (size_t i = boxes_before; i < boxes_.size(); ++i)
-            if (boxes_[i].title == QStringLiteral("ベリファイ結果"))
+            if (boxes_[i].title == QCoreApplication::translate("operations", "ベリファイ結果"))
                 return batch_differences;
         return batch_ok;
     }
@@ -327,10 +328,10 @@ private:
                 return r;
             state::Save_file_name = action.value;
             if (!image::Export_hex()) {
-                console_.error(QStringLiteral("cannot write %1: %2").arg(action.value, state::status_text(3)));
+                console_.error(Tr::tr("cannot write %1: %2").arg(action.value, state::status_text(3)));
                 return batch_bad_input;
             }
-            state::Set_status_text(3, QStringLiteral("ファイル保存完了。"));
+            state::Set_status_text(3, QCoreApplication::translate("image", "ファイル保存完了。"));
             return batch_ok;
         }
         case Batch_action::fuse:

@@ -1,4 +1,5 @@
 #include "shell/batch_options.h"
+#include "shell/tr.h"
 
 #include "shell/production_options.h"
 
@@ -28,7 +29,7 @@ bool config_word(const QString &text)
 
 QString batch_usage()
 {
-    return QStringLiteral(
+    return Tr::tr(
         "Usage: qorvil --batch [options] ACTION...\n"
         "\n"
         "Runs the device operations without a window, for scripts and production lines.\n"
@@ -42,6 +43,7 @@ QString batch_usage()
         "  --rev old|A          chip revision\n"
         "  --wait N             program-wait count, 0 to 255 (1 count = 1.06 ms)\n"
         "  --quiet              print nothing but errors\n"
+        "  --lang ja|en         the language of the messages (ja unless chosen otherwise)\n"
         "  --trace FILE         append one line per exchange with the board to FILE: time,\n"
         "                       command routine, bytes sent and received, outcome\n"
         "\n"
@@ -67,7 +69,7 @@ Batch_parse parse_batch_arguments(const QStringList &args)
         const QString &a = args[i];
         auto value = [&](QString &out) {
             if (i + 1 >= args.size()) {
-                r.error = QStringLiteral("%1 needs a value").arg(a);
+                r.error = Tr::tr("%1 needs a value").arg(a);
                 return false;
             }
             out = args[++i];
@@ -93,6 +95,9 @@ Batch_parse parse_batch_arguments(const QStringList &args)
             if (!value(v))
                 return r;
             o.trace = v;
+        } else if (a == QLatin1String("--lang")) {
+            if (!value(v))  // the language is chosen before batch mode starts
+                return r;
         } else if (a == QLatin1String("--pins")) {
             if (!value(v))
                 return r;
@@ -136,7 +141,7 @@ Batch_parse parse_batch_arguments(const QStringList &args)
             if (!value(v))
                 return r;
             if (!config_word(v)) {
-                r.error = QStringLiteral("%1 takes a 12-bit hexadecimal word, not '%2'").arg(a, v);
+                r.error = Tr::tr("%1 takes a 12-bit hexadecimal word, not '%2'").arg(a, v);
                 return r;
             }
             o.actions.push_back({a == QLatin1String("--fuse") ? Batch_action::fuse : Batch_action::fusex, v});
@@ -144,12 +149,12 @@ Batch_parse parse_batch_arguments(const QStringList &args)
             if (!r.error.isEmpty())
                 return r;
         } else {
-            r.error = QStringLiteral("unknown argument '%1'").arg(a);
+            r.error = Tr::tr("unknown argument '%1'").arg(a);
             return r;
         }
     }
     if (!r.help && o.actions.empty())
-        r.error = QStringLiteral("no action given");
+        r.error = Tr::tr("no action given");
     if (!r.help && r.error.isEmpty())
         r.error = production_options_problem(o);
     return r;

@@ -1,5 +1,8 @@
 #include "shell/frm_about.h"
 
+#include "shell/tr.h"
+#include "state/translation.h"
+
 #include "platform/files.h"
 #include "platform/process.h"
 #include "state/version.h"
@@ -21,7 +24,7 @@ namespace shell {
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm"));
+    state::show_text(this, "shell", QT_TRANSLATE_NOOP("shell", "ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm"));
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -41,13 +44,15 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     lblVersion = label("lblVersion");
     lblDescription = label("lblDescription");
     Label1 = label("Label1");
-    Label1->setText(QStringLiteral("このソフトウェアは無保証です。ご自身の責任でお使いください。"));
+    state::show_text(Label1, "shell", QT_TRANSLATE_NOOP("shell", "このソフトウェアは無保証です。ご自身の責任でお使いください。"));
     lblDisclaimer = label("lblDisclaimer");
     lblDisclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    Command1 = new QPushButton(QStringLiteral("サポートホームページへジャンプ"), this);
+    Command1 = new QPushButton(this);
+    state::show_text(Command1, "shell", QT_TRANSLATE_NOOP("shell", "サポートホームページへジャンプ"));
     Command1->setObjectName(QStringLiteral("Command1"));
-    cmdOK = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdOK = new QPushButton(this);
+    state::show_text(cmdOK, "shell", QT_TRANSLATE_NOOP("shell", "閉じる"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
 
@@ -68,17 +73,20 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     connect(cmdOK, &QPushButton::clicked, this, [] { unload_frmAbout(); });
     connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(support_address()); });
     fill_labels();
+    state::on_language_change(this, [this] { fill_labels(); });
 }
 
 void FrmAbout::fill_labels()
 {
     lblVersion->setText(state::version_text());
     lblTitle->setText(state::app_title);
-    lblDescription->setText(state::app_description);
-    lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address());
+    lblDescription->setText(Tr::tr(state::app_description));
+    lblDisclaimer->setText(support_label());
 }
 
 void show_about() { frmAbout().exec(); }
+
+QString support_label() { return Tr::tr("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address(); }
 
 QString support_address()
 {

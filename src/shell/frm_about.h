@@ -32,5 +32,7 @@ void show_about();
 // Where the support button leads: the web address chosen when the program was built
 // (QORVIL_SUPPORT_URL), else the help document's support section.
 QString support_address();
+// "ｻﾎﾟｰﾄﾍﾟｰｼﾞ : " and the address, as the About box shows it.
+QString support_label();
 
 } // namespace shell

@@ -4,9 +4,11 @@
 #include "manual/command_tab.h"
 #include "shell/main_actions.h"
 #include "state/fonts.h"
+#include "state/translation.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -28,14 +30,14 @@ struct Button_spec {
 };
 
 const Button_spec button_specs[] = {
-    {&FrmMain::Command_open, "Command_open", "開く", false},
-    {&FrmMain::Command_save, "Command_save", "名前を付けて保存", false},
-    {&FrmMain::Command_Com, "Command_Com", "初期設定", true},
-    {&FrmMain::Command_cancel, "Command_cancel", "キャンセル", true},
-    {&FrmMain::Command_erase, "Command_erase", "ERASE", true},
-    {&FrmMain::Command_verify, "Command_verify", "ベリファイ", false},
-    {&FrmMain::Command_program, "Command_program", "書き込み", false},
-    {&FrmMain::Command_read, "Command_read", "読み出し", false},
+    {&FrmMain::Command_open, "Command_open", QT_TRANSLATE_NOOP("shell", "開く"), false},
+    {&FrmMain::Command_save, "Command_save", QT_TRANSLATE_NOOP("shell", "名前を付けて保存"), false},
+    {&FrmMain::Command_Com, "Command_Com", QT_TRANSLATE_NOOP("shell", "初期設定"), true},
+    {&FrmMain::Command_cancel, "Command_cancel", QT_TRANSLATE_NOOP("shell", "キャンセル"), true},
+    {&FrmMain::Command_erase, "Command_erase", QT_TRANSLATE_NOOP("shell", "ERASE"), true},
+    {&FrmMain::Command_verify, "Command_verify", QT_TRANSLATE_NOOP("shell", "ベリファイ"), false},
+    {&FrmMain::Command_program, "Command_program", QT_TRANSLATE_NOOP("shell", "書き込み"), false},
+    {&FrmMain::Command_read, "Command_read", QT_TRANSLATE_NOOP("shell", "読み出し"), false},
 };
 
 // The status panels: design-time text, tool tip, stretch, and the widest text each one
@@ -48,11 +50,16 @@ struct Panel_spec {
 };
 
 const Panel_spec panel_specs[] = {
-    {"Firmware Version", "ファームウエアバージョン", 2, "HEXﾌｧｲﾙの形式ではありません"},
-    {"進行状況", "進行状況", 1, "残り　100 %"},
-    {"処理内容", "処理内容", 4, "ファイル保存中止。32755"},
-    {"処理時間", "処理時間", 1, "00:00:00"},
-    {"設定内容", "現在の設定内容", 2, "Com9 28Pin Rev:OLD"},
+    {QT_TRANSLATE_NOOP("shell", "Firmware Version"), QT_TRANSLATE_NOOP("shell", "ファームウエアバージョン"), 2,
+     QT_TRANSLATE_NOOP("shell", "HEXﾌｧｲﾙの形式ではありません")},
+    {QT_TRANSLATE_NOOP("shell", "進行状況"), QT_TRANSLATE_NOOP("shell", "進行状況"), 1,
+     QT_TRANSLATE_NOOP("shell", "残り　100 %")},
+    {QT_TRANSLATE_NOOP("shell", "処理内容"), QT_TRANSLATE_NOOP("shell", "処理内容"), 4,
+     QT_TRANSLATE_NOOP("shell", "ファイル保存中止。32755")},
+    {QT_TRANSLATE_NOOP("shell", "処理時間"), QT_TRANSLATE_NOOP("shell", "処理時間"), 1,
+     QT_TRANSLATE_NOOP("shell", "00:00:00")},
+    {QT_TRANSLATE_NOOP("shell", "設定内容"), QT_TRANSLATE_NOOP("shell", "現在の設定内容"), 2,
+     QT_TRANSLATE_NOOP("shell", "Com9 28Pin Rev:OLD")},
 };
 } // namespace
 
@@ -87,7 +94,8 @@ QLayout *FrmMain::build_buttons(QWidget *client)
     auto *column = new QVBoxLayout;
     const int gap = fontMetrics().height();
     for (const Button_spec &b : button_specs) {
-        auto *button = new QPushButton(QString::fromUtf8(b.caption), client);
+        auto *button = new QPushButton(client);
+        show_text(button, "shell", b.caption);
         button->setObjectName(QLatin1String(b.name));
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         column->addWidget(button);
@@ -109,12 +117,14 @@ void FrmMain::build_tabs(QWidget *client)
 {
     SSTab1 = new QTabWidget(client);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    const char *captions[] = {"FUSE 旧ﾚﾋﾞｼﾞｮﾝ", "FUSE Aﾚﾋﾞｼﾞｮﾝ", "コマンドﾞ実行", "メモリダンプ"};
+    const char *captions[] = {QT_TRANSLATE_NOOP("shell", "FUSE 旧ﾚﾋﾞｼﾞｮﾝ"), QT_TRANSLATE_NOOP("shell", "FUSE Aﾚﾋﾞｼﾞｮﾝ"),
+                              QT_TRANSLATE_NOOP("shell", "コマンドﾞ実行"), QT_TRANSLATE_NOOP("shell", "メモリダンプ")};
     QWidget *pages[4];
     for (int i = 0; i < 4; ++i) {
         pages[i] = new QWidget;
         pages[i]->setObjectName(QStringLiteral("SSTab1_page%1").arg(i));
-        SSTab1->addTab(pages[i], QString::fromUtf8(captions[i]));
+        SSTab1->addTab(pages[i], QString());
+        show_tab_text(SSTab1, i, "shell", captions[i]);
     }
     fuse::build_fuse_tabs(*this, pages[0], pages[1]);
     manual::build_command_tab(*this, pages[2]);
@@ -144,17 +154,24 @@ void FrmMain::build_status_bar()
     bar->setSizeGripEnabled(true);
     for (int i = 1; i <= 5; ++i) {
         const Panel_spec &spec = panel_specs[i - 1];
-        auto *panel = new QLabel(QString::fromUtf8(spec.text));
+        auto *panel = new QLabel;
         panel->setObjectName(QStringLiteral("sbPanel%1").arg(i));
-        panel->setToolTip(QString::fromUtf8(spec.tip));
+        show_tip(panel, "shell", spec.tip);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         // Longer texts than the widest usual one are cut rather than widening the window.
         panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        const int design = panel->sizeHint().width();
-        panel->setText(QString::fromUtf8(spec.widest));
-        panel->setMinimumWidth(std::max(design, panel->sizeHint().width()) + panel->fontMetrics().averageCharWidth());
-        panel->setText(QString::fromUtf8(spec.text));
+        const auto widen = [panel, &spec] {
+            const QString shown = panel->text();
+            panel->setText(QCoreApplication::translate("shell", spec.text));
+            const int design = panel->sizeHint().width();
+            panel->setText(QCoreApplication::translate("shell", spec.widest));
+            panel->setMinimumWidth(std::max(design, panel->sizeHint().width()) + panel->fontMetrics().averageCharWidth());
+            panel->setText(shown);
+        };
+        widen();
+        on_language_change(panel, widen);
+        show_text(panel, "shell", spec.text);
         panel->installEventFilter(this);
         bar->addWidget(panel, spec.stretch);
         sbPanel[size_t(i)] = panel;
@@ -165,31 +182,35 @@ void FrmMain::build_status_bar()
 void FrmMain::build_menus()
 {
     auto action = [](QMenu *menu, const char *name, const char *caption) {
-        QAction *a = menu->addAction(QString::fromUtf8(caption));
+        QAction *a = menu->addAction(QString());
         a->setObjectName(QLatin1String(name));
+        show_text(a, "shell", caption);
         return a;
     };
-    mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileOpen = action(mnuFile, "mnuFileOpen", "開く(&O)...");
+    auto menu = [this](const char *name, const char *caption) {
+        QMenu *m = menuBar()->addMenu(QString());
+        m->setObjectName(QLatin1String(name));
+        show_text(m, "shell", caption);
+        return m;
+    };
+    mnuFile = menu("mnuFile", QT_TRANSLATE_NOOP("shell", "ファイル(&F)"));
+    mnuFileOpen = action(mnuFile, "mnuFileOpen", QT_TRANSLATE_NOOP("shell", "開く(&O)..."));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
-    mnuFileSave = action(mnuFile, "mnuFileSave", "上書き保存(&S)");
-    mnuFileSaveAs = action(mnuFile, "mnuFileSaveAs", "名前を付けて保存...(&A)");
+    mnuFileSave = action(mnuFile, "mnuFileSave", QT_TRANSLATE_NOOP("shell", "上書き保存(&S)"));
+    mnuFileSaveAs = action(mnuFile, "mnuFileSaveAs", QT_TRANSLATE_NOOP("shell", "名前を付けて保存...(&A)"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
-    mnuFileExit = action(mnuFile, "mnuFileExit", "終了(&X)");
+    mnuFileExit = action(mnuFile, "mnuFileExit", QT_TRANSLATE_NOOP("shell", "終了(&X)"));
 
-    mnuOptionMain = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
-    mnuOptionMain->setObjectName(QStringLiteral("mnuOptionMain"));
-    mnuInit = action(mnuOptionMain, "mnuInit", "初期設定画面(&I)");
-    mnuOption = action(mnuOptionMain, "mnuOption", "オプション画面(&O)");
-    nmuBufClear = action(mnuOptionMain, "nmuBufClear", "PCバッファメモリクリア(&C)");
+    mnuOptionMain = menu("mnuOptionMain", QT_TRANSLATE_NOOP("shell", "オプション(&O)"));
+    mnuInit = action(mnuOptionMain, "mnuInit", QT_TRANSLATE_NOOP("shell", "初期設定画面(&I)"));
+    mnuOption = action(mnuOptionMain, "mnuOption", QT_TRANSLATE_NOOP("shell", "オプション画面(&O)"));
+    nmuBufClear = action(mnuOptionMain, "nmuBufClear", QT_TRANSLATE_NOOP("shell", "PCバッファメモリクリア(&C)"));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    nmuRev = action(mnuHelp, "nmuRev", "レビジョンについて(&R)");
+    mnuHelp = menu("mnuHelp", QT_TRANSLATE_NOOP("shell", "ヘルプ(&H)"));
+    nmuRev = action(mnuHelp, "nmuRev", QT_TRANSLATE_NOOP("shell", "レビジョンについて(&R)"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("nmuAXX"));
-    nmuHelp = action(mnuHelp, "nmuHelp", "ヘルプ(&H)");
-    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", "バージョン情報(&A)");
+    nmuHelp = action(mnuHelp, "nmuHelp", QT_TRANSLATE_NOOP("shell", "ヘルプ(&H)"));
+    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QT_TRANSLATE_NOOP("shell", "バージョン情報(&A)"));
 
     shell::connect_main_menus(*this);
 }

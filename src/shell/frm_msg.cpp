@@ -1,8 +1,10 @@
 #include "state/frm_msg.h"
 
 #include "state/globals.h"
+#include "state/translation.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -13,7 +15,7 @@ namespace state {
 FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FrmMsg"));
-    setWindowTitle(QStringLiteral("進行状況"));
+    show_text(this, "shell", QT_TRANSLATE_NOOP("shell", "進行状況"));
     setModal(false);
 
     Picture1 = new QLabel(this);
@@ -39,7 +41,8 @@ FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint
     grid->addWidget(Label_time_left, 3, 1);
     grid->setColumnStretch(1, 1);
     // Wide enough for the longest waiting text, whatever the operation shows later.
-    Label1->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("読み出し中.....　しばらく御待ち下さい。")));
+    Label1->setMinimumWidth(fontMetrics().horizontalAdvance(
+        QCoreApplication::translate("operations", "読み出し中.....　しばらく御待ち下さい。")));
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Loading the window: centred over its owner.
@@ -69,7 +72,7 @@ void FrmMsg::show_done(int percent)
         return;
     }
     const qint64 left_s = loaded_.elapsed() * (100 - percent) / percent / 1000;
-    Label_time_left->setText(QStringLiteral("残り時間 約 %1:%2")
+    Label_time_left->setText(QCoreApplication::translate("shell", "残り時間 約 %1:%2")
                                  .arg(left_s / 60)
                                  .arg(left_s % 60, 2, 10, QLatin1Char('0')));
 }

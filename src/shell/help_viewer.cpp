@@ -1,5 +1,7 @@
 #include "shell/help_viewer.h"
 
+#include "shell/tr.h"
+
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "state/version.h"
@@ -17,7 +19,7 @@ QPointer<Help_viewer> viewer;
 Help_viewer::Help_viewer(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Help_viewer"));
-    setWindowTitle(state::app_title + QStringLiteral(" ヘルプ"));
+    setWindowTitle(Tr::tr("%1 ヘルプ").arg(state::app_title));
     resize(fontMetrics().averageCharWidth() * 100, fontMetrics().height() * 40);
     auto *layout = new QVBoxLayout(this);
     browser = new QTextBrowser(this);
@@ -33,7 +35,7 @@ bool Help_viewer::show_help(QWidget *parent)
     const QString file = platform::help_file();
     if (file.isEmpty()) {
         platform::show_message({platform::Icon::information, state::app_title,
-                                QStringLiteral("ヘルプファイルが見つかりません。"), platform::Buttons::ok},
+                                Tr::tr("ヘルプファイルが見つかりません。"), platform::Buttons::ok},
                                parent);
         return false;
     }

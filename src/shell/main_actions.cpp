@@ -12,6 +12,7 @@
 #include "state/frm_what.h"
 #include "state/globals.h"
 #include "shell/help_viewer.h"
+#include "shell/language.h"
 #include "shell/trace_control.h"
 #include "state/windows.h"
 
@@ -54,6 +55,7 @@ void connect_main_menus(state::FrmMain &w)
     QObject::connect(w.nmuHelp, &QAction::triggered, &w, [] { show_help(); });
     QObject::connect(w.mnuHelpAbout, &QAction::triggered, &w, [] { show_about(); });
     add_trace_menu_entry(w);
+    add_language_menu(w.mnuOptionMain);
 }
 
 void status_panel_clicked(int panel)

@@ -74,7 +74,7 @@ bool run_startup(bool check_single_instance)
     // 3. The program folder.
     QDir::setCurrent(platform::program_folder());
     state::App_path = platform::work_folder();
-    frmAbout().lblDisclaimer->setText(QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address());
+    frmAbout().lblDisclaimer->setText(support_label());
 
     // 4. Caption.
     state::Title_text = state::app_title + ' ' + state::version_text();

@@ -1,5 +1,8 @@
 #include "shell/trace_control.h"
 
+#include "shell/tr.h"
+#include "state/translation.h"
+
 #include "link/trace.h"
 #include "platform/file_dialog.h"
 #include "state/busy.h"
@@ -12,14 +15,11 @@
 #include <QMenu>
 
 namespace shell {
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("shell", text); }
-} // namespace
-
 void add_trace_menu_entry(state::FrmMain &w)
 {
-    QAction *entry = w.mnuOptionMain->addAction(tr("通信ログを保存..."));
+    QAction *entry = w.mnuOptionMain->addAction(QString());
     entry->setObjectName(QStringLiteral("mnuTrace"));
+    state::show_text(entry, "shell", QT_TRANSLATE_NOOP("shell", "通信ログを保存..."));
     entry->setCheckable(true);
     QObject::connect(entry, &QAction::triggered, &w, [entry] {
         trace_menu_chosen();
@@ -40,9 +40,9 @@ void trace_menu_chosen()
         return;
     platform::File_request request;
     request.save = true;
-    request.title = tr("通信ログを保存");
+    request.title = Tr::tr("通信ログを保存");
     request.file_name = QStringLiteral("qorvil-trace.log");
-    request.filter = tr("Log File|*.log|ALL Files|*.*|");
+    request.filter = Tr::tr("Log File|*.log|ALL Files|*.*|");
     request.default_suffix = QStringLiteral("log");
     const QString chosen = platform::ask_file(request, &state::frmMain());
     if (chosen.isEmpty())
@@ -57,7 +57,7 @@ QString start_window_trace(const QString &path)
     const QString reason = comm::start_trace(path);
     if (reason.isEmpty())
         return {};
-    return tr("通信ログを保存できません: %1 (%2)").arg(path, reason);
+    return Tr::tr("通信ログを保存できません: %1 (%2)").arg(path, reason);
 }
 
 QString trace_argument(const QStringList &args)

@@ -10,8 +10,8 @@ QFont fixed_font(int point_size)
 {
     static const QString family = [] {
         const QStringList families = QFontDatabase::families();
-        for (const QString &wanted : {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                                      QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
+        for (const QString &wanted : {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),  // untranslated: font names
+                                      QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),  // untranslated: font names
                                       QStringLiteral("Noto Sans Mono CJK JP")})
             if (families.contains(wanted))
                 return wanted;

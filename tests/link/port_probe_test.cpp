@@ -4,6 +4,9 @@
 #include "support.h"
 
 #include "link/port_probe.h"
+#include "link/trace.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -23,7 +26,7 @@ TEST(PortProbe, FindsTheBoardAmongEightPortsReportsTheOthersAndClosesThemAll)
         {silent, Probe_result::silent, ""},
         {{"--wrong-id"}, Probe_result::wrong_answer, ""},
         {silent, Probe_result::silent, ""},
-        {{}, Probe_result::cannot_open, "No such file or directory"},
+        {{}, Probe_result::cannot_open, "*"},  // the system's reason
         {silent, Probe_result::silent, ""},
         {{"--firmware", "V2.10"}, Probe_result::answered, "QORVIL V2.10"},
         {silent, Probe_result::silent, ""},
@@ -39,15 +42,29 @@ TEST(PortProbe, FindsTheBoardAmongEightPortsReportsTheOthersAndClosesThemAll)
     }
     test::map_other_com_ports_away();
 
+    const QString trace = boards.front()->folder + "/trace.txt";
+    ASSERT_EQ(comm::start_trace(trace), "");
     const std::vector<Probe_result> results = comm::probe_ports(comm::com_targets());
+    comm::stop_trace();
 
     ASSERT_EQ(results.size(), 9u);
     for (int n = 1; n <= 8; ++n) {
         const Probe_result &r = results[size_t(n - 1)];
         EXPECT_EQ(r.name, QString("COM%1").arg(n));
         EXPECT_EQ(r.outcome, ports[n - 1].outcome) << n;
-        EXPECT_EQ(r.outcome == Probe_result::answered ? r.version : r.reason, ports[n - 1].detail) << n;
+        if (ports[n - 1].detail == "*")
+            EXPECT_FALSE(r.reason.isEmpty()) << n;
+        else
+            EXPECT_EQ(r.outcome == Probe_result::answered ? r.version : r.reason, ports[n - 1].detail) << n;
     }
+    // The trace holds one line for each port tried.
+    QFile f(trace);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString lines = QString::fromUtf8(f.readAll());
+    EXPECT_EQ(lines.count(" sent 3D got - time-out after 2000 ms\n"), 5);
+    EXPECT_EQ(lines.count(" got 53 58 20 71 6F 72 76 69 6C 20 56 31 2E 30 32 wrong identification\n"), 1);
+    EXPECT_EQ(lines.count(" got 53 58 20 51 4F 52 56 49 4C 20 56 32 2E 31 30 ok\n"), 1);
+    EXPECT_EQ(lines.count(" sent - got - cannot open: "), 2);  // COM4 and COM9
     for (const auto &board : boards) {
         EXPECT_FALSE(test::open_here(board->device));
         EXPECT_EQ(board->log(1), "=");  // asked once, for the identification only

@@ -170,7 +170,7 @@ TEST(Trace, OptionMenuTracesTheDialogWhichTellsOfASlowAdapter)
     QFile(dir.path() + "/not-a-folder").open(QIODevice::WriteOnly);
     files.answers = {bad, good};
     auto &w = state::frmMain();
-    QAction *entry = w.mnuOptionMain->actions().last();
+    QAction *entry = w.findChild<QAction *>("mnuTrace");
     EXPECT_EQ(entry->text(), "通信ログを保存...");
     EXPECT_FALSE(comm::tracing());
     entry->trigger();  // reported on panel 3, nothing else changes

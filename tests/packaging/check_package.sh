@@ -62,7 +62,7 @@ done
 
 echo "== cmake --install and the Debian package"
 expected_files() {
-  printf '%s\n' usr/bin/qorvil usr/bin/qorvil-board-sim usr/share/qorvil/qorvil_help.html \
+  printf '%s\n' usr/bin/qorvil usr/bin/qorvil-board-sim usr/share/qorvil/qorvil_help.html usr/share/qorvil/qorvil_help_en.html \
     "usr/share/applications/$APP_ID.desktop" "usr/share/metainfo/$APP_ID.metainfo.xml" \
     usr/share/icons/hicolor/scalable/apps/qorvil.svg usr/share/doc/qorvil/copyright \
     "usr/share/doc/qorvil/changelog.Debian$GZ" "usr/share/man/man1/qorvil.1$GZ" "usr/share/man/man1/qorvil-board-sim.1$GZ" \

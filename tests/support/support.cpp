@@ -7,6 +7,7 @@
 #include "link/frm_com.h"
 #include "platform/serial_port.h"
 #include "platform/settings.h"
+#include "shell/language.h"
 #include "shell/main_actions.h"
 #include "shell/startup.h"
 #include "shell/windows.h"
@@ -69,6 +70,7 @@ File_script::~File_script() { platform::set_file_responder({}); }
 
 void fresh_program()
 {
+    shell::apply_language(QStringLiteral("ja"));
     platform::port().close();
     shell::unload_all_windows();
     shell::reset_exit_state();

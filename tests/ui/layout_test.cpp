@@ -8,6 +8,7 @@
 #include "link/frm_com.h"
 #include "shell/frm_about.h"
 #include "shell/help_viewer.h"
+#include "shell/language.h"
 #include "shell/windows.h"
 #include "state/captions.h"
 #include "state/frm_main.h"
@@ -90,18 +91,22 @@ QStringList faults(QWidget *window)
 QStringList checked(QWidget *window)
 {
     window->show();
-    test::wait_until([] { return false; }, 30);
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+    }
     return faults(window);
 }
 
-class Layout : public ::testing::TestWithParam<int> {
+class Layout : public ::testing::TestWithParam<std::tuple<int, const char *>> {
 protected:
     void SetUp() override
     {
         QFont font = QApplication::font();
-        font.setPointSize(GetParam());
+        font.setPointSize(std::get<0>(GetParam()));
         QApplication::setFont(font);
         test::program_at_rest();
+        shell::apply_language(QString::fromLatin1(std::get<1>(GetParam())));
     }
     void TearDown() override
     {
@@ -176,7 +181,9 @@ TEST_P(Layout, SmallWindows)
     EXPECT_TRUE(all.isEmpty()) << all.join('\n').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, Layout, ::testing::Values(8, 9, 11, 14),
-                         [](const ::testing::TestParamInfo<int> &info) { return std::to_string(info.param) + "pt"; });
+INSTANTIATE_TEST_SUITE_P(Points, Layout, ::testing::Combine(::testing::Values(8, 9, 11, 14), ::testing::Values("ja", "en")),
+                         [](const auto &info) {
+                             return std::to_string(std::get<0>(info.param)) + "pt_" + std::get<1>(info.param);
+                         });
 
 } // namespace

@@ -64,7 +64,8 @@ TEST_F(MainWindow, WhatStartUpShows)
               "設定内容/現在の設定内容\n"
               "ファイル(&F): mnuFileOpen=開く(&O)... - mnuFileSave=上書き保存(&S) mnuFileSaveAs=名前を付けて保存...(&A) - "
               "mnuFileExit=終了(&X)\n"
-              "オプション(&O): mnuInit=初期設定画面(&I) mnuOption=オプション画面(&O) nmuBufClear=PCバッファメモリクリア(&C) mnuTrace=通信ログを保存...\n"
+              "オプション(&O): mnuInit=初期設定画面(&I) mnuOption=オプション画面(&O) nmuBufClear=PCバッファメモリクリア(&C) mnuTrace=通信ログを保存... "
+              "mnuLanguage=Language / 言語\n"
               "ヘルプ(&H): nmuRev=レビジョンについて(&R) - nmuHelp=ヘルプ(&H) mnuHelpAbout=バージョン情報(&A)");
     EXPECT_EQ(w.SSTab1->currentIndex(), 3);
     EXPECT_TRUE(w.SSTab1->isVisible() && w.Command_cancel->isHidden());

@@ -1,0 +1,27 @@
+#pragma once
+// The language of the program: Japanese (the texts as written) or English.
+
+#include <QString>
+#include <QStringList>
+
+namespace shell {
+
+// "ja" or "en": `--lang` of the command line when given, else the one remembered, else
+// Japanese, whatever the system's locale.
+QString chosen_language(const QStringList &arguments);
+
+// Shows every text in `language` from now on: the program's own, Qt's dialogs and buttons,
+// and the help document. Returns false for a language the program does not have.
+bool apply_language(const QString &language);
+
+} // namespace shell
+
+class QMenu;
+
+namespace shell {
+
+// The Option menu's "Language / 言語" entry: 日本語 and English, applied at once and
+// remembered.
+void add_language_menu(QMenu *options);
+
+} // namespace shell

@@ -1,0 +1,75 @@
+// English beside Japanese: the language menu retranslates every open window and is
+// remembered; an English run of Program, Verify and a fault report.
+
+#include "support.h"
+
+#include "link/frm_com.h"
+#include "platform/serial_port.h"
+#include "shell/language.h"
+#include "state/frm_main.h"
+#include "state/globals.h"
+#include "state/status_bar.h"
+#include "state/windows.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+state::FrmMain &W() { return state::frmMain(); }
+
+QString texts()
+{
+    auto &w = W();
+    return QStringList{w.Command_program->text(), w.mnuFile->title(), w.mnuOption->text(), w.SSTab1->tabText(2),
+                       w.sbPanel[2]->text(), w.sbPanel[2]->toolTip(), w.Check_CPa->text(), w.Combo_BORa->itemText(3),
+                       w.command_buttons.at("Enrty_isp_mode")->text(), comm::frmCom().windowTitle(),
+                       comm::frmCom().Command_cancel->text()}
+        .join('|');
+}
+
+TEST(Language, TheMenuRetranslatesEveryOpenWindowAndIsRemembered)
+{
+    test::fresh_program();
+    test::start_program([](comm::FrmCom &d) { d.Command_cancel->click(); });
+    const QString japanese = texts();
+    EXPECT_EQ(japanese, "書き込み|ファイル(&F)|オプション画面(&O)|コマンドﾞ実行|進行状況|進行状況|ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ|"
+                        "Brown-Out disable|Entry ISP mode|初期設定画面|CANCEL");
+    W().findChild<QAction *>("mnuLanguage_en")->trigger();
+    EXPECT_EQ(texts(), "Program|&File|&Fuse settings|Commands|Progress|Progress|Code protection|Brown-out reset off|"
+                       "Enter ISP mode|Connection settings|Cancel");
+    EXPECT_EQ(test::stored("Language"), "en");
+    EXPECT_EQ(shell::chosen_language({}), "en");                        // the next start
+    EXPECT_EQ(shell::chosen_language({"qorvil", "--lang", "ja"}), "ja");  // one run
+    W().findChild<QAction *>("mnuLanguage_ja")->trigger();
+    EXPECT_EQ(texts(), japanese);
+    test::fresh_program();
+    EXPECT_EQ(shell::chosen_language({}), "ja");  // whatever the system's locale
+}
+
+TEST(Language, EnglishProgramVerifyAndFaultReport)
+{
+    test::Board_session s;
+    ASSERT_TRUE(s.connected);
+    shell::apply_language("en");
+    test::Message_script boxes;
+    state::Mem_buffer[0] = "0123";
+    W().Command_program->click();
+    EXPECT_EQ(state::status_text(3), "Completed normally.");
+    W().Command_verify->click();
+    EXPECT_EQ(state::status_text(3), "Completed normally.");
+    platform::port().close();
+    W().command_buttons.at("version")->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "Communication error");
+    EXPECT_EQ(boxes.shown[0].text, "A communication error occurred.\rLOCATION:   cor_version\rERR.NUMBER: 8002\r"
+                                   "CommEvent:  0\r");
+}
+
+} // namespace
