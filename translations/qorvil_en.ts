@@ -1293,5 +1293,117 @@ or abort, 3 bad arguments or a file that cannot be read or written.
         <source>SX18AC/SX28AC ISPライター用ホストプログラム</source>
         <translation>Host program for the SX18AC/SX28AC in-system programmer</translation>
     </message>
+    <message>
+        <source>the programmer answers on %1</source>
+        <translation>the programmer answers on %1</translation>
+    </message>
+    <message>
+        <source>stopping: the operation ends through its abort path</source>
+        <translation>stopping: the operation ends through its abort path</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>verify differences</source>
+        <translation>verify differences</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>cannot open</translation>
+    </message>
+    <message>
+        <source>communication error (%1)</source>
+        <translation>communication error (%1)</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>refused: %1</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>device</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>result</translation>
+    </message>
+    <message>
+        <source>elapsed</source>
+        <translation>elapsed</translation>
+    </message>
+    <message>
+        <source>stopped before any board was started</source>
+        <translation>stopped before any board was started</translation>
+    </message>
+    <message>
+        <source>cannot create the trace folder %1</source>
+        <translation>cannot create the trace folder %1</translation>
+    </message>
+    <message>
+        <source>stopping every board …</source>
+        <translation>stopping every board …</translation>
+    </message>
+    <message>
+        <source>no result: the board&apos;s process ended early</source>
+        <translation>no result: the board&apos;s process ended early</translation>
+    </message>
+    <message>
+        <source>--ports needs port names separated by commas</source>
+        <translation>--ports needs port names separated by commas</translation>
+    </message>
+    <message>
+        <source>--port all stands alone: it takes every port with a board</source>
+        <translation>--port all stands alone: it takes every port with a board</translation>
+    </message>
+    <message>
+        <source>--port auto finds one board; --port all takes every board</source>
+        <translation>--port auto finds one board; --port all takes every board</translation>
+    </message>
+    <message>
+        <source>the port %1 is given twice</source>
+        <translation>the port %1 is given twice</translation>
+    </message>
+    <message>
+        <source>
+Several boards (a gang):
+  --port P --port Q..., --ports P,Q,...
+                       run every action on every board at the same time, one
+                       line per board and step, then a table of the results
+  --port all           every port where the programmer answers
+  --trace FOLDER       with several boards: one trace file per board in FOLDER
+
+Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
+run reports it (exit status 2).
+</source>
+        <translation>
+Several boards (a gang):
+  --port P --port Q..., --ports P,Q,...
+                       run every action on every board at the same time, one
+                       line per board and step, then a table of the results
+  --port all           every port where the programmer answers
+  --trace FOLDER       with several boards: one trace file per board in FOLDER
+
+Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
+run reports it (exit status 2).
+</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>%1, serial %2, %3 s</source>
+        <translation>%1, serial %2, %3 s</translation>
+    </message>
 </context>
 </TS>
