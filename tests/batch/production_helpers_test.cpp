@@ -1,0 +1,91 @@
+// The parts of production runs that need no board: the --serial value, RETW words, where a
+// number may go, the numbers file, CRC-32 and CSV fields.
+
+#include "shell/production_log.h"
+#include "shell/serial_numbers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace shell;
+
+TEST(SerialNumbers, SpecWordsAndTarget)
+{
+    const struct {
+        QString text;
+        bool ok;
+        int address;
+        std::uint64_t start, step;
+    } specs[] = {
+        {"0x7F0:1000", true, 0x7F0, 1000, 1},  {"16:0x10:0x2", true, 16, 16, 2}, {"0:0:1", true, 0, 0, 1},
+        {"0x800:1", false, 0, 0, 0},           {"5", false, 0, 0, 0},            {"5:1:0", false, 0, 0, 0},
+        {"5:-1", false, 0, 0, 0},              {"5:x", false, 0, 0, 0},          {"5:1:2:3", false, 0, 0, 0},
+    };
+    for (const auto &c : specs) {
+        Serial_spec s;
+        EXPECT_EQ(parse_serial_spec(c.text, s).isEmpty(), c.ok) << c.text.toStdString();
+        if (c.ok)
+            EXPECT_TRUE(s.address == c.address && s.start == c.start && s.step == c.step) << c.text.toStdString();
+    }
+    EXPECT_EQ(retw_words(0x12345678, 4), (std::vector<int>{0x878, 0x856, 0x834, 0x812}));
+    EXPECT_EQ(retw_words(1000, 2), (std::vector<int>{0x8E8, 0x803}));
+    EXPECT_EQ(retw_words(7, 1), (std::vector<int>{0x807}));
+    EXPECT_TRUE(serial_fits(65535, 2));
+    EXPECT_FALSE(serial_fits(65536, 2));
+
+    const auto word_at = [](int a) { return a == 0x20 ? 0x123 : 0xFFF; };
+    const struct {
+        int address, bytes, last;
+        const char *problem;  // part of the reason; empty: accepted
+    } targets[] = {
+        {0x1E, 2, 0x7FF, ""},          {0x1F, 2, 0x7FF, "already holds the word 123 at 0x020"},
+        {0x1FF, 1, 0x1FF, ""},         {0x1FF, 2, 0x1FF, "0x1FF to 0x200 lies outside the chip's memory (0x000 to 0x1FF)"},
+    };
+    for (const auto &t : targets) {
+        Serial_spec s;
+        s.address = t.address;
+        s.bytes = t.bytes;
+        const QString problem = serial_target_problem(s, t.last, word_at);
+        EXPECT_EQ(problem.isEmpty(), !*t.problem) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(t.problem)) << problem.toStdString();
+    }
+}
+
+TEST(SerialNumbers, TheFileHandsEveryNumberOutOnce)
+{
+    Serial_pool pool;
+    ASSERT_TRUE(parse_serial_pool("", 100, pool).isEmpty());
+    EXPECT_EQ(take_serial(pool, 10, 2, "COM1"), 100u);
+    EXPECT_EQ(take_serial(pool, 10, 2, "COM2"), 110u);
+    EXPECT_EQ(take_serial(pool, 10, 2, "COM3"), 120u);
+    settle_serial(pool, 110, false);  // COM2 failed: 110 goes back
+    settle_serial(pool, 100, true);
+    const QByteArray text = format_serial_pool(pool);
+    EXPECT_TRUE(text.endsWith("next 130\nfree 110\npending 120 COM3\n")) << text.toStdString();
+
+    Serial_pool again;
+    ASSERT_TRUE(parse_serial_pool(text, 5, again).isEmpty());
+    EXPECT_EQ(take_serial(again, 10, 2, "COM4"), 110u);  // the free one first
+    EXPECT_EQ(take_serial(again, 10, 2, "COM5"), 130u);
+    settle_serial(again, 120, false);
+    EXPECT_TRUE(format_serial_pool(again).endsWith("next 140\nfree 120\npending 110 COM4\npending 130 COM5\n"));
+
+    Serial_pool full;
+    ASSERT_TRUE(parse_serial_pool("next 255\n", 0, full).isEmpty());
+    EXPECT_EQ(take_serial(full, 1, 1, "x"), 255u);
+    EXPECT_FALSE(take_serial(full, 1, 1, "x"));  // 256 does not fit in a byte
+    for (const char *bad : {"next 5\nnext 6\n", "free 3\n", "next x\n", "what 5\n"})
+        EXPECT_FALSE(parse_serial_pool(bad, 0, full).isEmpty()) << bad;
+}
+
+TEST(ProductionLog, CrcAndCsv)
+{
+    EXPECT_EQ(crc32("123456789"), 0xCBF43926u);  // the CRC-32 check value
+    EXPECT_EQ(crc32(word_bytes({0x123, 0x456, 0xFF7, 0xFBF})), 0x78F43A87u);  // python3 zlib.crc32
+    EXPECT_EQ(word_bytes({0x123, 0xFBF}), QByteArray("\x23\x01\xBF\x0F", 4));
+    EXPECT_EQ(csv_row({"plain", "a,b", "say \"hi\"", "two\nlines", ""}),
+              QByteArray("plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n"));
+}
+
+} // namespace
