@@ -24,6 +24,7 @@
 #include "shell/gang_supervisor.h"
 #include "shell/production_options.h"
 #include "shell/progress_channel.h"
+#include "shell/watch_mode.h"
 #include "shell/tr.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
@@ -122,7 +123,7 @@ public:
         int result = prepare();
         start_trace();
         if (result == batch_ok)
-            result = run_once();
+            result = options_.watch ? watch() : run_once();
         board_.release_stop();
         console_.clear_bar();
         operations::Close_port_if_open();
@@ -135,12 +136,15 @@ public:
     }
 
 private:
-    // One run on the board: the connection, the actions in order, and the run's report.
+    // One run on the board: the checks that come before anything is sent, the connection,
+    // the actions in order, and the run's report.
     int run_once()
     {
         board_.begin();
-        int result = batch_ok;
-        if (!board_.interrupted()) {
+        int result = options_.serial ? check_serial_targets() : batch_ok;
+        if (result == batch_ok)
+            result = board_.take_serial();
+        if (result == batch_ok && !board_.interrupted()) {
             result = connect_board();
             board_.connected(platform::port().is_open());
         }
@@ -154,6 +158,51 @@ private:
         }
         operations::Close_port_if_open();
         return board_.end(result, console_.last_error);
+    }
+
+    // Every Program image, with the --fuse/--fusex words before it, must leave room for the
+    // serial number; nothing has been sent yet.
+    int check_serial_targets()
+    {
+        const bool quiet = console_.quiet;
+        console_.quiet = true;  // the run itself shows the files' warnings
+        int result = batch_ok;
+        for (const Batch_action &action : options_.actions) {
+            if (action.kind == Batch_action::fuse || action.kind == Batch_action::fusex)
+                perform(action);
+            else if (action.kind == Batch_action::program && (result = load(action.value)) == batch_ok)
+                result = board_.check_serial_target();
+            if (result != batch_ok)
+                break;
+        }
+        fuse_.reset();
+        fusex_.reset();
+        console_.quiet = quiet;
+        return result;
+    }
+
+    // Runs again every time the program file has a new complete version, until stopped.
+    int watch()
+    {
+        const auto program = std::find_if(options_.actions.begin(), options_.actions.end(),
+                                          [](const Batch_action &a) { return a.kind == Batch_action::program; });
+        Watched_file file(program->value);
+        int result = batch_ok;
+        for (int run = 1; !board_.interrupted();) {
+            if (const QString problem = hex_file_problem(program->value); !problem.isEmpty()) {
+                console_.error(QCoreApplication::translate("shell", "%1; waiting for the file to change").arg(problem));
+            } else {
+                result = run_once();
+                if (!progress_channel_open())
+                    console_.line(QCoreApplication::translate("shell", "run %1: %2").arg(run).arg(run_summary(board_.report())));
+                ++run;
+            }
+            if (progress_channel_open())
+                send_on_channel("state", QStringLiteral("waiting"));
+            if (!file.wait_for_new_version([this] { return board_.interrupted(); }))
+                break;
+        }
+        return result;
     }
 
     platform::Answer answer(const platform::Message &m)
@@ -267,6 +316,7 @@ private:
         }
         state::Set_status_text(1, identification_);
         apply_word_overrides();
+        board_.image_loaded(path);
         return batch_ok;
     }
 
@@ -316,7 +366,7 @@ private:
             if (const int r = load(action.value))
                 return r;
             operations::Command_program_click();
-            return outcome(before);
+            return board_.program_done(outcome(before));
         case Batch_action::verify:
             if (const int r = load(action.value))
                 return r;

@@ -1,6 +1,8 @@
 #pragma once
 // The command line of batch mode: `qorvil --batch [options] ACTION…`.
 
+#include "shell/serial_numbers.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,8 +23,13 @@ struct Batch_options {
     bool quiet = false;
     std::optional<QString> trace;  // file for the exchange trace
     std::vector<Batch_action> actions;
-    // Several boards (production_options.h).
+    // Several boards, serial numbers, production log, watch mode (production_options.h).
     QStringList ports;  // every --port and --ports entry, in order
+    std::optional<Serial_spec> serial;
+    std::optional<int> serial_bytes;
+    std::optional<QString> serial_file;
+    std::optional<QString> log_csv;
+    bool watch = false;
     bool progress_channel = false;  // a board of a gang, reporting to its supervisor
 };
 

@@ -1,13 +1,16 @@
 #pragma once
 // What a batch run on one board adds around the device operations: Ctrl-C through the abort
-// path and the report to a gang supervisor.
+// path, the serial number, the production log, and the report to a gang supervisor.
 
 #include "shell/batch_options.h"
 #include "shell/progress_channel.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace shell {
 
@@ -26,25 +29,40 @@ public:
 
     // A run begins: the clock, the failed-exchange note, "connecting" for the supervisor.
     void begin();
+    // After the program image has been loaded, before anything is sent: whether the serial
+    // number has room. Returns a batch exit status.
+    int check_serial_target();
+    // Takes the run's serial number from the numbers file. Returns a batch exit status.
+    int take_serial();
     // The port has been opened or not.
     void connected(bool opened);
     void action_started(const QString &action);
     void progress(long total, long current);
-    // The run ends: the supervisor is told. `refusal` is the last error printed (for a
-    // refused run). Returns the status.
+    // An image has been loaded for Program or Verify: the run's serial number goes into it,
+    // and it becomes the image of the log row.
+    void image_loaded(const QString &path);
+    // Program has ended with `status`; a programmed and verified chip uses the number up.
+    int program_done(int status);
+    // The run ends: an unused number goes back, the log row is written, the supervisor is
+    // told. `refusal` is the last error printed (for a refused run). Returns the status.
     int end(int status, const QString &refusal);
 
     const Run_report &report() const { return report_; }
 
 private:
     QString result_text(int status, const QString &refusal) const;
+    void settle(bool used);
 
     const Batch_options &options_;
     std::function<void(const QString &)> error_;
+    Serial_spec spec_;
     bool interrupted_ = false;
     bool opened_ = false;
     QElapsedTimer clock_;
-    QString action_, phase_;
+    QDateTime started_;
+    std::optional<std::uint64_t> serial_;  // the run's number, in every image it loads
+    bool settled_ = false;                 // used up, or given back
+    QString image_, crc_, action_, phase_;
     int step_ = -1;
     Run_report report_;
 };

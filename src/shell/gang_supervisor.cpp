@@ -99,7 +99,9 @@ private:
         if (m.keyword == QLatin1String("device")) {
             b.device = m.text;
         } else if (m.keyword == QLatin1String("state")) {
-            display_->show(i, m.text);
+            display_->show(i, m.text == QLatin1String("waiting")
+                                  ? QCoreApplication::translate("shell", "waiting for a new version of the file")
+                                  : m.text);
         } else if (m.keyword == QLatin1String("progress")) {
             display_->show(i, m.text + QStringLiteral(" %"));
         } else if (m.keyword == QLatin1String("note")) {
@@ -115,7 +117,10 @@ private:
             if (const std::optional<Run_report> r = parse_run_report(m.text)) {
                 b.last = r;
                 ++b.runs;
-                display_->finished(i, run_summary(*r));
+                display_->finished(i, options_.watch ? QCoreApplication::translate("shell", "run %1: %2")
+                                                           .arg(b.runs)
+                                                           .arg(run_summary(*r))
+                                                     : run_summary(*r));
             }
         }
     }

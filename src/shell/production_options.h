@@ -1,5 +1,6 @@
 #pragma once
-// The batch options of gang runs: several ports.
+// The batch options of gang and production runs: several ports, serial numbers, the
+// production log and watch mode.
 
 #include <QString>
 #include <QStringList>
