@@ -884,6 +884,17 @@
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>%1 stays locked by another program</source>
+        <translation>%1 stays locked by another program</translation>
+    </message>
+    <message>
+        <source>cannot create the lock file %1.lock</source>
+        <translation>cannot create the lock file %1.lock</translation>
+    </message>
+</context>
+<context>
     <name>shell</name>
     <message>
         <source>Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]
@@ -1374,36 +1385,150 @@ or abort, 3 bad arguments or a file that cannot be read or written.
         <translation>the port %1 is given twice</translation>
     </message>
     <message>
-        <source>
-Several boards (a gang):
-  --port P --port Q..., --ports P,Q,...
-                       run every action on every board at the same time, one
-                       line per board and step, then a table of the results
-  --port all           every port where the programmer answers
-  --trace FOLDER       with several boards: one trace file per board in FOLDER
-
-Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
-run reports it (exit status 2).
-</source>
-        <translation>
-Several boards (a gang):
-  --port P --port Q..., --ports P,Q,...
-                       run every action on every board at the same time, one
-                       line per board and step, then a table of the results
-  --port all           every port where the programmer answers
-  --trace FOLDER       with several boards: one trace file per board in FOLDER
-
-Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
-run reports it (exit status 2).
-</translation>
-    </message>
-    <message>
         <source>%1, %2 s</source>
         <translation>%1, %2 s</translation>
     </message>
     <message>
         <source>%1, serial %2, %3 s</source>
         <translation>%1, serial %2, %3 s</translation>
+    </message>
+    <message>
+        <source>%1; waiting for the file to change</source>
+        <translation>%1; waiting for the file to change</translation>
+    </message>
+    <message>
+        <source>run %1: %2</source>
+        <translation>run %1: %2</translation>
+    </message>
+    <message>
+        <source>the next serial number does not fit in %1 bytes</source>
+        <translation>the next serial number does not fit in %1 bytes</translation>
+    </message>
+    <message>
+        <source>serial numbers in %1: %2</source>
+        <translation>serial numbers in %1: %2</translation>
+    </message>
+    <message>
+        <source>serial number %1 stays pending in %2: %3</source>
+        <translation>serial number %1 stays pending in %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot write the production log %1: %2</source>
+        <translation>cannot write the production log %1: %2</translation>
+    </message>
+    <message>
+        <source>waiting for a new version of the file</source>
+        <translation>waiting for a new version of the file</translation>
+    </message>
+    <message>
+        <source>--serial-bytes takes 1, 2, 3 or 4, not &apos;%1&apos;</source>
+        <translation>--serial-bytes takes 1, 2, 3 or 4, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--serial-bytes and --serial-file go with --serial</source>
+        <translation>--serial-bytes and --serial-file go with --serial</translation>
+    </message>
+    <message>
+        <source>--serial needs --serial-file FILE to keep the next number in</source>
+        <translation>--serial needs --serial-file FILE to keep the next number in</translation>
+    </message>
+    <message>
+        <source>--serial needs --program</source>
+        <translation>--serial needs --program</translation>
+    </message>
+    <message>
+        <source>the serial number %1 does not fit in %2 bytes</source>
+        <translation>the serial number %1 does not fit in %2 bytes</translation>
+    </message>
+    <message>
+        <source>--watch needs exactly one --program FILE to watch</source>
+        <translation>--watch needs exactly one --program FILE to watch</translation>
+    </message>
+    <message>
+        <source>
+Several boards (a gang) and production runs:
+  --port P --port Q..., --ports P,Q,...
+                       run every action on every board at the same time, one
+                       line per board and step, then a table of the results
+  --port all           every port where the programmer answers
+  --trace FOLDER       with several boards: one trace file per board in FOLDER
+  --serial ADDR:START[:STEP]
+                       write a serial number into each chip at program word
+                       ADDR as RETW words, low byte first (decimal or 0x hex)
+  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
+  --serial-file FILE   where the next number is kept (created with START);
+                       a number is used up only by a board that programmed and
+                       verified
+  --log-csv FILE       append one row per board and run: time, port, device,
+                       image, CRC-32, serial number, result, seconds
+  --watch              after the run, program again every time the --program
+                       file changes, until Ctrl-C
+
+Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
+run reports it (exit status 2).
+</source>
+        <translation>
+Several boards (a gang) and production runs:
+  --port P --port Q..., --ports P,Q,...
+                       run every action on every board at the same time, one
+                       line per board and step, then a table of the results
+  --port all           every port where the programmer answers
+  --trace FOLDER       with several boards: one trace file per board in FOLDER
+  --serial ADDR:START[:STEP]
+                       write a serial number into each chip at program word
+                       ADDR as RETW words, low byte first (decimal or 0x hex)
+  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
+  --serial-file FILE   where the next number is kept (created with START);
+                       a number is used up only by a board that programmed and
+                       verified
+  --log-csv FILE       append one row per board and run: time, port, device,
+                       image, CRC-32, serial number, result, seconds
+  --watch              after the run, program again every time the --program
+                       file changes, until Ctrl-C
+
+Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
+run reports it (exit status 2).
+</translation>
+    </message>
+    <message>
+        <source>--serial takes ADDR:START or ADDR:START:STEP, numbers in decimal or 0x hexadecimal, not &apos;%1&apos;</source>
+        <translation>--serial takes ADDR:START or ADDR:START:STEP, numbers in decimal or 0x hexadecimal, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the serial address %1 lies beyond the largest program memory (0x7FF)</source>
+        <translation>the serial address %1 lies beyond the largest program memory (0x7FF)</translation>
+    </message>
+    <message>
+        <source>the serial step must be at least 1</source>
+        <translation>the serial step must be at least 1</translation>
+    </message>
+    <message>
+        <source>the serial number at 0x%1 to 0x%2 lies outside the chip&apos;s memory (0x000 to 0x%3)</source>
+        <translation>the serial number at 0x%1 to 0x%2 lies outside the chip&apos;s memory (0x000 to 0x%3)</translation>
+    </message>
+    <message>
+        <source>the image already holds the word %1 at 0x%2, where the serial number goes</source>
+        <translation>the image already holds the word %1 at 0x%2, where the serial number goes</translation>
+    </message>
+    <message>
+        <source>line %1 is not &apos;next N&apos;, &apos;free N&apos; or &apos;pending N …&apos;</source>
+        <translation>line %1 is not &apos;next N&apos;, &apos;free N&apos; or &apos;pending N …&apos;</translation>
+    </message>
+    <message>
+        <source>the line &apos;next N&apos; is missing</source>
+        <translation>the line &apos;next N&apos; is missing</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a complete Intel HEX file (line %2: %3)</source>
+        <translation>%1 is not a complete Intel HEX file (line %2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 does not end with the end record yet</source>
+        <translation>%1 does not end with the end record yet</translation>
     </message>
 </context>
 </TS>
