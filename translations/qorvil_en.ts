@@ -1309,10 +1309,6 @@ or abort, 3 bad arguments or a file that cannot be read or written.
         <translation>the programmer answers on %1</translation>
     </message>
     <message>
-        <source>stopping: the operation ends through its abort path</source>
-        <translation>stopping: the operation ends through its abort path</translation>
-    </message>
-    <message>
         <source>ok</source>
         <translation>ok</translation>
     </message>
@@ -1529,6 +1525,10 @@ run reports it (exit status 2).
     <message>
         <source>%1 does not end with the end record yet</source>
         <translation>%1 does not end with the end record yet</translation>
+    </message>
+    <message>
+        <source>stopping: a running operation ends through its abort path</source>
+        <translation>stopping: a running operation ends through its abort path</translation>
     </message>
 </context>
 </TS>

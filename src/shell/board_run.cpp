@@ -42,7 +42,7 @@ void Board_run::catch_stop()
 {
     platform::catch_stop_signals([this] {
         if (!interrupted_)
-            error_(QCoreApplication::translate("shell", "stopping: the operation ends through its abort path"));
+            error_(QCoreApplication::translate("shell", "stopping: a running operation ends through its abort path"));
         interrupted_ = true;
         operations::Command_cancel_click();
     });
