@@ -29,6 +29,11 @@ bool has(int argc, char **argv, const char *wanted)
 int main(int argc, char *argv[])
 {
     const bool batch = has(argc, argv, "--batch");
+    // Printing a text needs no display either.
+    const bool text_only = has(argc, argv, "--help") || has(argc, argv, "-h") || has(argc, argv, "--version")
+                           || has(argc, argv, "--help-path");
+    if (text_only && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (batch) {
         qputenv("QT_QPA_PLATFORM", "offscreen");  // no window on screen
         // Standard error belongs to the run's own report, not to toolkit chatter.
