@@ -16,20 +16,6 @@
 
 namespace {
 
-const char usage[] = QT_TRANSLATE_NOOP("shell",
-    "Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]\n"
-    "\n"
-    "Host program for the SX18AC/SX28AC in-system programmer board.\n"
-    "Without arguments it opens the main window and the connection dialog;\n"
-    "other arguments are ignored.\n"
-    "\n"
-    "  --batch ...   run operations without a window ('qorvil --batch --help')\n"
-    "  --lang ja|en  the language of this run (Japanese unless chosen otherwise)\n"
-    "  --trace FILE  append one line per exchange with the board to FILE\n"
-    "  --help-path   print where the help document is found\n"
-    "  --help        show this text\n"
-    "  --version     show the version\n");
-
 bool has(int argc, char **argv, const char *wanted)
 {
     for (int i = 1; i < argc; ++i)
@@ -43,6 +29,11 @@ bool has(int argc, char **argv, const char *wanted)
 int main(int argc, char *argv[])
 {
     const bool batch = has(argc, argv, "--batch");
+    // Printing a text needs no display either.
+    const bool text_only = has(argc, argv, "--help") || has(argc, argv, "-h") || has(argc, argv, "--version")
+                           || has(argc, argv, "--help-path");
+    if (text_only && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (batch) {
         qputenv("QT_QPA_PLATFORM", "offscreen");  // no window on screen
         // Standard error belongs to the run's own report, not to toolkit chatter.
@@ -73,7 +64,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (has(argc, argv, "--help") || has(argc, argv, "-h")) {
-        std::fputs(QCoreApplication::translate("shell", usage).toUtf8().constData(), stdout);
+        std::fputs(shell::program_usage().toUtf8().constData(), stdout);
         return 0;
     }
     if (has(argc, argv, "--help-path")) {

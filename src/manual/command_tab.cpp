@@ -49,8 +49,8 @@ QLineEdit *field(QWidget *parent, const char *name, const QString &text, int cha
     e->setObjectName(QLatin1String(name));
     e->setFont(state::value_font());
     const QFontMetrics m(e->font());
-    e->setMinimumWidth(m.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))));
-    e->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // As wide as its longest text and a little room, no wider.
+    e->setFixedWidth(m.horizontalAdvance(QString(characters + 2, QLatin1Char('0'))) + m.averageCharWidth());
     return e;
 }
 

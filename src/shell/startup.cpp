@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include "shell/tr.h"
+
 #include "fuse/option_tables.h"
 #include "fuse/panel_behaviour.h"
 #include "fuse/revision_layout.h"
@@ -59,6 +61,23 @@ void raise_main_window()
     w.show();
     w.raise();
     w.activateWindow();
+}
+
+QString program_usage()
+{
+    return Tr::tr(
+    "Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]\n"
+    "\n"
+    "Host program for the SX18AC/SX28AC in-system programmer board.\n"
+    "Without arguments it opens the main window and the connection dialog;\n"
+    "other arguments are ignored.\n"
+    "\n"
+    "  --batch ...   run operations without a window ('qorvil --batch --help')\n"
+    "  --lang ja|en  the language of this run (Japanese unless chosen otherwise)\n"
+    "  --trace FILE  append one line per exchange with the board to FILE\n"
+    "  --help-path   print where the help document is found\n"
+    "  --help        show this text\n"
+    "  --version     show the version\n");
 }
 
 bool run_startup(bool check_single_instance)
