@@ -23,7 +23,8 @@ namespace {
 
 int word_value(const QString &text) { return text.toInt(nullptr, 16); }
 
-QString platform_device() { return platform::port().device(); }
+// ISO 8601 with the offset from UTC.
+QString iso_time(const QDateTime &t) { return t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate); }
 
 QString word_text(int value) { return QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0')); }
 
@@ -62,6 +63,7 @@ void Board_run::begin()
     started_ = platform::wall_time();
     comm::clear_failed_exchange();
     opened_ = false;
+    device_.clear();
     image_.clear();
     crc_.clear();
     phase_.clear();
@@ -89,7 +91,7 @@ int Board_run::take_serial()
     const QString owner = QStringLiteral("%1, process %2, %3")
                               .arg(options_.port.value_or(QString()))
                               .arg(QCoreApplication::applicationPid())
-                              .arg(started_.toString(Qt::ISODate));
+                              .arg(iso_time(started_));
     std::optional<std::uint64_t> taken;
     QString problem;
     const QString failure = platform::change_locked(*options_.serial_file, [&](const QByteArray &old) {
@@ -143,8 +145,9 @@ void Board_run::settle(bool used)
 void Board_run::connected(bool opened)
 {
     opened_ = opened;
-    if (progress_channel_open() && !platform_device().isEmpty())
-        send_on_channel("device", platform_device());
+    device_ = platform::port().device();
+    if (progress_channel_open() && !device_.isEmpty())
+        send_on_channel("device", device_);
 }
 
 void Board_run::action_started(const QString &action)
@@ -225,9 +228,9 @@ int Board_run::end(int status, const QString &refusal)
     report_.result = result_text(status, refusal);
     if (options_.log_csv) {
         Log_row row;
-        row.time = started_.toOffsetFromUtc(started_.offsetFromUtc()).toString(Qt::ISODate);
+        row.time = iso_time(started_);
         row.port = options_.port.value_or(QString());
-        row.device = platform_device();
+        row.device = device_;
         row.image = image_;
         row.crc = crc_;
         row.serial = report_.serial;

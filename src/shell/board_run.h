@@ -62,6 +62,7 @@ private:
     QDateTime started_;
     std::optional<std::uint64_t> serial_;  // the run's number, in every image it loads
     bool settled_ = false;                 // used up, or given back
+    QString device_;  // the serial device, once the run has set up the port
     QString image_, crc_, action_, phase_;
     int step_ = -1;
     Run_report report_;
