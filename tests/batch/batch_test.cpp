@@ -32,18 +32,9 @@ protected:
 
     Outcome qorvil(const QStringList &args)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", path("config"));
-        env.insert("QORVIL_WORK_DIR", path("work"));
-        env.remove("QT_QPA_PLATFORM");  // batch mode needs no display of its own
-        env.remove("DISPLAY");
-        p.setProcessEnvironment(env);
-        p.start(QCoreApplication::applicationDirPath() + "/qorvil", QStringList{"--batch"} + args);
-        if (!p.waitForFinished(120000))
-            return {};
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        test::Batch_process p(dir.path(), args);
+        const int code = p.finish();
+        return {code, p.out, p.err};
     }
 
     // gpasm from gputils assembles an SX28 program with FUSE and FUSEX.

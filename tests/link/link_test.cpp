@@ -129,18 +129,6 @@ TEST_F(Link, WhatEachCommandShows)
     EXPECT_EQ(state::Link.comxx_error, 0);
 }
 
-TEST_F(Link, WhileVerifyingReadsLeaveTheLabelsAlone)
-{
-    test::Board_port_scope board;
-    board.port.board.set_isp(true);
-    board.port.board.set_fusex(0x0ABC);
-    state::Verify_running = 1;
-    cor_read_FUSEX();
-    cor_read_data();
-    EXPECT_EQ(state::Read_fusex_word + state::Read_data_word, "0ABC0FFF");
-    EXPECT_EQ(w.Label_fusex_word->text() + w.Label_fuse_word->text(), "0FFF0FFF");
-}
-
 TEST_F(Link, SilenceLeavesTheFieldsAndShowsNothing)
 {
     sim::Board_options options;

@@ -68,23 +68,17 @@ QStringList trace_lines(const QString &path, int min_ms = 0)
 
 struct Batch_run {
     int code = -1;
-    QByteArray out, err;
+    QString out, err;
 };
 
 // The program in batch mode; the sysfs root is the fake one when given.
 Batch_run qorvil_batch(const QTemporaryDir &dir, const QStringList &args, const QString &sysfs = {})
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
-    env.insert("QORVIL_WORK_DIR", dir.path() + "/work");
-    if (!sysfs.isEmpty())
-        env.insert("QORVIL_SYSFS_ROOT", sysfs);
-    p.setProcessEnvironment(env);
-    p.start(QCoreApplication::applicationDirPath() + "/qorvil", QStringList{"--batch"} + args);
-    if (!p.waitForFinished(60000))
-        return {};
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    qputenv("QORVIL_SYSFS_ROOT", sysfs.toUtf8());
+    test::Batch_process p(dir.path(), args);
+    qunsetenv("QORVIL_SYSFS_ROOT");
+    const int code = p.finish(60000);
+    return {code, p.out, p.err};
 }
 
 TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
@@ -137,7 +131,7 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
     const Batch_run identify = qorvil_batch(dir, {"--port", board.device, "--trace", bad, "--identify"});
     EXPECT_EQ(identify.code, 0);
     EXPECT_EQ(identify.out, "QORVIL V1.02\n");
-    EXPECT_TRUE(identify.err.contains("qorvil: cannot write the trace to " + bad.toUtf8() + ": ")) << identify.err.toStdString();
+    EXPECT_TRUE(identify.err.contains("qorvil: cannot write the trace to " + bad + ": ")) << identify.err.toStdString();
 }
 
 TEST(Trace, OpenAsksForLowLatencyAndGoesOnWhenRefused)

@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -126,14 +125,6 @@ TEST_F(MainWindow, HelpShowsTheProgramsOwnDocument)
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(viewer->browser->toPlainText().contains("Qorvil ヘルプ"));
     viewer->close();
-}
-
-TEST(Program, VersionOnTheCommandLine)
-{
-    QProcess p;
-    p.start(QCoreApplication::applicationDirPath() + "/qorvil", {"--version"});
-    ASSERT_TRUE(p.waitForFinished(20000));
-    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), "Qorvil Version 1.6.40");
 }
 
 } // namespace
