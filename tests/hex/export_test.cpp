@@ -34,10 +34,9 @@ TEST_F(Export, ImagesAreWrittenRecordByRecordLowByteFirstInUpperCase)
     // Checksums keep their leading zero.
     for (int i = 0; i < 16; ++i)
         state::Mem_buffer[size_t(i)] = QStringLiteral("0000");
-    state::Mem_buffer[0] = QStringLiteral("00E1");   // 0x10 + 0xE1 = 0xF1: checksum 0F
-    state::Mem_buffer[8] = QStringLiteral("00E0");   // 0x10 + 0x10 + 0xE0 = 0x100: checksum 00
-    state::Mem_buffer[16] = QStringLiteral("0ABC");
-    state::Mem_buffer[17] = QStringLiteral("0def");
+    // Sums 0x10 + 0xE1 = 0xF1 (checksum 0F) and 0x10 + 0x10 + 0xE0 = 0x100 (checksum 00).
+    for (const auto &[address, word] : {std::pair{0, "00E1"}, {8, "00E0"}, {16, "0ABC"}, {17, "0def"}})
+        state::Mem_buffer[size_t(address)] = QString::fromLatin1(word);
     EXPECT_TRUE(file_bytes(save_as(file)).startsWith(":10000000E1000000000000000000000000000000" "0F\r\n"
                                                      ":10001000E0000000000000000000000000000000" "00\r\n"
                                                      ":10002000BC0AEF0DFF0F"));
@@ -103,8 +102,8 @@ TEST_F(Export, AFailedSaveIsReportedWithTheReasonAndLeavesTheOldFileWhole)
     const QString failed = QStringLiteral("ファイル保存失敗。");
     const QString not_a_folder = hex_file(QStringLiteral("plain.txt"), {});
     save_as(not_a_folder + QStringLiteral("/out.hex"));
-    EXPECT_TRUE(panel(3).startsWith(failed) && panel(3).size() > failed.size()) << panel(3).toStdString();  // with the reason
-    EXPECT_EQ(w->windowTitle(), title);
+    EXPECT_TRUE(panel(3).startsWith(failed) && panel(3).size() > failed.size() && w->windowTitle() == title)
+        << panel(3).toStdString();  // with the reason
 
     // The opened file stands for the user's work; the new contents do not fit a file size
     // limit of 4096 bytes.
@@ -114,15 +113,13 @@ TEST_F(Export, AFailedSaveIsReportedWithTheReasonAndLeavesTheOldFileWhole)
     state::Mem_buffer[0] = QStringLiteral("0ABC");
     rlimit old_limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
-    rlimit limit = old_limit;
-    limit.rlim_cur = 4096;
+    const rlimit limit{4096, old_limit.rlim_max};
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
     w->mnuFileSave->trigger();
     setrlimit(RLIMIT_FSIZE, &old_limit);
     std::signal(SIGXFSZ, old_handler);
-    EXPECT_TRUE(panel(3).startsWith(failed)) << panel(3).toStdString();
-    EXPECT_EQ(file_bytes(file), before);
+    EXPECT_TRUE(panel(3).startsWith(failed) && file_bytes(file) == before) << panel(3).toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"plain.txt", "work.hex"}));
     w->mnuFileSave->trigger();  // without the limit the same save goes through
     EXPECT_TRUE(file_bytes(file).startsWith(":10000000BC0A"));
@@ -135,9 +132,8 @@ TEST_F(Export, AFailedSaveIsReportedWithTheReasonAndLeavesTheOldFileWhole)
     if (!image::File_exists(full))
         GTEST_SKIP() << "no full device here";
     save_as(full, platform::Answer::ok);
-    EXPECT_EQ(boxes.shown.size(), 1u);  // it exists: the overwrite question
-    EXPECT_TRUE(panel(3).startsWith(failed)) << panel(3).toStdString();
-    EXPECT_FALSE(QFileInfo(full).isFile());  // still the device
+    // It exists: the overwrite question; and it stays the device.
+    EXPECT_TRUE(boxes.shown.size() == 1 && panel(3).startsWith(failed) && !QFileInfo(full).isFile()) << panel(3).toStdString();
 }
 
 } // namespace

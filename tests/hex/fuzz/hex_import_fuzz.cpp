@@ -23,11 +23,9 @@ void require(bool condition)
         std::abort();
 }
 
-void check_word(const std::string &word)
+bool upper_word(const std::string &word)
 {
-    require(word.size() == 4);
-    for (char c : word)
-        require((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'));
+    return word.size() == 4 && word.find_first_not_of("0123456789ABCDEF") == std::string::npos;
 }
 
 // The reader over the whole input, fed in chunks of a size taken from the first byte so
@@ -46,14 +44,10 @@ void read_whole(const std::uint8_t *data, std::size_t size)
             return static_cast<long long>(n);
         },
         [&](int address, const std::string &word) {
-            require(address >= 0 && address <= last_image_address);
-            check_word(word);
+            require(address >= 0 && address <= last_image_address && upper_word(word));
             ++words;
         });
-    if (outcome.fuse_found)
-        check_word(outcome.fuse_word);
-    if (outcome.fusex_found)
-        check_word(outcome.fusex_word);
+    require((!outcome.fuse_found || upper_word(outcome.fuse_word)) && (!outcome.fusex_found || upper_word(outcome.fusex_word)));
     require(words <= long(size) && (outcome.end != Read_end::end_of_file || pos == size));
 }
 
