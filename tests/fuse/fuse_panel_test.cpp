@@ -219,7 +219,9 @@ TEST(FusePanel, OscillatorSwitchesEnableEitherTheInternalOrTheExternalControls)
         fuse::Fuse_word_to_panel();
         seen << enabled(w);
     }
-    EXPECT_EQ(seen.join(' '), "01011 10011 10100 01100 01011 10100 01011");
+    w.Check_IRCa->click();  // once the program has grayed a box, a click still only checks or unchecks it
+    seen << enabled(w) + controls({w.Check_IRCa});
+    EXPECT_EQ(seen.join(' '), "01011 10011 10100 01100 01011 10100 01011 011001");
 }
 
 // Once until Fuse_tab_shown is cleared; the tab switch decodes the word.

@@ -93,7 +93,9 @@ TEST_F(Interop, FilesQorvilWritesPassSrecordAndOpenAgain)
 {
     expect_srecord_agrees(save_as(path(QStringLiteral("blank.hex"))));
     QRandomGenerator random(1234);
-    for (const auto &[rev, index] : {std::pair{1, 1}, {0, 1}, {0, 3}, {1, 2}}) {
+    // Code protection and trim 010 on the blank panel; the memory size option.
+    for (const auto &[rev, index, words] : {std::tuple{1, 1, "0FF7 02FD 511"}, {0, 1, "0FF7 06FD 1023"},
+                                            {0, 3, "0FF7 06FF 2047"}, {1, 2, "0FF7 02FE 2047"}}) {
         image::Clear_image();
         state::Rev_mode = int16_t(rev);
         for (int a = 0; a < 2048; ++a)
@@ -104,10 +106,10 @@ TEST_F(Interop, FilesQorvilWritesPassSrecordAndOpenAgain)
         const QString file = save_as(path(QStringLiteral("random_%1_%2.hex").arg(rev).arg(index)));
         expect_srecord_agrees(file);
         const std::vector<QString> saved(state::Mem_buffer.begin(), state::Mem_buffer.end());
-        const QString labels = memory({}) + ' ' + QString::number(state::Last_address);
+        EXPECT_EQ(memory({}) + ' ' + QString::number(state::Last_address), words);
         image::Clear_image();
         open(file);
-        EXPECT_EQ(memory({}) + ' ' + QString::number(state::Last_address) + shown(), labels);
+        EXPECT_EQ(memory({}) + ' ' + QString::number(state::Last_address) + shown(), words);
         EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + state::Last_address + 1, state::Mem_buffer.begin()));
     }
 }
