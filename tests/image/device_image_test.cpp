@@ -4,176 +4,103 @@
 
 #include "state/frm_main.h"
 #include "state/globals.h"
-#include "state/windows.h"
 #include "support.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-const QString dot = QString(QChar(0xFF65));
+const QString dot = QStringLiteral("･");
 
-QByteArray dump_bytes()
+QString dump_file()
 {
     QFile f(image::dump_path());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-// The dump as text lines, CR LF taken off.
-QStringList dump_file_lines()
+// Word lines of blank words from `from` up to `to`, CR LF after each.
+QString blank_lines(int from, int to)
 {
-    QString text = QString::fromUtf8(dump_bytes());
-    if (text.endsWith(QLatin1String("\r\n")))
-        text.chop(2);
-    return text.split(QStringLiteral("\r\n"));
+    QString s;
+    for (int a = from; a <= to; a += 8)
+        s += QStringLiteral("%1:").arg(a, 4, 16, QLatin1Char('0')).toUpper() + QStringLiteral(" 0FFF").repeated(8) +
+             ' ' + dot.repeated(16) + "\r\n";
+    return s;
 }
 
-QByteArray blank_dump(int word_lines)
+TEST(DeviceImage, ClearingBlanksBothBuffersTheWordsAndTheAddress)
 {
-    QByteArray expected;
-    for (int i = 0; i < word_lines; ++i)
-        expected += QStringLiteral("%1:").arg(i * 8, 4, 16, QLatin1Char('0')).toUpper().toUtf8()
-                    + QStringLiteral(" 0FFF").repeated(8).toUtf8() + ' ' + dot.repeated(16).toUtf8() + "\r\n";
-    return expected + "FUSE  =0FFF\r\nFUSEX =0FFF\r\n";
-}
-
-class DeviceImage : public ::testing::Test {
-protected:
-    void SetUp() override { w = &test::program_at_rest(); }
-    void TearDown() override { test::fresh_program(); }
-
-    state::FrmMain *w = nullptr;
-};
-
-TEST_F(DeviceImage, ClearingBlanksBothBuffersTheWordsAndTheAddress)
-{
+    state::FrmMain &w = test::program_at_rest();
     state::Mem_buffer[5000] = QStringLiteral("0ABC");
     state::Read_buffer[4095] = QStringLiteral("0123");
     state::Last_address = 511;
     state::Address_pc = -1;
-    w->address_pc->setText(QStringLiteral("0x000"));
-    for (QLabel *label : {w->Label_fuse_word, w->Label_fusex_word_bin, w->Label_device_word})
+    w.address_pc->setText(QStringLiteral("0x000"));
+    for (QLabel *label : {w.Label_fuse_word, w.Label_fusex_word_bin, w.Label_device_word})
         label->setText(QStringLiteral("0000"));
 
     image::Clear_image();
 
-    for (int a = 0; a < state::image_size; ++a) {
-        ASSERT_EQ(state::Mem_buffer[size_t(a)], "0FFF") << a;
-        ASSERT_EQ(state::Read_buffer[size_t(a)], "0FFF") << a;
-    }
-    EXPECT_EQ(state::Last_address, 2047);
-    EXPECT_EQ(state::Address_pc, 0xFFF);
-    EXPECT_EQ(w->address_pc->text(), "0xFFF");
-    const std::pair<QLabel *, const char *> labels[] = {
-        {w->Label_fuse_word, "0FFF"},   {w->Label_fuse_word_bin, "111111111111"},
-        {w->Label_fusex_word, "0FFF"},  {w->Label_fusex_word_bin, "111111111111"},
-        {w->Label_device_word, "0FFE"}, {w->Label_device_word_bin, "111111111110"},
-    };
-    for (const auto &[label, text] : labels)
-        EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
+    for (const std::vector<QString> *buffer : {&state::Mem_buffer, &state::Read_buffer})
+        EXPECT_EQ(std::count(buffer->begin(), buffer->end(), QStringLiteral("0FFF")), 5001);
+    EXPECT_EQ(QStringList({w.Label_fuse_word->text(), w.Label_fuse_word_bin->text(), w.Label_fusex_word->text(),
+                           w.Label_fusex_word_bin->text(), w.Label_device_word->text(), w.Label_device_word_bin->text(),
+                           w.address_pc->text(), QString::number(state::Address_pc),
+                           QString::number(state::Last_address)}).join(' '),
+              "0FFF 111111111111 0FFF 111111111111 0FFE 111111111110 0xFFF 4095 2047");
 }
 
-TEST_F(DeviceImage, BlankDumpIsByteForByteTheProgramMemoryOfTheChip)
+// Words are shown four characters wide, with the characters of their two bytes.
+TEST(DeviceImage, DumpAndMemoryViewShowTheProgramMemoryAndTheWordLabels)
 {
-    image::Clear_and_dump();
-    const QByteArray bytes = dump_bytes();
-    EXPECT_EQ(bytes, blank_dump(256));
-    EXPECT_TRUE(bytes.startsWith("0000:" + QByteArray(" 0FFF").repeated(8) + ' ' + dot.repeated(16).toUtf8() + "\r\n"));
-    EXPECT_TRUE(bytes.contains("\r\n07F8: 0FFF"));
-    EXPECT_EQ(bytes.count("\r\n"), 258);
-
-    const std::tuple<int, int, const char *> sizes[] = {{511, 64, "01F8:"}, {1023, 128, "03F8:"}};
-    for (const auto &[last, word_lines, last_line] : sizes) {
-        state::Last_address = int16_t(last);
-        image::Dump_image();
-        EXPECT_EQ(dump_bytes(), blank_dump(word_lines)) << last;
-        EXPECT_TRUE(dump_file_lines()[word_lines - 1].startsWith(QLatin1String(last_line))) << last;
-    }
-}
-
-TEST_F(DeviceImage, DumpAndMemoryViewShowTheImageWordsFourCharactersWideTheirCharactersAndTheLabels)
-{
-    state::Mem_buffer[0] = QStringLiteral("0041");
-    state::Mem_buffer[1] = QStringLiteral("12");
-    state::Mem_buffer[2] = QStringLiteral("123456");
-    state::Mem_buffer[3] = QStringLiteral("0fff");
-    state::Mem_buffer[7] = QStringLiteral("007A");
-    state::Mem_buffer[2047] = QStringLiteral("0020");
-    state::Mem_buffer[2048] = QStringLiteral("0123");  // beyond the chip: not written
-    w->Label_fuse_word->setText(QStringLiteral("0F7F"));
-    w->Label_fusex_word->setText(QStringLiteral("0BFF"));
+    state::FrmMain &w = test::program_at_rest();
+    for (const auto &[address, word] : {std::pair{0, "0041"}, {1, "12"}, {2, "123456"}, {3, "0fff"}, {7, "007A"},
+                                        {511, "0020"}, {512, "0123"}})  // 512: beyond the chip, not shown
+        state::Mem_buffer[size_t(address)] = QString::fromLatin1(word);
+    state::Last_address = 511;
+    w.Label_fuse_word->setText(QStringLiteral("0F7F"));
+    w.Label_fusex_word->setText(QStringLiteral("0BFF"));
 
     image::Dump_image();
 
-    const QStringList lines = dump_file_lines();
-    ASSERT_EQ(lines.size(), 258);
-    EXPECT_EQ(lines[0], "0000: 0041 12   1234 0fff 0FFF 0FFF 0FFF 007A " + dot + "A" + dot.repeated(3) + "4"
-                            + dot.repeated(9) + "z");
-    EXPECT_EQ(lines[255], "07F8: 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0020 " + dot.repeated(15) + " ");
-    EXPECT_EQ(lines[256], "FUSE  =0F7F");
-    EXPECT_EQ(lines[257], "FUSEX =0BFF");
+    const QString expected = "0000: 0041 12   1234 0fff 0FFF 0FFF 0FFF 007A " + dot + "A" + dot.repeated(3) + "4" +
+                             dot.repeated(9) + "z\r\n" + blank_lines(8, 0x1F0) + "01F8:" +
+                             QStringLiteral(" 0FFF").repeated(7) + " 0020 " + dot.repeated(15) +
+                             " \r\nFUSE  =0F7F\r\nFUSEX =0BFF\r\n";
+    EXPECT_EQ(dump_file(), expected);
+    EXPECT_EQ(w.RTextBox_memory->toPlainText(), QString(expected).replace("\r\n", "\n"));
+    EXPECT_TRUE(!w.RTextBox_memory->isHidden() && w.RTextBox_memory->font().fixedPitch());
 
-    EXPECT_EQ(w->RTextBox_memory->toPlainText().split(QLatin1Char('\n')).mid(0, 258), lines);
-    EXPECT_FALSE(w->RTextBox_memory->isHidden());
-    EXPECT_TRUE(w->RTextBox_memory->isReadOnly());
-    EXPECT_TRUE(w->RTextBox_memory->font().fixedPitch());
+    // The buffer-clear menu item clears and dumps, and keeps the document and the caption.
+    state::Open_file_name = QStringLiteral("/tmp/program.hex");
+    w.setWindowTitle(QStringLiteral("Qorvil    /tmp/program.hex"));
+    w.nmuBufClear->trigger();
+    EXPECT_EQ(dump_file(), blank_lines(0, 0x7F8) + "FUSE  =0FFF\r\nFUSEX =0FFF\r\n");
+    EXPECT_EQ(state::Open_file_name + '|' + w.windowTitle(), "/tmp/program.hex|Qorvil    /tmp/program.hex");
 }
 
-TEST_F(DeviceImage, UnwritableDumpIsReportedAndTheViewKeepsItsContent)
+TEST(DeviceImage, UnwritableDumpIsReportedAndTheViewKeepsItsContent)
 {
-    const QString before = w->RTextBox_memory->toPlainText();
-    ASSERT_FALSE(before.isEmpty());
-
-    // The work folder lies under a regular file, so nothing can be created there.
-    QTemporaryDir dir;
-    QFile blocker(dir.filePath(QStringLiteral("blocker")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const QByteArray saved = qgetenv("QORVIL_WORK_DIR");
-    qputenv("QORVIL_WORK_DIR", (blocker.fileName() + QStringLiteral("/work")).toUtf8());
-
+    state::FrmMain &w = test::program_at_rest();
+    const QString before = w.RTextBox_memory->toPlainText();
+    // The work folder lies under a regular file, so nothing can be created there (until the
+    // next fresh program).
+    qputenv("QORVIL_WORK_DIR", image::dump_path().toUtf8() + "/work");
     state::Mem_buffer[0] = QStringLiteral("0123");
     image::Dump_image();
-    const QString after_dump = w->RTextBox_memory->toPlainText();
-    const QString panel = w->sbPanel[3]->text();
-    const bool view_hidden = w->RTextBox_memory->isHidden();
+    const QString panel = w.sbPanel[3]->text();
+    const bool view_hidden = w.RTextBox_memory->isHidden();
     image::Clear_and_dump();
-    const QString after_clear = w->RTextBox_memory->toPlainText();
-    const QString panel_after_clear = w->sbPanel[3]->text();
+    const QString panel_after_clear = w.sbPanel[3]->text();
 
-    qputenv("QORVIL_WORK_DIR", saved);
-
-    const QString reported = QStringLiteral("sx_hex.txtを書き込めません: ");
-    EXPECT_TRUE(panel.startsWith(reported)) << panel.toStdString();
-    EXPECT_GT(panel.size(), reported.size());  // with the reason
-    EXPECT_EQ(panel_after_clear, panel);
-    EXPECT_EQ(after_dump, before);
-    EXPECT_FALSE(view_hidden);
-    EXPECT_EQ(after_clear, before);
+    EXPECT_TRUE(panel.startsWith(QStringLiteral("sx_hex.txtを書き込めません: ")) && panel.size() > 20) << panel.toStdString();  // with the reason
+    EXPECT_TRUE(panel_after_clear == panel && !view_hidden);
+    EXPECT_EQ(w.RTextBox_memory->toPlainText(), before);
     EXPECT_EQ(state::Mem_buffer[0], "0FFF");  // the clearing itself still happened
-}
-
-TEST_F(DeviceImage, BufferClearMenuClearsAndDumpsButKeepsTheDocument)
-{
-    state::Mem_buffer[3] = QStringLiteral("0ABC");
-    state::Last_address = 511;
-    state::Open_file_name = QStringLiteral("/tmp/program.hex");
-    w->setWindowTitle(QStringLiteral("Qorvil Version 1.6.40    /tmp/program.hex"));
-    image::Dump_image();
-
-    w->nmuBufClear->trigger();
-
-    EXPECT_EQ(state::Mem_buffer[3], "0FFF");
-    EXPECT_EQ(state::Last_address, 2047);
-    EXPECT_EQ(dump_bytes(), blank_dump(256));
-    EXPECT_EQ(state::Open_file_name, "/tmp/program.hex");
-    EXPECT_EQ(w->windowTitle(), "Qorvil Version 1.6.40    /tmp/program.hex");
 }
 
 } // namespace

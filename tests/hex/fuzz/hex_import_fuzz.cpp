@@ -7,17 +7,15 @@
 
 #include "image/hex_records.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace {
 
 using namespace image::hex;
-
-bool upper_hex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 
 void require(bool condition)
 {
@@ -25,11 +23,9 @@ void require(bool condition)
         std::abort();
 }
 
-void check_word(const std::string &word)
+bool upper_word(const std::string &word)
 {
-    require(word.size() == 4);
-    for (char c : word)
-        require(upper_hex(c));
+    return word.size() == 4 && word.find_first_not_of("0123456789ABCDEF") == std::string::npos;
 }
 
 // The reader over the whole input, fed in chunks of a size taken from the first byte so
@@ -42,59 +38,36 @@ void read_whole(const std::uint8_t *data, std::size_t size)
     const Read_outcome outcome = read_hex(
         [&](char *buffer, long long capacity) -> long long {
             require(capacity > 0);
-            std::size_t n = size - pos;
-            if (n > chunk)
-                n = chunk;
-            if (n > std::size_t(capacity))
-                n = std::size_t(capacity);
-            for (std::size_t i = 0; i < n; ++i)
-                buffer[i] = char(data[pos + i]);
+            const std::size_t n = std::min({size - pos, chunk, std::size_t(capacity)});
+            std::copy(data + pos, data + pos + n, buffer);
             pos += n;
             return static_cast<long long>(n);
         },
         [&](int address, const std::string &word) {
-            require(address >= 0 && address <= last_image_address);
-            check_word(word);
+            require(address >= 0 && address <= last_image_address && upper_word(word));
             ++words;
         });
-    require(pos <= size);
-    if (outcome.fuse_found)
-        check_word(outcome.fuse_word);
-    if (outcome.fusex_found)
-        check_word(outcome.fusex_word);
-    require(words <= long(size));
-    if (outcome.end == Read_end::end_of_file)
-        require(pos == size);
+    require((!outcome.fuse_found || upper_word(outcome.fuse_word)) && (!outcome.fusex_found || upper_word(outcome.fusex_word)));
+    require(words <= long(size) && (outcome.end != Read_end::end_of_file || pos == size));
 }
 
 // One line on its own, and the writer's form of a data record read back.
 void examine_alone(const std::uint8_t *data, std::size_t size)
 {
-    const std::string_view line(reinterpret_cast<const char *>(data), size);
-    const Line_info info = examine_line(line);
+    const Line_info info = examine_line(std::string_view(reinterpret_cast<const char *>(data), size));
     if (info.kind != Line_kind::data)
         return;
-    require(info.byte_count % 2 == 0);
-    require(info.data.size() == std::size_t(2 * info.byte_count));
-
-    std::vector<unsigned char> bytes;
+    require(info.byte_count % 2 == 0 && info.data.size() == std::size_t(2 * info.byte_count));
+    std::string bytes;
     for (std::size_t i = 0; i < info.data.size(); i += 2) {
-        const int hi = hex_digit(info.data[i]);
-        const int lo = hex_digit(info.data[i + 1]);
-        require(hi >= 0 && lo >= 0);
-        bytes.push_back(static_cast<unsigned char>(hi * 16 + lo));
+        require(hex_digit(info.data[i]) >= 0 && hex_digit(info.data[i + 1]) >= 0);
+        bytes += char(hex_digit(info.data[i]) * 16 + hex_digit(info.data[i + 1]));
     }
-    const std::string again = record_text(info.address, 0, bytes.data(), bytes.size());
-    const Line_info second = examine_line(again);
-    require(second.kind == Line_kind::data);
-    require(second.address == info.address);
-    require(second.byte_count == info.byte_count);
-    for (std::size_t i = 0; i < info.data.size(); ++i) {
-        char c = info.data[i];
-        if (c >= 'a' && c <= 'f')
-            c = char(c - 'a' + 'A');
-        require(second.data[i] == c);
-    }
+    const std::string written = record_text(info.address, 0, reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size());
+    const Line_info again = examine_line(written);  // views into `written`
+    require(again.kind == Line_kind::data && again.address == info.address && again.byte_count == info.byte_count);
+    for (std::size_t i = 0; i < info.data.size(); ++i)
+        require(again.data[i] == std::toupper(static_cast<unsigned char>(info.data[i])));
 }
 
 } // namespace
