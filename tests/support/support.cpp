@@ -330,14 +330,5 @@ void write_file(const QString &path, const QByteArray &contents)
         f.write(contents);
 }
 
-sim::Chip chip_with(std::uint16_t fuse, std::uint16_t fusex, const std::vector<std::pair<int, std::uint16_t>> &words)
-{
-    sim::Chip chip;
-    chip.fuse = fuse;
-    chip.fusex = fusex;
-    for (const auto &[address, value] : words)
-        chip.words.at(size_t(address)) = value;
-    return chip;
-}
 
 } // namespace test

@@ -141,9 +141,6 @@ private:
 QByteArray hex_text(const std::vector<int> &words, int fuse = 0xFF7, int fusex = 0xFBF);
 void write_file(const QString &path, const QByteArray &contents);
 
-// A chip with FUSE, FUSEX and the given words (the rest blank).
-sim::Chip chip_with(std::uint16_t fuse, std::uint16_t fusex, const std::vector<std::pair<int, std::uint16_t>> &words);
-
 } // namespace test
 
 // Readable texts in test failures.

@@ -1,10 +1,9 @@
-// How the program meets the desktop: Qt's own texts in Japanese, links into the help
-// document, one instance that a second start brings to the front.
+// How the program meets the desktop: links into the help document, one instance that a
+// second start brings to the front.
 
 #include "support.h"
 
 #include "platform/process.h"
-#include "platform/qt_translation.h"
 #include "shell/frm_about.h"
 #include "shell/windows.h"
 #include "state/frm_what.h"
@@ -15,26 +14,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QUrl>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(Desktop, QtsOwnButtonTextsFollowTheChosenLanguage)
-{
-    QMessageBox box;
-    box.setStandardButtons(QMessageBox::Cancel);
-    const QString english = box.button(QMessageBox::Cancel)->text();
-
-    ASSERT_TRUE(platform::load_qt_translation(QStringLiteral("ja")));
-    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "キャンセル");
-
-    platform::load_qt_translation(QStringLiteral("en"));  // replaces the Japanese texts
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), english);
-}
 
 // The About box's support button and the revision window's data-sheet address lead to
 // sections of the help document that sits beside the program in the build tree.

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -39,11 +40,13 @@ TEST(Language, TheMenuRetranslatesEveryOpenWindowAndIsRemembered)
     test::fresh_program();
     test::start_program([](comm::FrmCom &d) { d.Command_cancel->click(); });
     const QString japanese = texts();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "キャンセル");  // Qt's own texts too
     EXPECT_EQ(japanese, "書き込み|ファイル(&F)|オプション画面(&O)|コマンドﾞ実行|進行状況|進行状況|ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ|"
                         "Brown-Out disable|Entry ISP mode|初期設定画面|CANCEL");
     W().findChild<QAction *>("mnuLanguage_en")->trigger();
     EXPECT_EQ(texts(), "Program|&File|&Fuse settings|Commands|Progress|Progress|Code protection|Brown-out reset off|"
                        "Enter ISP mode|Connection settings|Cancel");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
     EXPECT_EQ(test::stored("Language"), "en");
     EXPECT_EQ(shell::chosen_language({}), "en");                        // the next start
     EXPECT_EQ(shell::chosen_language({"qorvil", "--lang", "ja"}), "ja");  // one run
