@@ -120,10 +120,4 @@ void build_command_buttons(state::Command_tab_controls &c, QWidget *tab, QBoxLay
     }
 }
 
-void enable_command_buttons(bool enabled)
-{
-    for (auto &[name, button] : W().command_buttons)
-        button->setEnabled(enabled);
-}
-
 } // namespace manual

@@ -12,7 +12,4 @@ namespace manual {
 // connects them.
 void build_command_buttons(state::Command_tab_controls &c, QWidget *tab, QBoxLayout *column);
 
-// Enables or disables every command button (held back while a device operation runs).
-void enable_command_buttons(bool enabled);
-
 } // namespace manual

@@ -5,7 +5,6 @@
 #include "image/device_image.h"
 #include "link/commands.h"
 #include "link/frm_com.h"
-#include "manual/manual_panel.h"
 #include "state/status_bar.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -31,7 +30,8 @@ std::function<void(long, long)> progress_observer;
 
 auto &W() { return state::frmMain(); }
 
-// Everything that could start a second exchange or change the image or the words.
+// Everything that could start a second exchange or change the image or the words (the command
+// tab's buttons go with their page).
 void enable_conflicting(bool enabled)
 {
     auto &w = W();
@@ -40,7 +40,6 @@ void enable_conflicting(bool enabled)
         b->setEnabled(enabled);
     for (QAction *a : {w.mnuFileOpen, w.mnuFileSave, w.mnuFileSaveAs, w.mnuInit, w.mnuOption, w.nmuBufClear})
         a->setEnabled(enabled);
-    manual::enable_command_buttons(enabled);
     w.SSTab1->tabBar()->setEnabled(enabled);
     for (int i = 0; i <= 2; ++i)
         w.SSTab1->widget(i)->setEnabled(enabled);
