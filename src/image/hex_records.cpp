@@ -1,5 +1,6 @@
 #include "image/hex_records.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace image::hex {
@@ -141,6 +142,16 @@ Line_info examine_line(std::string_view line)
     info.kind = Line_kind::data;
     info.data = line.substr(9, data_chars);
     return info;
+}
+
+Byte_source text_source(std::string_view text, std::size_t chunk)
+{
+    return [text, chunk, at = std::size_t(0)](char *buffer, long long capacity) mutable -> long long {
+        const std::size_t n = std::min({chunk, std::size_t(capacity), text.size() - at});
+        text.copy(buffer, n, at);
+        at += n;
+        return static_cast<long long>(n);
+    };
 }
 
 Read_outcome read_hex(const Byte_source &source, const Word_sink &store)

@@ -85,6 +85,9 @@ using Byte_source = std::function<long long(char *buffer, long long capacity)>;
 // Takes one word: address 0 to last_image_address, text of four upper-case hex digits.
 using Word_sink = std::function<void(int address, const std::string &word)>;
 
+// A source over text held in memory (which must outlive it), at most `chunk` bytes a time.
+Byte_source text_source(std::string_view text, std::size_t chunk = std::string_view::npos);
+
 // Reads the records from `source` and hands every data word to `store`, in file order.
 // Memory use does not depend on the size of the input.
 Read_outcome read_hex(const Byte_source &source, const Word_sink &store);

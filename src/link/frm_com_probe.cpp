@@ -63,7 +63,6 @@ Probe_panel::Probe_panel(FrmCom &dialog)
     results_->setFrameShape(QFrame::StyledPanel);
     // As wide as the dialog's settings, as tall as its lines.
     results_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
-    results_->hide();
     place_button();
     place_results();
 

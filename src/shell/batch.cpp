@@ -296,7 +296,6 @@ private:
             return batch_link_failed;
         }
         identification_ = id.line();
-        state::Set_status_text(1, identification_);
         return batch_ok;
     }
 
@@ -314,7 +313,6 @@ private:
                                                            : Tr::tr("%1 is not an Intel HEX file").arg(path));
             return batch_bad_input;
         }
-        state::Set_status_text(1, identification_);
         apply_word_overrides();
         board_.image_loaded(path);
         return batch_ok;

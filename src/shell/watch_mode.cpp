@@ -16,15 +16,8 @@ QString hex_file_problem(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("shell", "%1 cannot be read: %2").arg(path, file.errorString());
     const QByteArray text = file.readAll();
-    qsizetype at = 0;
     const image::hex::Read_outcome outcome = image::hex::read_hex(
-        [&](char *buffer, long long capacity) -> long long {
-            const long long n = std::min<long long>(capacity, text.size() - at);
-            std::copy(text.constData() + at, text.constData() + at + n, buffer);
-            at += n;
-            return n;
-        },
-        [](int, const std::string &) {});
+        image::hex::text_source(std::string_view(text.constData(), size_t(text.size()))), [](int, const std::string &) {});
     if (outcome.end != image::hex::Read_end::end_of_file)
         return QCoreApplication::translate("shell", "%1 is not a complete Intel HEX file (line %2: %3)")
             .arg(path)

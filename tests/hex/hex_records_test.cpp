@@ -35,16 +35,10 @@ TEST(HexRecords, EachLineIsBlankSkippedDataNotHexOrABadRecord)
 // FUSE and FUSEX words found, and each word given as address=word.
 std::string read_text(const std::string &text, std::size_t chunk)
 {
-    std::size_t pos = 0;
     std::string words;
-    const Read_outcome o = read_hex(
-        [&](char *buffer, long long capacity) -> long long {
-            const std::size_t n = std::min({chunk, static_cast<std::size_t>(capacity), text.size() - pos});
-            text.copy(buffer, n, pos);
-            pos += n;
-            return static_cast<long long>(n);
-        },
-        [&](int address, const std::string &word) { words += ' ' + std::to_string(address) + '=' + word; });
+    const Read_outcome o = read_hex(text_source(text, chunk), [&](int address, const std::string &word) {
+        words += ' ' + std::to_string(address) + '=' + word;
+    });
     return std::to_string(int(o.end)) + ' ' + std::to_string(o.line_number) + ' ' + o.problem + '|' + o.fuse_word +
            ' ' + o.fusex_word + words;
 }

@@ -8,6 +8,7 @@
 #include "link/trace.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
+#include "shell/trace_control.h"
 #include "state/frm_main.h"
 #include "state/windows.h"
 
@@ -198,6 +199,9 @@ TEST(Trace, OptionMenuTracesTheDialogWhichTellsOfASlowAdapter)
 
     entry->trigger();  // chosen again: stops, and nothing more is written
     EXPECT_FALSE(comm::tracing() || entry->isChecked());
+    // Without the menu: `qorvil --trace FILE`.
+    EXPECT_EQ(shell::trace_argument({"qorvil", "--lang", "en", "--trace", good}), good);
+    EXPECT_EQ(shell::trace_argument({"qorvil", "--trace"}), "");
     connect_board();
     EXPECT_EQ(trace_lines(good).last(), "trace stopped");
     test::fresh_program();

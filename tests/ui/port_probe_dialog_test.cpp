@@ -21,6 +21,7 @@ namespace {
 using comm::FrmCom;
 
 QPushButton *probe_button(FrmCom &d) { return d.findChild<QPushButton *>("Command_probe"); }
+QLabel *results(FrmCom &d) { return d.findChild<QLabel *>("Label_probe"); }
 
 TEST(ProbeDialog, SelectsTheFirstAnsweringPortListsEveryPortTriedAndOkConnects)
 {
@@ -44,9 +45,10 @@ TEST(ProbeDialog, SelectsTheFirstAnsweringPortListsEveryPortTriedAndOkConnects)
     const test::Port_holder other_program(boards[2]->device);
     ASSERT_TRUE(other_program.holding);
 
-    bool marked = true, waiting = false, found = false, settings = false, closed = true;
+    bool hidden_at_first = false, marked = true, waiting = false, found = false, settings = false, closed = true;
     QStringList lines;
     test::start_program([&](FrmCom &d) {
+        hidden_at_first = results(d)->isHidden();
         for (int n = 1; n <= 9; ++n)  // the ports mapped away have no device behind them
             marked = marked && d.Combo_com->itemData(n, Qt::FontRole).value<QFont>().bold() == (boards.count(n) > 0);
         probe_button(d)->click();
@@ -54,13 +56,14 @@ TEST(ProbeDialog, SelectsTheFirstAnsweringPortListsEveryPortTriedAndOkConnects)
         waiting = test::open_here(boards[1]->device) && !d.Command_ok->isEnabled() && !d.Combo_com->isEnabled()
                   && !probe_button(d)->isEnabled() && d.Command_cancel->isEnabled();
         found = test::wait_until([&] { return d.Command_ok->isEnabled(); });
-        lines = d.findChild<QLabel *>("Label_probe")->text().split('\n');
+        lines = results(d)->text().split('\n');
         settings = d.Frame_port->isVisible() && d.Frame_device->isVisible() && d.Frame_ver->isVisible()
                    && d.Combo_com->currentIndex() == 3;
         for (const auto &[n, board] : boards)
             closed = closed && !test::open_here(board->device);
         d.Command_ok->click();
     });
+    EXPECT_TRUE(hidden_at_first && results(comm::frmCom())->isHidden());  // the next opening starts clean
     EXPECT_TRUE(marked);
     EXPECT_TRUE(waiting);
     EXPECT_TRUE(found);

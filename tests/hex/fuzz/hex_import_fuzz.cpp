@@ -33,15 +33,14 @@ bool upper_word(const std::string &word)
 void read_whole(const std::uint8_t *data, std::size_t size)
 {
     const std::size_t chunk = size == 0 ? 1 : std::size_t(data[0] % 61) + 1;
+    const Byte_source text = text_source(std::string_view(reinterpret_cast<const char *>(data), size), chunk);
     std::size_t pos = 0;
     long words = 0;
     const Read_outcome outcome = read_hex(
-        [&](char *buffer, long long capacity) -> long long {
-            require(capacity > 0);
-            const std::size_t n = std::min({size - pos, chunk, std::size_t(capacity)});
-            std::copy(data + pos, data + pos + n, buffer);
-            pos += n;
-            return static_cast<long long>(n);
+        [&](char *buffer, long long capacity) {
+            const long long n = text(buffer, capacity);
+            pos += std::size_t(n);
+            return n;
         },
         [&](int address, const std::string &word) {
             require(address >= 0 && address <= last_image_address && upper_word(word));
