@@ -154,7 +154,8 @@ const Row rows[] = {
          EXPECT_TRUE(view.contains("Address=0x0013") && !view.contains("Address=0x0014"));
          EXPECT_TRUE(view.endsWith("これ以降もエラーが存在します。\n\n"));
      }},
-    {"ProgramHoldsEverythingBackWhileItRuns", {}, 18, 1, {}, [] {
+    {"ProgramAfterEraseHoldsEverythingBackWhileItRuns", {}, 18, 1, {}, [] {
+         W().Command_erase->click();
          image({{0, "0123"}, {1, "0456"}});
          operations::set_progress_observer([](long, long current) {
              auto &w = W();
@@ -170,7 +171,8 @@ const Row rows[] = {
          });
          W().Command_program->click();
      },
-     "=;=>[2D]9120:94[09FF]3:974[0123]574[0456]5:94[0FFF]5;=9126{76}*2:", "正常終了しました。", T, {}, "", "0123",
+     "=;=90:9126:;=>[2D]9120:94[0BFF]3:974[0123]574[0456]5:94[0FFF]5;=9126{76}*2:", "正常終了しました。", T,
+     {"ﾃﾞﾊﾞｲｽ消去"}, "", "0123",
      {}, -1, -1, [](test::Message_script &) { EXPECT_TRUE(W().Text_pgm_wait->property("held back").toBool()); }},
     {"Read", {}, 18, 1, {{0, 0x041}, {1, 0x123}, {2, 0x07F}, {2047, 0x800}}, [] {
          // Progress in steps of five per cent: panel 2 with an ideographic space, the busy

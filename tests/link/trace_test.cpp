@@ -201,7 +201,6 @@ TEST(Trace, OptionMenuTracesTheDialogWhichTellsOfASlowAdapter)
     EXPECT_FALSE(comm::tracing() || entry->isChecked());
     // Without the menu: `qorvil --trace FILE`.
     EXPECT_EQ(shell::trace_argument({"qorvil", "--lang", "en", "--trace", good}), good);
-    EXPECT_EQ(shell::trace_argument({"qorvil", "--trace"}), "");
     connect_board();
     EXPECT_EQ(trace_lines(good).last(), "trace stopped");
     test::fresh_program();

@@ -51,8 +51,8 @@ TEST_F(MainWindow, WhatStartUpShows)
     for (QPushButton *b : {w.Command_open, w.Command_save, w.Command_Com, w.Command_cancel, w.Command_erase,
                            w.Command_verify, w.Command_program, w.Command_read})
         texts << b->objectName() + '=' + b->text();
-    for (int i = 1; i <= 5; ++i)
-        texts << w.sbPanel[size_t(i)]->text() + '/' + w.sbPanel[size_t(i)]->toolTip();
+    for (const QLabel *panel : w.findChild<QWidget *>("sbStatusBar")->findChildren<QLabel *>())
+        texts << panel->text() + '/' + panel->toolTip();
     for (const QMenu *m : {w.mnuFile, w.mnuOptionMain, w.mnuHelp})
         texts << menu_text(m);
     EXPECT_EQ(texts.join('\n').toStdString(),
