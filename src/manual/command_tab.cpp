@@ -76,7 +76,6 @@ void build_command_tab(state::Command_tab_controls &c, QWidget *tab)
     // Middle column: address, load fields, reply fields, last word read, board replies.
     auto *middle = new QVBoxLayout;
     c.address_pc = value_label(tab, "address_pc", QStringLiteral("0xFFF"));
-    c.address_pc->setText(QStringLiteral("0xFFF"));
     middle->addLayout(line({caption(tab, QT_TRANSLATE_NOOP("manual", "Address")), c.address_pc}));
 
     middle->addWidget(caption(tab, QT_TRANSLATE_NOOP("manual", "Load DATA (Hi / Low)")));

@@ -79,7 +79,7 @@ TEST_F(Export, SaveAndSaveAs)
 
     const QString opened = hex_file(QStringLiteral("opened.hex"), {words(0x1010, {0xFFF, 0xFFF}), end_record});
     open(opened);
-    ASSERT_TRUE(write_bytes(copy, "old contents\r\n"));
+    ASSERT_TRUE(test::write_file(copy, "old contents\r\n"));
     const QString question = QStringLiteral("- Qorvil: ファイルが存在します。上書きしますか？ [OK Cancel]");
     save_as(copy, platform::Answer::cancel);
     // The dialog starts beside the document, with its name.

@@ -33,12 +33,6 @@ inline QByteArray file_bytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-inline bool write_bytes(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.flush();
-}
-
 // One record with its checksum.
 inline QString record(int address, const QList<int> &data, int type = 0)
 {
@@ -75,7 +69,7 @@ protected:
     // Writes `lines` to a file of the scratch folder, each ended by CR LF.
     QString hex_file(const QString &name, const QStringList &lines)
     {
-        EXPECT_TRUE(write_bytes(path(name), (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()));
+        EXPECT_TRUE(test::write_file(path(name), (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()));
         return path(name);
     }
 

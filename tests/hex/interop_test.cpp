@@ -26,7 +26,7 @@ protected:
     // Assembles `source` for `processor` into `name`.hex in the given format.
     QString assemble(const QString &name, const QString &processor, const QString &format, const QString &source)
     {
-        EXPECT_TRUE(write_bytes(path(name + ".asm"), source.toLatin1()));
+        EXPECT_TRUE(test::write_file(path(name + ".asm"), source.toLatin1()));
         run(QStringLiteral("gpasm"), QStringLiteral("-p %1 -a %2 -o %3.hex %3.asm").arg(processor, format, name));
         return path(name + ".hex");
     }
@@ -79,8 +79,8 @@ TEST_F(Interop, ProgramsFromGpasm)
 // extended linear address records and 32-byte records.
 TEST_F(Interop, AFileWrittenBySrecordFromABinary)
 {
-    ASSERT_TRUE(write_bytes(path(QStringLiteral("words.bin")), QByteArray(32, '\x0A') + QByteArray("\x53\x07\xA6\x0E", 4)));
-    ASSERT_TRUE(write_bytes(path(QStringLiteral("cfg.bin")), QByteArray("\xF7\x0F\xFD\x0F", 4)));
+    ASSERT_TRUE(test::write_file(path(QStringLiteral("words.bin")), QByteArray(32, '\x0A') + QByteArray("\x53\x07\xA6\x0E", 4)));
+    ASSERT_TRUE(test::write_file(path(QStringLiteral("cfg.bin")), QByteArray("\xF7\x0F\xFD\x0F", 4)));
     run(QStringLiteral("srec_cat"), QStringLiteral("words.bin -Binary -offset 0x200 cfg.bin -Binary -offset 0x2020 "
                                                    "-o from_srec.hex -Intel -address-length=4 -Output_Block_Size 32"));
     open(path(QStringLiteral("from_srec.hex")));

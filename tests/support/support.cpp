@@ -323,11 +323,10 @@ QByteArray hex_text(const std::vector<int> &words, int fuse, int fusex)
     return out + QByteArray::fromStdString(image::hex::record_text(0, 1, nullptr, 0) + "\n");
 }
 
-void write_file(const QString &path, const QByteArray &contents)
+bool write_file(const QString &path, const QByteArray &contents)
 {
     QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(contents);
+    return f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size() && f.flush();
 }
 
 

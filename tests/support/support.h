@@ -139,7 +139,7 @@ private:
 
 // An Intel HEX file: `words` from address 0, then FUSE and FUSEX at 0x2020 and the end record.
 QByteArray hex_text(const std::vector<int> &words, int fuse = 0xFF7, int fusex = 0xFBF);
-void write_file(const QString &path, const QByteArray &contents);
+bool write_file(const QString &path, const QByteArray &contents);
 
 } // namespace test
 
