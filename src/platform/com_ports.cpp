@@ -2,18 +2,30 @@
 
 #include "platform/settings.h"
 
-#include <QCollator>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
+namespace {
+
+// "/dev/ttyUSB10" is ("/dev/ttyUSB", 10): names compare by their text, then by their number,
+// whatever the locale (a collator's numeric mode does nothing in the C locale).
+std::pair<QString, qulonglong> name_and_number(const QString &device)
+{
+    qsizetype digits = device.size();
+    while (digits > 0 && device[digits - 1].isDigit())
+        --digits;
+    return {device.left(digits), device.mid(digits).toULongLong()};
+}
+
+} // namespace
+
 QStringList order_devices(QStringList devices)
 {
-    QCollator collator;
-    collator.setNumericMode(true);
     auto usb = [](const QString &d) {
         const QString name = d.section('/', -1);
         return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
@@ -21,7 +33,7 @@ QStringList order_devices(QStringList devices)
     std::stable_sort(devices.begin(), devices.end(), [&](const QString &a, const QString &b) {
         if (usb(a) != usb(b))
             return usb(a);
-        return collator.compare(a, b) < 0;
+        return name_and_number(a) < name_and_number(b);
     });
     devices.removeDuplicates();
     return devices;

@@ -5,6 +5,7 @@
 
 #include "link/port_probe.h"
 #include "link/trace.h"
+#include "platform/com_ports.h"
 
 #include <QFile>
 
@@ -69,6 +70,14 @@ TEST(PortProbe, FindsTheBoardAmongEightPortsReportsTheOthersAndClosesThemAll)
         EXPECT_FALSE(test::open_here(board->device));
         EXPECT_EQ(board->log(1), "=");  // asked once, for the identification only
     }
+}
+
+// COM1, COM2, ... take the USB adapters first, then the others, numbers in numeric order.
+TEST(PortProbe, PortNumbersTakeDevicesInOrder)
+{
+    EXPECT_EQ(platform::order_devices({"/dev/ttyS10", "/dev/ttyS2", "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyUSB2",
+                                       "/dev/ttyS2"}),
+              QStringList({"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS2", "/dev/ttyS10"}));
 }
 
 } // namespace
