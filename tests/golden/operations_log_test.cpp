@@ -282,7 +282,9 @@ const Row rows[] = {
          auto &w = W();
          w.SSTab1->setCurrentIndex(2);
          EXPECT_TRUE(w.address_pc->isVisible() && w.text_in_hi->isVisible());
-         click("erase");  // not in ISP mode: a hint, nothing sent
+         for (const char *b : {"erase", "read_DEVICE_word", "read_fusex_word", "program_fusex_word", "load_data_word",
+                               "program_data", "read_data", "increment_address"})
+             click(b);  // not in ISP mode: a hint, nothing sent
          EXPECT_EQ(message(), "Entry ISPを実行して下さい。");
          for (const char *b : {"version", "mode_28pin", "mode_18pin", "pgm_wait", "Enrty_isp_mode"})
              click(b);
