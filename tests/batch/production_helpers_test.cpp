@@ -31,7 +31,7 @@ TEST(SerialNumbers, SpecWordsAndTarget)
     EXPECT_EQ(retw_words(0x12345678, 4), (std::vector<int>{0x878, 0x856, 0x834, 0x812}));
     EXPECT_EQ(retw_words(1000, 2), (std::vector<int>{0x8E8, 0x803}));
     EXPECT_EQ(retw_words(7, 1), (std::vector<int>{0x807}));
-    EXPECT_TRUE(serial_fits(65535, 2));
+    EXPECT_TRUE(serial_fits(65535, 2) && serial_fits(~0ull, 8));
     EXPECT_FALSE(serial_fits(65536, 2));
 
     const auto word_at = [](int a) { return a == 0x20 ? 0x123 : 0xFFF; };
