@@ -276,8 +276,12 @@ const Row rows[] = {
      }},
     {"EraseReadsTheErasedChipBack", {}, 28, 1, {{0, 0x123}}, [] { W().Command_erase->click(); },
      "=<=90:9126:", "初期設定完了", T, {"ﾃﾞﾊﾞｲｽ消去"}, "", "0FFF", {{0, 0xFFF}}, 0xFFF, 0xFFF},
-    {"EraseStopsWhenIspEntryIsNotAnswered", {"--silent-cmd", "9"}, 18, 1, {}, [] { W().Command_erase->click(); },
-     "=;=9:", "処理中止 (2)", "時間測定中", {"ﾃﾞﾊﾞｲｽ消去", abort_box}},
+    {"EraseStopsWhenIspEntryIsNotAnswered", {"--silent-cmd", "9"}, 18, 1, {}, [] {
+         state::Last_address = 511;
+         W().Command_erase->click();
+     },
+     "=;=9:", "処理中止 (2)", "時間測定中", {"ﾃﾞﾊﾞｲｽ消去", abort_box}, "", "0FFF", {}, -1, -1,
+     [](test::Message_script &) { EXPECT_EQ(state::Last_address, 2047); }},
     {"ManualPanelSendsOneCommandPerButton", {}, 18, 1, {}, [] {
          auto &w = W();
          w.SSTab1->setCurrentIndex(2);

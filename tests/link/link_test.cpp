@@ -28,20 +28,14 @@ struct Routine {
 };
 
 const Routine routines[] = {
-    {cor_rease, "cor_rease", ""},
-    {cor_read_DEVICE_word, "cor_read_DEVICE_word", ""},
-    {cor_read_FUSEX, "cor_read_FUSEX", ""},
-    {cor_program_FUSEX_word, "cor_program_FUSEX_word", ""},
-    {cor_load_data_word, "cor_load_data_word", ""},
-    {cor_program_data, "cor_program_data", ""},
+    {cor_rease, "cor_rease", ""}, {cor_read_DEVICE_word, "cor_read_DEVICE_word", ""},
+    {cor_read_FUSEX, "cor_read_FUSEX", ""}, {cor_program_FUSEX_word, "cor_program_FUSEX_word", ""},
+    {cor_load_data_word, "cor_load_data_word", ""}, {cor_program_data, "cor_program_data", ""},
     {cor_read_data, "cor_read_data", "InBufferCount:  0\rN:  0\r"},
-    {cor_increment_address, "cor_increment_address", "N:  0\r"},
-    {cor_entry_ISP, "cor_entry_ISP", ""},
+    {cor_increment_address, "cor_increment_address", "N:  0\r"}, {cor_entry_ISP, "cor_entry_ISP", ""},
     {cor_exit_ISP, "cor_exit_ISP", nullptr},  // reports nothing
-    {cor_mode_18pin, "cor_mode_18pin", ""},
-    {cor_mode_28pin, "cor_mode_28pin", ""},
-    {cor_version, "cor_version", ""},
-    {cor_reaset_wait, "cor_reaset_wait", ""},
+    {cor_mode_18pin, "cor_mode_18pin", ""}, {cor_mode_28pin, "cor_mode_28pin", ""},
+    {cor_version, "cor_version", ""}, {cor_reaset_wait, "cor_reaset_wait", ""},
 };
 
 class Link : public ::testing::Test {
