@@ -47,7 +47,8 @@ TEST(BatchOptions, RefusesWhatCannotBeRight)
           QStringList{"--fuse", "FFFF", "--erase"}, QStringList{"--fusex", "G00", "--erase"},
           QStringList{"--program"}, QStringList{"--erase", "--what"}, QStringList{"--port", "", "--erase"},
           QStringList{"--port", "all", "--port", "COM1", "--erase"}, QStringList{"--ports", "COM1,COM1", "--erase"},
-          QStringList{"--port", "auto", "--ports", "COM2", "--erase"}, QStringList{"--ports", ",", "--erase"}})
+          QStringList{"--port", "auto", "--ports", "COM2", "--erase"}, QStringList{"--ports", ",", "--erase"},
+          QStringList{"--program", "a.hex", "--serial", "0x20:5", "--serial-file", "s", "--serial-bytes", "5"}})
         EXPECT_FALSE(parse_batch_arguments(args).error.isEmpty()) << args.join(' ').toStdString();
     EXPECT_TRUE(parse_batch_arguments({"--help"}).help);
 }
