@@ -184,7 +184,7 @@ TEST_F(Connected, TheMainWindowFollowsTheRevisionChosen)
     comm::frmCom().Command_ok->click();
     EXPECT_EQ(w.Text_pgm_wait->text(), "45");
     EXPECT_EQ(w.Label_msg->text() + '|' + w.Label_msg_a->text(), "A revisionが選択されています。|");
-    EXPECT_TRUE(w.Frame_fuse->isHidden() && !w.Frame_fuse_a->isHidden());
+    EXPECT_TRUE(w.Frame_fuse->isHidden() && !w.Frame_fuse_a->isHidden() && test::stored("Rev_mode") == "1");
 }
 
 TEST_F(Connected, CancelDuringTheIdentificationWaitEndsTheAttempt)
