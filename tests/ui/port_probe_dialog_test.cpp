@@ -91,10 +91,10 @@ TEST(ProbeDialog, CancelEndsTheSearchAndTheDialogWithEveryPortClosed)
         searching = test::open_here(board.device);
         d.Command_cancel->click();
     });
-    EXPECT_TRUE(searching);
-    EXPECT_FALSE(comm::frmCom().isVisible());
-    EXPECT_FALSE(test::open_here(board.device));
+    EXPECT_TRUE(searching && !comm::frmCom().isVisible() && !test::open_here(board.device));
     EXPECT_EQ(state::Link.comxx_error, 1);
+    comm::frmCom().show_modeless();  // opened again, everything answers
+    EXPECT_TRUE(comm::frmCom().Combo_com->isEnabled() && comm::frmCom().Command_ok->isEnabled());
 }
 
 } // namespace
