@@ -262,9 +262,9 @@ TEST(FusePanel, FocusHintsAndKeysOfTheTrimProgramWaitAndLoadFields)
     };
     w.SSTab1->setCurrentIndex(1);
     ASSERT_TRUE(focus(w.Text_IRCTRIMa));
-    EXPECT_EQ(w.Label_msg_a->text(), QStringLiteral("ここはSCENIX社で設定済みです。変更すると内部RC発周波数が変化します。"));
-    ASSERT_TRUE(focus(w.Check_CFa));
-    EXPECT_EQ(w.Label_msg_a->text(), "");
+    EXPECT_EQ(w.Label_msg_a->text() + '|' + w.Text_IRCTRIMa->toolTip(),
+              "ここはSCENIX社で設定済みです。変更すると内部RC発周波数が変化します。|[Enter]でｱｯﾌﾟﾃﾞｰﾄします。");
+    EXPECT_TRUE(focus(w.Check_CFa) && w.Label_msg_a->text().isEmpty());
     w.SSTab1->setCurrentIndex(2);
     state::set_caption(w.L_pgm_msg, QString());
     ASSERT_TRUE(focus(w.Text_pgm_wait));
