@@ -25,7 +25,7 @@ struct Batch_options {
     std::vector<Batch_action> actions;
     // Several boards, serial numbers, production log, watch mode (production_options.h).
     QStringList ports;  // every --port and --ports entry, in order
-    std::optional<Serial_spec> serial;
+    std::optional<Serial_plan> serial;
     std::optional<int> serial_bytes;
     std::optional<QString> serial_file;
     std::optional<QString> log_csv;

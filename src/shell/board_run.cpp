@@ -34,8 +34,8 @@ Board_run::Board_run(const Batch_options &options, std::function<void(const QStr
     : options_(options), error_(std::move(error))
 {
     if (options.serial) {
-        spec_ = *options.serial;
-        spec_.bytes = options.serial_bytes.value_or(2);
+        plan_ = *options.serial;
+        plan_.bytes = options.serial_bytes.value_or(2);
     }
 }
 
@@ -75,7 +75,7 @@ void Board_run::begin()
 int Board_run::check_serial_target()
 {
     operations::sync_words_and_panel();  // the chip's memory size comes from FUSEX
-    const QString problem = serial_target_problem(spec_, state::Last_address, [](int a) {
+    const QString problem = serial_target_problem(plan_, state::Last_address, [](int a) {
         return word_value(state::Mem_buffer[size_t(a)]);
     });
     if (problem.isEmpty())
@@ -97,12 +97,12 @@ int Board_run::take_serial()
     const QString failure = platform::change_locked(*options_.serial_file, [&](const QByteArray &old) {
         std::optional<QByteArray> contents;
         Serial_pool pool;
-        problem = parse_serial_pool(old, spec_.start, pool);
+        problem = parse_serial_pool(old, plan_.start, pool);
         if (problem.isEmpty())
-            taken = shell::take_serial(pool, spec_.step, spec_.bytes, owner);
+            taken = shell::take_serial(pool, plan_.step, plan_.bytes, owner);
         if (problem.isEmpty() && !taken)
             problem = QCoreApplication::translate("shell", "the next serial number does not fit in %1 bytes")
-                          .arg(spec_.bytes);
+                          .arg(plan_.bytes);
         if (taken)
             contents = format_serial_pool(pool);
         return contents;
@@ -127,7 +127,7 @@ void Board_run::settle(bool used)
     const QString failure = platform::change_locked(*options_.serial_file, [&](const QByteArray &old) {
         std::optional<QByteArray> contents;
         Serial_pool pool;
-        problem = parse_serial_pool(old, spec_.start, pool);
+        problem = parse_serial_pool(old, plan_.start, pool);
         if (problem.isEmpty()) {
             settle_serial(pool, number, used);
             contents = format_serial_pool(pool);
@@ -174,9 +174,9 @@ void Board_run::image_loaded(const QString &path)
 {
     operations::sync_words_and_panel();
     if (serial_) {
-        const std::vector<int> words = retw_words(*serial_, spec_.bytes);
+        const std::vector<int> words = retw_words(*serial_, plan_.bytes);
         for (size_t i = 0; i < words.size(); ++i)
-            state::Mem_buffer[size_t(spec_.address) + i] = word_text(words[i]);
+            state::Mem_buffer[size_t(plan_.address) + i] = word_text(words[i]);
     }
     // What Program writes: the words up to the last one that is not blank, then FUSE and
     // FUSEX as the image gives them.

@@ -55,7 +55,7 @@ private:
 
     const Batch_options &options_;
     std::function<void(const QString &)> error_;
-    Serial_spec spec_;
+    Serial_plan plan_;
     bool interrupted_ = false;
     bool opened_ = false;
     QElapsedTimer clock_;

@@ -22,14 +22,14 @@
 namespace state {
 namespace {
 
-struct Button_spec {
+struct Button_design {
     QPushButton *FrmMain::*member;
     const char *name;
     const char *caption;
     bool group_ends;  // a gap follows: open/save/settings, cancel, erase, verify/program/read
 };
 
-const Button_spec button_specs[] = {
+const Button_design button_designs[] = {
     {&FrmMain::Command_open, "Command_open", QT_TRANSLATE_NOOP("shell", "開く"), false},
     {&FrmMain::Command_save, "Command_save", QT_TRANSLATE_NOOP("shell", "名前を付けて保存"), false},
     {&FrmMain::Command_Com, "Command_Com", QT_TRANSLATE_NOOP("shell", "初期設定"), true},
@@ -42,14 +42,14 @@ const Button_spec button_specs[] = {
 
 // The status panels: design-time text, tool tip, stretch, and the widest text each one
 // usually shows, so that it always has room for it.
-struct Panel_spec {
+struct Panel_design {
     const char *text;
     const char *tip;
     int stretch;
     const char *widest;
 };
 
-const Panel_spec panel_specs[] = {
+const Panel_design panel_designs[] = {
     {QT_TRANSLATE_NOOP("shell", "Firmware Version"), QT_TRANSLATE_NOOP("shell", "ファームウエアバージョン"), 2,
      QT_TRANSLATE_NOOP("shell", "HEXﾌｧｲﾙの形式ではありません")},
     {QT_TRANSLATE_NOOP("shell", "進行状況"), QT_TRANSLATE_NOOP("shell", "進行状況"), 1,
@@ -93,7 +93,7 @@ QLayout *FrmMain::build_buttons(QWidget *client)
 {
     auto *column = new QVBoxLayout;
     const int gap = fontMetrics().height();
-    for (const Button_spec &b : button_specs) {
+    for (const Button_design &b : button_designs) {
         auto *button = new QPushButton(client);
         show_text(button, "shell", b.caption);
         button->setObjectName(QLatin1String(b.name));
@@ -153,27 +153,27 @@ void FrmMain::build_status_bar()
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(true);
     for (int i = 1; i <= 5; ++i) {
-        const Panel_spec &spec = panel_specs[i - 1];
+        const Panel_design &look = panel_designs[i - 1];
         auto *panel = new QLabel;
         panel->setObjectName(QStringLiteral("sbPanel%1").arg(i));
-        show_tip(panel, "shell", spec.tip);
+        show_tip(panel, "shell", look.tip);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         // Longer texts than the widest usual one are cut rather than widening the window.
         panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        const auto widen = [panel, &spec] {
+        const auto widen = [panel, &look] {
             const QString shown = panel->text();
-            panel->setText(QCoreApplication::translate("shell", spec.text));
+            panel->setText(QCoreApplication::translate("shell", look.text));
             const int design = panel->sizeHint().width();
-            panel->setText(QCoreApplication::translate("shell", spec.widest));
+            panel->setText(QCoreApplication::translate("shell", look.widest));
             panel->setMinimumWidth(std::max(design, panel->sizeHint().width()) + panel->fontMetrics().averageCharWidth());
             panel->setText(shown);
         };
         widen();
         on_language_change(panel, widen);
-        show_text(panel, "shell", spec.text);
+        show_text(panel, "shell", look.text);
         panel->installEventFilter(this);
-        bar->addWidget(panel, spec.stretch);
+        bar->addWidget(panel, look.stretch);
         sbPanel[size_t(i)] = panel;
     }
     setStatusBar(bar);

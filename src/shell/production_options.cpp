@@ -36,9 +36,9 @@ bool take_production_option(const QStringList &args, int &i, Batch_options &o, Q
         if (!names.isEmpty())
             o.port = names.back();
     } else if (a == QLatin1String("--serial")) {
-        Serial_spec spec;
-        error = parse_serial_spec(v, spec);
-        o.serial = spec;
+        Serial_plan plan;
+        error = parse_serial_plan(v, plan);
+        o.serial = plan;
     } else if (a == QLatin1String("--serial-bytes")) {
         bool ok = false;
         const int n = v.toInt(&ok);

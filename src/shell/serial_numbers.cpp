@@ -19,7 +19,7 @@ QString hex3(int value) { return QString::number(value, 16).toUpper().rightJusti
 
 } // namespace
 
-QString parse_serial_spec(const QString &text, Serial_spec &spec)
+QString parse_serial_plan(const QString &text, Serial_plan &plan)
 {
     const QStringList parts = text.split(':');
     std::uint64_t address = 0, start = 0, step = 1;
@@ -31,9 +31,9 @@ QString parse_serial_spec(const QString &text, Serial_spec &spec)
         return QCoreApplication::translate("shell", "the serial address %1 lies beyond the largest program memory (0x7FF)").arg(parts[0]);
     if (step == 0)
         return QCoreApplication::translate("shell", "the serial step must be at least 1");
-    spec.address = int(address);
-    spec.start = start;
-    spec.step = step;
+    plan.address = int(address);
+    plan.start = start;
+    plan.step = step;
     return {};
 }
 
@@ -47,13 +47,13 @@ std::vector<int> retw_words(std::uint64_t number, int bytes)
     return words;
 }
 
-QString serial_target_problem(const Serial_spec &spec, int last_address, const std::function<int(int)> &word_at)
+QString serial_target_problem(const Serial_plan &plan, int last_address, const std::function<int(int)> &word_at)
 {
-    const int end = spec.address + spec.bytes - 1;
+    const int end = plan.address + plan.bytes - 1;
     if (end > last_address)
         return QCoreApplication::translate("shell", "the serial number at 0x%1 to 0x%2 lies outside the chip's memory (0x000 to 0x%3)")
-            .arg(hex3(spec.address), hex3(end), hex3(last_address));
-    for (int a = spec.address; a <= end; ++a)
+            .arg(hex3(plan.address), hex3(end), hex3(last_address));
+    for (int a = plan.address; a <= end; ++a)
         if (word_at(a) != 0xFFF)
             return QCoreApplication::translate("shell", "the image already holds the word %1 at 0x%2, where the serial number goes")
                 .arg(hex3(word_at(a)), hex3(a));

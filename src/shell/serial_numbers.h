@@ -25,7 +25,7 @@
 
 namespace shell {
 
-struct Serial_spec {
+struct Serial_plan {
     int address = 0;         // program word address of the first RETW word
     std::uint64_t start = 0;
     std::uint64_t step = 1;
@@ -34,7 +34,7 @@ struct Serial_spec {
 
 // Reads "ADDR:START[:STEP]" (each decimal, or hexadecimal with 0x). Returns an empty text,
 // or what is wrong.
-QString parse_serial_spec(const QString &text, Serial_spec &spec);
+QString parse_serial_plan(const QString &text, Serial_plan &plan);
 
 // Whether `number` fits in `bytes` bytes.
 bool serial_fits(std::uint64_t number, int bytes);
@@ -42,9 +42,9 @@ bool serial_fits(std::uint64_t number, int bytes);
 // The words that carry `number`: one RETW (0x800 | byte) per byte, low byte first.
 std::vector<int> retw_words(std::uint64_t number, int bytes);
 
-// Why the number cannot go at spec.address of an image whose memory ends at `last_address`
+// Why the number cannot go at plan.address of an image whose memory ends at `last_address`
 // and whose word at address a is `word_at(a)`; empty when it can.
-QString serial_target_problem(const Serial_spec &spec, int last_address, const std::function<int(int)> &word_at);
+QString serial_target_problem(const Serial_plan &plan, int last_address, const std::function<int(int)> &word_at);
 
 struct Serial_pool {
     std::uint64_t next = 0;

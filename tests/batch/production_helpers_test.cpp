@@ -17,14 +17,14 @@ TEST(SerialNumbers, SpecWordsAndTarget)
         bool ok;
         int address;
         std::uint64_t start, step;
-    } specs[] = {
+    } plans[] = {
         {"0x7F0:1000", true, 0x7F0, 1000, 1},  {"16:0x10:0x2", true, 16, 16, 2}, {"0:0:1", true, 0, 0, 1},
         {"0x800:1", false, 0, 0, 0},           {"5", false, 0, 0, 0},            {"5:1:0", false, 0, 0, 0},
         {"5:-1", false, 0, 0, 0},              {"5:x", false, 0, 0, 0},          {"5:1:2:3", false, 0, 0, 0},
     };
-    for (const auto &c : specs) {
-        Serial_spec s;
-        EXPECT_EQ(parse_serial_spec(c.text, s).isEmpty(), c.ok) << c.text.toStdString();
+    for (const auto &c : plans) {
+        Serial_plan s;
+        EXPECT_EQ(parse_serial_plan(c.text, s).isEmpty(), c.ok) << c.text.toStdString();
         if (c.ok)
             EXPECT_TRUE(s.address == c.address && s.start == c.start && s.step == c.step) << c.text.toStdString();
     }
@@ -43,7 +43,7 @@ TEST(SerialNumbers, SpecWordsAndTarget)
         {0x1FF, 1, 0x1FF, ""},         {0x1FF, 2, 0x1FF, "0x1FF to 0x200 lies outside the chip's memory (0x000 to 0x1FF)"},
     };
     for (const auto &t : targets) {
-        Serial_spec s;
+        Serial_plan s;
         s.address = t.address;
         s.bytes = t.bytes;
         const QString problem = serial_target_problem(s, t.last, word_at);
