@@ -1,5 +1,6 @@
 #include "shell/board_run.h"
 
+#include "image/word_text.h"
 #include "link/failed_exchange.h"
 #include "operations/operation_frame.h"
 #include "operations/panel_sync.h"
@@ -25,8 +26,6 @@ int word_value(const QString &text) { return text.toInt(nullptr, 16); }
 
 // ISO 8601 with the offset from UTC.
 QString iso_time(const QDateTime &t) { return t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate); }
-
-QString word_text(int value) { return QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0')); }
 
 } // namespace
 
@@ -93,25 +92,13 @@ int Board_run::take_serial()
                               .arg(QCoreApplication::applicationPid())
                               .arg(iso_time(started_));
     std::optional<std::uint64_t> taken;
-    QString problem;
-    const QString failure = platform::change_locked(*options_.serial_file, [&](const QByteArray &old) {
-        std::optional<QByteArray> contents;
-        Serial_pool pool;
-        problem = parse_serial_pool(old, plan_.start, pool);
-        if (problem.isEmpty())
-            taken = shell::take_serial(pool, plan_.step, plan_.bytes, owner);
-        if (problem.isEmpty() && !taken)
-            problem = QCoreApplication::translate("shell", "the next serial number does not fit in %1 bytes")
-                          .arg(plan_.bytes);
-        if (taken)
-            contents = format_serial_pool(pool);
-        return contents;
+    const QString problem = change_pool([&](Serial_pool &pool) {
+        taken = shell::take_serial(pool, plan_.step, plan_.bytes, owner);
+        return taken ? QString()
+                     : QCoreApplication::translate("shell", "the next serial number does not fit in %1 bytes")
+                           .arg(plan_.bytes);
     });
-    if (!failure.isEmpty()) {
-        taken.reset();
-        problem = failure;
-    }
-    if (!taken) {
+    if (!problem.isEmpty()) {
         error_(QCoreApplication::translate("shell", "serial numbers in %1: %2").arg(*options_.serial_file, problem));
         return batch_bad_input;
     }
@@ -123,23 +110,30 @@ void Board_run::settle(bool used)
 {
     const std::uint64_t number = *serial_;
     settled_ = true;
-    QString problem;
-    const QString failure = platform::change_locked(*options_.serial_file, [&](const QByteArray &old) {
-        std::optional<QByteArray> contents;
-        Serial_pool pool;
-        problem = parse_serial_pool(old, plan_.start, pool);
-        if (problem.isEmpty()) {
-            settle_serial(pool, number, used);
-            contents = format_serial_pool(pool);
-        }
-        return contents;
+    const QString problem = change_pool([&](Serial_pool &pool) {
+        settle_serial(pool, number, used);
+        return QString();
     });
-    if (!failure.isEmpty())
-        problem = failure;
     if (!problem.isEmpty())
         error_(QCoreApplication::translate("shell", "serial number %1 stays pending in %2: %3")
                    .arg(number)
                    .arg(*options_.serial_file, problem));
+}
+
+QString Board_run::change_pool(const std::function<QString(Serial_pool &)> &change) const
+{
+    QString problem;
+    const QString failure =
+        platform::change_locked(*options_.serial_file, [&](const QByteArray &old) -> std::optional<QByteArray> {
+            Serial_pool pool;
+            problem = parse_serial_pool(old, plan_.start, pool);
+            if (problem.isEmpty())
+                problem = change(pool);
+            if (!problem.isEmpty())
+                return std::nullopt;
+            return format_serial_pool(pool);
+        });
+    return failure.isEmpty() ? problem : failure;
 }
 
 void Board_run::connected(bool opened)
@@ -176,7 +170,7 @@ void Board_run::image_loaded(const QString &path)
     if (serial_) {
         const std::vector<int> words = retw_words(*serial_, plan_.bytes);
         for (size_t i = 0; i < words.size(); ++i)
-            state::Mem_buffer[size_t(plan_.address) + i] = word_text(words[i]);
+            state::Mem_buffer[size_t(plan_.address) + i] = image::Num_to_hex4(words[i]);
     }
     // What Program writes: the words up to the last one that is not blank, then FUSE and
     // FUSEX as the image gives them.

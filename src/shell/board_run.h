@@ -52,6 +52,10 @@ public:
 private:
     QString result_text(int status, const QString &refusal) const;
     void settle(bool used);
+    // Changes the numbers file under its lock: `change` gets the numbers read from it and
+    // returns an empty text to have them written back, or why not. Returns why the file
+    // could not be read, changed or written; empty when it was.
+    QString change_pool(const std::function<QString(Serial_pool &)> &change) const;
 
     const Batch_options &options_;
     std::function<void(const QString &)> error_;

@@ -6,7 +6,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
-#include <algorithm>
 
 namespace shell {
 
