@@ -49,10 +49,8 @@ protected:
     {
         QString last;
         test::wait_until([&] {
-            QFile f(boards[size_t(n - 1)]->log_path);
-            const QStringList lines = f.open(QIODevice::ReadOnly)
-                                          ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
-                                          : QStringList();
+            const QStringList lines =
+                QString::fromUtf8(test::read_file(boards[size_t(n - 1)]->log_path)).split('\n', Qt::SkipEmptyParts);
             last = lines.isEmpty() ? QString() : lines.last().section(' ', 1);
             return last.startsWith("cmd ':'");
         });

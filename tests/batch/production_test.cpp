@@ -23,11 +23,7 @@ protected:
     QTemporaryDir home;
     QString path(const QString &name) const { return home.path() + '/' + name; }
 
-    QString read(const QString &name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+    QString read(const QString &name) const { return QString::fromUtf8(test::read_file(path(name))); }
 
     static sim::Chip hex_chip(const QString &file)
     {

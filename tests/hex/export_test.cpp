@@ -29,7 +29,7 @@ TEST_F(Export, ImagesAreWrittenRecordByRecordLowByteFirstInUpperCase)
         expected += words(a, QList<int>(8, 0xFFF)) + "\r\n";
     EXPECT_TRUE(expected.startsWith(":10000000" + QStringLiteral("FF0F").repeated(8) + "80\r\n") &&
                 expected.endsWith(":100FF000" + QStringLiteral("FF0F").repeated(8) + "81\r\n"));
-    EXPECT_EQ(QString::fromLatin1(file_bytes(file)), expected + ":04202000FF0FFF0FA0\r\n:00000001FF\r\n");
+    EXPECT_EQ(QString::fromLatin1(test::read_file(file)), expected + ":04202000FF0FFF0FA0\r\n:00000001FF\r\n");
 
     // Checksums keep their leading zero.
     for (int i = 0; i < 16; ++i)
@@ -37,7 +37,7 @@ TEST_F(Export, ImagesAreWrittenRecordByRecordLowByteFirstInUpperCase)
     // Sums 0x10 + 0xE1 = 0xF1 (checksum 0F) and 0x10 + 0x10 + 0xE0 = 0x100 (checksum 00).
     for (const auto &[address, word] : {std::pair{0, "00E1"}, {8, "00E0"}, {16, "0ABC"}, {17, "0def"}})
         state::Mem_buffer[size_t(address)] = QString::fromLatin1(word);
-    EXPECT_TRUE(file_bytes(save_as(file)).startsWith(":10000000E1000000000000000000000000000000" "0F\r\n"
+    EXPECT_TRUE(test::read_file(save_as(file)).startsWith(":10000000E1000000000000000000000000000000" "0F\r\n"
                                                      ":10001000E0000000000000000000000000000000" "00\r\n"
                                                      ":10002000BC0AEF0DFF0F"));
 }
@@ -54,7 +54,7 @@ TEST_F(Export, ImportThenSaveKeepsTheFilesFuseAndFusex)
         const QString file = hex_file(QStringLiteral("keep.hex"), {words(0, {0x123, 0x456}), words(0x1010, {fuse, fusex}), end_record});
         open(file);
         w->mnuFileSave->trigger();  // back into the same file, without a question
-        const QStringList lines = QString::fromLatin1(file_bytes(file)).split("\r\n");
+        const QStringList lines = QString::fromLatin1(test::read_file(file)).split("\r\n");
         seen << QString::number(lines.size() - 3) + ' ' + lines[0].left(21) + ' ' + lines[lines.size() - 3] + shown();
     }
     EXPECT_EQ(seen, QStringList({"256 :1000000023015604FF0F :04202000F703B60507", "64 :1000000023015604FF0F :042020005B0BF10E57",
@@ -84,16 +84,16 @@ TEST_F(Export, SaveAndSaveAs)
     save_as(copy, platform::Answer::cancel);
     // The dialog starts beside the document, with its name.
     EXPECT_EQ(files.asked.back().folder + '|' + files.asked.back().file_name, dir.path() + "|opened.hex");
-    EXPECT_EQ(shown() + '|' + panel(3) + '|' + file_bytes(copy), question + "|ファイル保存中止|old contents\r\n");
+    EXPECT_EQ(shown() + '|' + panel(3) + '|' + test::read_file(copy), question + "|ファイル保存中止|old contents\r\n");
     save_as(copy, platform::Answer::ok);
     EXPECT_EQ(shown() + '|' + panel(3) + '|' + state::Open_file_name + '|' + w->windowTitle(),
               question + "|ファイル保存完了。|" + opened + '|' + title + "    " + opened);
-    EXPECT_EQ(file_bytes(copy).count("\r\n"), 258);
+    EXPECT_EQ(test::read_file(copy).count("\r\n"), 258);
 
     state::Mem_buffer[0] = QStringLiteral("0123");
     QFile::remove(copy);
     w->mnuFileSave->trigger();
-    EXPECT_TRUE(!QFile::exists(copy) && file_bytes(opened).startsWith(":100000002301"));
+    EXPECT_TRUE(!QFile::exists(copy) && test::read_file(opened).startsWith(":100000002301"));
     EXPECT_EQ(shown(), "");
 }
 
@@ -109,7 +109,7 @@ TEST_F(Export, AFailedSaveIsReportedWithTheReasonAndLeavesTheOldFileWhole)
     // limit of 4096 bytes.
     const QString file = hex_file(QStringLiteral("work.hex"), {words(0, {0x321}), words(0x1010, {0xFFF, 0xFFF}), end_record});
     open(file);
-    const QByteArray before = file_bytes(file);
+    const QByteArray before = test::read_file(file);
     state::Mem_buffer[0] = QStringLiteral("0ABC");
     rlimit old_limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
@@ -119,10 +119,10 @@ TEST_F(Export, AFailedSaveIsReportedWithTheReasonAndLeavesTheOldFileWhole)
     w->mnuFileSave->trigger();
     setrlimit(RLIMIT_FSIZE, &old_limit);
     std::signal(SIGXFSZ, old_handler);
-    EXPECT_TRUE(panel(3).startsWith(failed) && file_bytes(file) == before) << panel(3).toStdString();
+    EXPECT_TRUE(panel(3).startsWith(failed) && test::read_file(file) == before) << panel(3).toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"plain.txt", "work.hex"}));
     w->mnuFileSave->trigger();  // without the limit the same save goes through
-    EXPECT_TRUE(file_bytes(file).startsWith(":10000000BC0A"));
+    EXPECT_TRUE(test::read_file(file).startsWith(":10000000BC0A"));
 
     // A device is written in place, and a full one is reported too. Where the test may make
     // device files (as root) it makes its own, so that a broken save cannot replace /dev/full.

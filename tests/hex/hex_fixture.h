@@ -27,12 +27,6 @@ inline const QString fuse_warning = QStringLiteral("! FUSE設定: FUSE設定を�
 inline const QString reading_error = QStringLiteral("i Qorvil: HEXファイルの、リードが正常に行われませんでした。　　　　　　　");
 inline const QString end_record = QStringLiteral(":00000001FF");
 
-inline QByteArray file_bytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // One record with its checksum.
 inline QString record(int address, const QList<int> &data, int type = 0)
 {

@@ -43,7 +43,7 @@ protected:
         expected += QStringLiteral("FF").repeated(0x2020 - expected.size() / 2);
         for (const QString &word : {w->Label_fuse_word->text(), w->Label_fusex_word->text()})
             expected += word.right(2) + word.left(2);
-        EXPECT_EQ(file_bytes(path(QStringLiteral("words.bin"))).toHex().toUpper(), expected.toLatin1());
+        EXPECT_EQ(test::read_file(path(QStringLiteral("words.bin"))).toHex().toUpper(), expected.toLatin1());
     }
 };
 
@@ -54,7 +54,7 @@ TEST_F(Interop, ProgramsFromGpasm)
                                                 "        org 0x100\n        data 0x123, 0x456, 0xFFE\n"
                                                 "        org 0x7FF\n        goto start\n"
                                                 "        org 0x1010\n        data 0x0F7F, 0x0FBF\n        end\n"));
-    EXPECT_TRUE(file_bytes(hex).contains(":02000004"));  // with an extended linear address record
+    EXPECT_TRUE(test::read_file(hex).contains(":02000004"));  // with an extended linear address record
     open(hex);
     EXPECT_EQ(shown(), "");
     EXPECT_EQ(memory({0, 1, 0x100, 0x101, 0x102, 0x7FF}), "0C12 0A00 0123 0456 0FFE 0A00 0F7F 0FBF");

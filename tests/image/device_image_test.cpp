@@ -16,11 +16,7 @@ namespace {
 
 const QString dot = QStringLiteral("･");
 
-QString dump_file()
-{
-    QFile f(image::dump_path());
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
+QString dump_file() { return QString::fromUtf8(test::read_file(image::dump_path())); }
 
 // Word lines of blank words from `from` up to `to`, CR LF after each.
 QString blank_lines(int from, int to)

@@ -50,12 +50,9 @@ QString fake_sysfs(const QTemporaryDir &dir, const QString &device, const char *
 // and is then written "N".
 QStringList trace_lines(const QString &path, int min_ms = 0)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
     QStringList lines;
     static const QRegularExpression time_field("^\\d+ "), time_out("after (\\d+) ms$");
-    for (QString line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) {
+    for (QString line : QString::fromUtf8(test::read_file(path)).split('\n', Qt::SkipEmptyParts)) {
         EXPECT_TRUE(time_field.match(line).hasMatch() && (!lines.isEmpty() || line.startsWith("0 "))) << line.toStdString();
         line.remove(time_field);
         if (const auto m = time_out.match(line); m.hasMatch()) {

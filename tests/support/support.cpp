@@ -167,10 +167,7 @@ QString Sim_process::log(int at_least) const
     wait_until([&] {
         out.clear();
         count = 0;
-        QFile f(log_path);
-        if (!f.open(QIODevice::ReadOnly))
-            return at_least == 0;
-        for (const QString &l : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        for (const QString &l : QString::fromUtf8(read_file(log_path)).split('\n', Qt::SkipEmptyParts)) {
             const QRegularExpressionMatch m = line.match(l);
             if (!m.hasMatch())
                 continue;
@@ -327,6 +324,12 @@ bool write_file(const QString &path, const QByteArray &contents)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size() && f.flush();
+}
+
+QByteArray read_file(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 

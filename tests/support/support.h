@@ -140,6 +140,8 @@ private:
 // An Intel HEX file: `words` from address 0, then FUSE and FUSEX at 0x2020 and the end record.
 QByteArray hex_text(const std::vector<int> &words, int fuse = 0xFF7, int fusex = 0xFBF);
 bool write_file(const QString &path, const QByteArray &contents);
+// The whole file; empty when it cannot be read.
+QByteArray read_file(const QString &path);
 
 } // namespace test
 
