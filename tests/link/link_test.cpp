@@ -5,7 +5,9 @@
 #include "support.h"
 
 #include "link/commands.h"
+#include "link/identification.h"
 #include "link/serial_link.h"
+#include "link/trace.h"
 #include "platform/clock.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
@@ -14,6 +16,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -230,6 +233,12 @@ TEST_F(Link, DeviceGoneInAnExchangeIsReported)
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "通信エラーが発生しました。\rLOCATION:   cor_read_data\rERR.NUMBER: 8010\r"
                                    "CommEvent:  1010\rInBufferCount:  0\rN:  1\r");
+    // Identifying the board afterwards gets no answer; the trace gives the first fault's reason.
+    QTemporaryDir dir;
+    ASSERT_EQ(start_trace(dir.path() + "/trace.log"), "");
+    EXPECT_EQ(identify_board().outcome, Identification::no_answer);
+    stop_trace();
+    EXPECT_TRUE(test::read_file(dir.path() + "/trace.log").contains(" identify sent 3D got - port fault: Input/output error\n"));
 }
 
 TEST_F(Link, OnlyYieldingWaitsLetWindowEventsRun)

@@ -3,6 +3,7 @@
 
 #include "support.h"
 
+#include "platform/message_box.h"
 #include "platform/process.h"
 #include "shell/frm_about.h"
 #include "shell/windows.h"
@@ -12,7 +13,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QUrl>
 #include <QProcess>
 #include <QPushButton>
@@ -69,6 +72,39 @@ TEST(Desktop, SecondStartEndsAndBringsTheRunningInstanceToTheFront)
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(second.readAll().isEmpty());
     platform::on_second_instance({});
+}
+
+// The message box itself: icon, title, text in lines, the buttons offered, and the answer that
+// each way of leaving it gives.
+TEST(Desktop, MessageBoxShowsTheMessageAndAnswersWithTheButtonPressed)
+{
+    using platform::Answer, platform::Buttons, platform::Icon;
+    using B = QMessageBox;
+    const struct {
+        Buttons buttons; Icon icon; B::Icon shown; B::StandardButtons offered; B::StandardButton press; Answer answer;
+    } rows[] = {
+        {Buttons::ok, Icon::information, B::Information, B::Ok, B::Ok, Answer::ok},
+        {Buttons::ok, Icon::none, B::NoIcon, B::Ok, B::NoButton, Answer::ok},
+        {Buttons::ok_cancel, Icon::exclamation, B::Warning, B::Ok | B::Cancel, B::Cancel, Answer::cancel},
+        {Buttons::ok_cancel, Icon::critical, B::Critical, B::Ok | B::Cancel, B::Ok, Answer::ok},
+        {Buttons::yes_no, Icon::question, B::Question, B::Yes | B::No, B::Yes, Answer::yes},
+        {Buttons::yes_no, Icon::question, B::Question, B::Yes | B::No, B::No, Answer::no},
+    };
+    for (const auto &row : rows) {
+        QString seen;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = QString("%1|%2|%3|%4").arg(box->icon()).arg(box->windowTitle(), box->text()).arg(box->standardButtons());
+            QAbstractButton *button = box->button(row.press);  // none: closed with Escape
+            button ? button->click() : box->reject();
+        });
+        poll.start(10);
+        EXPECT_EQ(platform::show_message({row.icon, "題", "一\r\n二\r三", row.buttons}), row.answer);
+        EXPECT_EQ(seen, QString("%1|題|一\n二\n三|%2").arg(row.shown).arg(row.offered)) << int(row.buttons);
+    }
 }
 
 } // namespace
