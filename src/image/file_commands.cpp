@@ -108,7 +108,6 @@ void Save_as_command()
                                                      : folder_of(state::Open_file_name);
     request.file_name = state::Open_file_name.mid(folder_of(state::Open_file_name).size() + 1);
     const QString chosen = platform::ask_file(request, &state::frmMain());
-    state::Save_file_name = chosen;
     if (chosen.isEmpty()) {
         state::Set_status_text(3, Tr::tr("ファイル保存中止。") + QString::number(dialog_cancelled));
         return;
