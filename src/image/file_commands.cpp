@@ -15,7 +15,7 @@
 #include "state/version.h"
 #include "state/windows.h"
 
-#include <algorithm>
+#include <QFileInfo>
 
 namespace image {
 namespace {
@@ -27,16 +27,6 @@ constexpr int dialog_cancelled = 32755;
 void show_document_caption()
 {
     state::frmMain().setWindowTitle(state::Title_text + QStringLiteral("    ") + state::Open_file_name);
-}
-
-// The folder part of `path`: everything before the last separator.
-QString folder_of(const QString &path)
-{
-    int cut = path.lastIndexOf(QLatin1Char('/'));
-#ifdef Q_OS_WIN
-    cut = std::max(cut, int(path.lastIndexOf(QLatin1Char('\\'))));
-#endif
-    return cut < 0 ? QString() : path.left(cut);
 }
 
 void save_to(const QString &path)
@@ -69,7 +59,7 @@ void Open_command()
         state::Set_status_text(3, Tr::tr("ファイル開く 中止。"));
         return;
     }
-    platform::put_setting(QStringLiteral("OPEN_DIR"), folder_of(chosen));
+    platform::put_setting(QStringLiteral("OPEN_DIR"), QFileInfo(chosen).path());
 
     // Only a file that reads cleanly becomes the document.
     const QString previous = state::Open_file_name;
@@ -105,8 +95,8 @@ void Save_as_command()
     request.default_suffix = QStringLiteral("hex");
     // Start beside the document, with its name, or else where files were last opened.
     request.folder = state::Open_file_name.isEmpty() ? platform::get_setting(QStringLiteral("OPEN_DIR"), QString())
-                                                     : folder_of(state::Open_file_name);
-    request.file_name = state::Open_file_name.mid(folder_of(state::Open_file_name).size() + 1);
+                                                     : QFileInfo(state::Open_file_name).path();
+    request.file_name = QFileInfo(state::Open_file_name).fileName();
     const QString chosen = platform::ask_file(request, &state::frmMain());
     if (chosen.isEmpty()) {
         state::Set_status_text(3, Tr::tr("ファイル保存中止。") + QString::number(dialog_cancelled));

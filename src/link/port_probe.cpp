@@ -31,7 +31,6 @@ std::vector<Probe_target> com_targets()
 
 Port_probe::Port_probe(Finished finished) : finished_(std::move(finished))
 {
-    timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);  // the board is owed its full 2 seconds
     timer_.callOnTimeout([this] { finish(); });
 }

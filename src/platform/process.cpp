@@ -67,7 +67,7 @@ bool claim_single_instance()
     const QString socket_name = dir + QStringLiteral("/qorvil.socket");
     auto candidate = std::make_unique<QLockFile>(dir + QStringLiteral("/qorvil.lock"));
     candidate->setStaleLockTime(0);
-    if (!candidate->tryLock(0)) {
+    if (!candidate->tryLock()) {
         ask_first_instance_to_raise(socket_name);
         return false;
     }

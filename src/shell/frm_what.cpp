@@ -60,7 +60,6 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
 
     Command1 = new QPushButton(this);
     show_text(Command1, "shell", QT_TRANSLATE_NOOP("shell", "閉じる"));
-    Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
