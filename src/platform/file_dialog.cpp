@@ -22,10 +22,7 @@ QString to_qt_filter(const QString &filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
-        QString label = parts[i];
-        const int paren = label.indexOf('(');
-        if (paren > 0)
-            label = label.left(paren);
+        const QString label = parts[i].left(parts[i].indexOf('('));  // the whole label when it has none
         out << QStringLiteral("%1 (%2)").arg(label.trimmed(), patterns);
     }
     return out.join(QStringLiteral(";;"));
@@ -45,9 +42,9 @@ QString ask_file(const File_request &request, QWidget *parent)
         dialog.setDefaultSuffix(request.default_suffix);
     if (!request.file_name.isEmpty() && !request.file_name.contains('*'))
         dialog.selectFile(request.file_name);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+    return QDir::toNativeSeparators(dialog.selectedFiles().value(0));
 }
 
 } // namespace platform

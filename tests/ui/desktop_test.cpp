@@ -3,6 +3,7 @@
 
 #include "support.h"
 
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "shell/frm_about.h"
@@ -11,11 +12,14 @@
 #include "state/windows.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QProcess>
 #include <QPushButton>
@@ -104,6 +108,44 @@ TEST(Desktop, MessageBoxShowsTheMessageAndAnswersWithTheButtonPressed)
         poll.start(10);
         EXPECT_EQ(platform::show_message({row.icon, "題", "一\r\n二\r三", row.buttons}), row.answer);
         EXPECT_EQ(seen, QString("%1|題|一\n二\n三|%2").arg(row.shown).arg(row.offered)) << int(row.buttons);
+    }
+}
+
+// The file dialog itself: what each request sets up, and the path it answers with.
+TEST(Desktop, FileDialogShowsTheRequestAndAnswersWithThePathChosen)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::write_file(dir.path() + "/old.hex", ":00000001FF\n"));
+    platform::File_request save{true, "保存", dir.path(), "new", "Hex File(*.hex)|*.hex|All Files|*.*|", "hex"};
+    platform::File_request open{false, "開く", dir.path(), "*.hex;*.sxh", "HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|", ""};
+    const struct {
+        const platform::File_request &request; const char *pick; bool accept; QString seen, answer;
+    } rows[] = {
+        {save, nullptr, true, "保存|1|0|1|hex|Hex File (*.hex),All Files (*.*)|new.hex", dir.path() + "/new.hex"},
+        {open, "old.hex", true, "開く|0|1|0||HEX,SXH File (*.hex *.sxh),ALL Files (*.*)|", dir.path() + "/old.hex"},
+        {open, "old.hex", false, "開く|0|1|0||HEX,SXH File (*.hex *.sxh),ALL Files (*.*)|", ""},
+    };
+    for (const auto &row : rows) {
+        QString seen;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!d || !seen.isEmpty()) {  // anything else, or the dialog again after its answer: closed
+                if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                    other->reject();
+                return;
+            }
+            const QStringList chosen = d->selectedFiles();
+            seen = QStringList{d->windowTitle(), QString::number(d->acceptMode()), QString::number(d->fileMode() == QFileDialog::ExistingFile),
+                               QString::number(d->testOption(QFileDialog::DontConfirmOverwrite)), d->defaultSuffix(), d->nameFilters().join(','),
+                               chosen.value(0).startsWith(dir.path() + "/") ? chosen[0].mid(dir.path().size() + 1) : ""}.join('|');
+            if (row.pick)
+                d->findChild<QLineEdit *>("fileNameEdit")->setText(row.pick);  // typed in
+            row.accept ? static_cast<QDialog *>(d)->accept() : d->reject();
+        });
+        poll.start(10);
+        EXPECT_EQ(platform::ask_file(row.request), row.answer);
+        EXPECT_EQ(seen, row.seen);
     }
 }
 
