@@ -68,18 +68,14 @@ QString write_file(const QString &path, const QByteArray &data)
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             return f.errorString();
-        const QString reason = write_all(f, data);
-        f.close();
-        return reason;
+        return write_all(f, data);
     }
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return f.errorString();
-    const QString reason = write_all(f, data);
-    if (!reason.isEmpty()) {
-        f.cancelWriting();
+    // Left uncommitted, the new contents are thrown away and the old file stays.
+    if (const QString reason = write_all(f, data); !reason.isEmpty())
         return reason;
-    }
     if (!f.commit())
         return f.errorString();
     return {};

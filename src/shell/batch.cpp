@@ -242,7 +242,6 @@ private:
         state::Pin_mode = int16_t(options_.pins.value_or(ok && (pins == 18 || pins == 28) ? pins : 18));
         int rev = platform::get_setting(QStringLiteral("Rev_mode"), QStringLiteral("1")).toInt(&ok);
         state::Rev_mode = int16_t(options_.rev.value_or(ok && (rev == 0 || rev == 1) ? rev : 1));
-        state::Com_setup_done = true;
         fuse::apply_revision_layout(state::Rev_mode);
         w.Text_pgm_wait->setText(options_.wait ? QString::number(*options_.wait) : fuse::stored_pgm_wait(state::Rev_mode));
         // The word labels are the master copy of FUSE and FUSEX, as on the command tab.

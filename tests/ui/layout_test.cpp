@@ -153,6 +153,11 @@ TEST_P(Layout, ConnectionDialogInEachView)
     comm::FrmCom &d = comm::frmCom();
     d.show_modeless();
     QStringList all = checked(&d);
+    auto *found = d.findChild<QLabel *>("Label_probe");  // what a search of the ports found
+    found->setText("COM1: SX QORVIL V1.02\nCOM2: 応答がありません");
+    found->show();
+    all << checked(&d);
+    found->hide();
     const QString texts[] = {
         QStringLiteral("\r\nライターとの接続確認中.........  しばらく御待ち下さい。   "),
         QStringLiteral("プログラマとの通信に失敗しました。\r\rライターの接続を確認してください。 ：　COM9\r "
