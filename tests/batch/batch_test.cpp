@@ -3,8 +3,6 @@
 
 #include "support.h"
 
-#include "sim/chip.h"
-#include "sim/hex_reader.h"
 #include "sim/state_file.h"
 
 #include <QCoreApplication>
@@ -64,22 +62,6 @@ protected:
         return path("blink.hex");
     }
 
-    static sim::Chip words_of(const QString &hex)
-    {
-        sim::Chip chip;
-        std::string error;
-        EXPECT_TRUE(sim::load_hex_file(hex.toStdString(), chip, error)) << error;
-        return chip;
-    }
-
-    sim::Chip chip_of(test::Sim_process &board, const QString &state)
-    {
-        board.stop();
-        sim::Chip chip;
-        std::string error;
-        sim::load_state_file(state.toStdString(), chip, error);
-        return chip;
-    }
 };
 
 TEST_F(Batch, ProgramVerifyAndReadBackAGpasmProgram)
@@ -98,14 +80,14 @@ TEST_F(Batch, ProgramVerifyAndReadBackAGpasmProgram)
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 
-    const sim::Chip source = words_of(hex);
-    const sim::Chip back = words_of(path("back.hex"));
+    const sim::Chip source = test::hex_chip(hex);
+    const sim::Chip back = test::hex_chip(path("back.hex"));
     EXPECT_EQ(source.words, back.words);
     EXPECT_EQ(back.words[0], 0xC12);
     EXPECT_EQ(back.words[0x41], 0x456);
     EXPECT_EQ(back.fuse, 0xFF7);
 
-    const sim::Chip chip = chip_of(board, path("chip.state"));
+    const sim::Chip chip = test::chip_of(board, path("chip.state"));
     EXPECT_EQ(chip.words, source.words);
     EXPECT_EQ(chip.fuse, 0xFF7);
     EXPECT_EQ(chip.fusex & 0xFF, 0xBF);
@@ -133,7 +115,7 @@ TEST_F(Batch, EraseAndConfigurationWordOverrides)
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     r = qorvil({"--port", board.device, "--fuse", "0FF7", "--fusex", "0x0FBE", "--program", hex});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    const sim::Chip chip = chip_of(board, path("chip.state"));
+    const sim::Chip chip = test::chip_of(board, path("chip.state"));
     EXPECT_EQ(chip.words[5], 0xFFF);
     EXPECT_EQ(chip.fuse, 0xFF7);
     EXPECT_EQ(chip.fusex & 0xFF, 0xBE);

@@ -3,7 +3,6 @@
 
 #include "support.h"
 
-#include "sim/state_file.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -35,14 +34,7 @@ protected:
         }
     }
 
-    sim::Chip chip(int n)
-    {
-        boards[size_t(n - 1)]->stop();
-        sim::Chip c;
-        std::string error;
-        sim::load_state_file(path(QString("chip%1.state").arg(n)).toStdString(), c, error);
-        return c;
-    }
+    sim::Chip chip(int n) { return test::chip_of(*boards[size_t(n - 1)], path(QString("chip%1.state").arg(n))); }
 
     // The board's last command, once it has been logged.
     QString last_command(int n)

@@ -3,9 +3,6 @@
 
 #include "support.h"
 
-#include "sim/chip.h"
-#include "sim/hex_reader.h"
-#include "sim/state_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,22 +22,6 @@ protected:
 
     QString read(const QString &name) const { return QString::fromUtf8(test::read_file(path(name))); }
 
-    static sim::Chip hex_chip(const QString &file)
-    {
-        sim::Chip chip;
-        std::string error;
-        EXPECT_TRUE(sim::load_hex_file(file.toStdString(), chip, error)) << error;
-        return chip;
-    }
-
-    static sim::Chip state_chip(test::Sim_process &board, const QString &file)
-    {
-        board.stop();
-        sim::Chip chip;
-        std::string error;
-        sim::load_state_file(file.toStdString(), chip, error);
-        return chip;
-    }
 
     // The commands a board received, their payloads left out.
     static QString commands(const test::Sim_process &board)
@@ -76,7 +57,7 @@ TEST_F(Production, SerialNumbersAreUsedOnlyByGoodBoardsAndTheLogSaysWhatHappened
         EXPECT_EQ(run.finish(), r.status) << n << run.err.toStdString();
         EXPECT_EQ(read("serials.txt").remove(QRegularExpression("#[^\n]*\n")), r.serials) << n;
         if (!r.read_back.empty()) {
-            const sim::Chip chip = hex_chip(path(QString("back%1.hex").arg(n - 1)));
+            const sim::Chip chip = test::hex_chip(path(QString("back%1.hex").arg(n - 1)));
             EXPECT_EQ(chip.words[0x10], r.read_back[0]) << n;
             EXPECT_EQ(chip.words[0x11], r.read_back[1]) << n;
             EXPECT_EQ(chip.words[1], 0x456);
@@ -116,7 +97,7 @@ TEST_F(Production, TheBoardsOfAGangGetNumbersOfTheirOwn)
                                            "0x20:5", "--serial-bytes", "1", "--serial-file", path("serials.txt"),
                                            "--log-csv", path("log.csv")});
     EXPECT_EQ(gang.finish(), 0) << gang.err.toStdString();
-    const int first = state_chip(one, path("one.state")).words[0x20], second = state_chip(two, path("two.state")).words[0x20];
+    const int first = test::chip_of(one, path("one.state")).words[0x20], second = test::chip_of(two, path("two.state")).words[0x20];
     EXPECT_TRUE((first == 0x805 && second == 0x806) || (first == 0x806 && second == 0x805)) << first << ' ' << second;
     EXPECT_TRUE(read("serials.txt").endsWith("\nnext 7\n")) << read("serials.txt").toStdString();
     for (const QString &row : {QString(",COM1,%1,.*,%2,ok,").arg(one.device).arg(first & 0xFF),
@@ -142,7 +123,7 @@ TEST_F(Production, WatchProgramsEveryNewCompleteVersionAndWaitsOutAHalfWrittenOn
     EXPECT_FALSE(watch.err.contains("run 3")) << watch.err.toStdString();
 
     EXPECT_EQ(commands(board).count('0'), 2);  // two erases: the half-written file never reached the board
-    const sim::Chip chip = state_chip(board, path("chip.state"));
+    const sim::Chip chip = test::chip_of(board, path("chip.state"));
     EXPECT_EQ(chip.words[0], 0x222);
     EXPECT_EQ(chip.words[1], 0x333);
 }

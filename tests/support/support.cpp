@@ -11,6 +11,7 @@
 #include "shell/main_actions.h"
 #include "shell/startup.h"
 #include "shell/windows.h"
+#include "sim/hex_reader.h"
 #include "sim/state_file.h"
 #include "state/frm_main.h"
 #include "state/globals.h"
@@ -31,6 +32,7 @@
 #include <QUuid>
 
 #include <csignal>
+#include <gtest/gtest.h>
 
 #ifndef QORVIL_SIM_BINARY
 #error "QORVIL_SIM_BINARY must name the simulated board program"
@@ -250,12 +252,22 @@ Board_session::Board_session(const QStringList &sim_options, const sim::Chip *ch
 
 Board_session::~Board_session() { fresh_program(); }
 
-sim::Chip Board_session::chip_now()
+sim::Chip Board_session::chip_now() { return chip_of(*board, state_path_); }
+
+sim::Chip chip_of(Sim_process &board, const QString &state_file)
 {
-    board->stop();
+    board.stop();
     sim::Chip chip;
     std::string error;
-    sim::load_state_file(state_path_.toStdString(), chip, error);
+    EXPECT_EQ(sim::load_state_file(state_file.toStdString(), chip, error), sim::State_load::loaded) << error;
+    return chip;
+}
+
+sim::Chip hex_chip(const QString &file)
+{
+    sim::Chip chip;
+    std::string error;
+    EXPECT_TRUE(sim::load_hex_file(file.toStdString(), chip, error)) << error;
     return chip;
 }
 

@@ -137,6 +137,10 @@ private:
     QProcess process_;
 };
 
+// What a chip holds: the board's state file once the board has stopped, or a HEX file.
+sim::Chip chip_of(Sim_process &board, const QString &state_file);
+sim::Chip hex_chip(const QString &file);
+
 // An Intel HEX file: `words` from address 0, then FUSE and FUSEX at 0x2020 and the end record.
 QByteArray hex_text(const std::vector<int> &words, int fuse = 0xFF7, int fusex = 0xFBF);
 bool write_file(const QString &path, const QByteArray &contents);
