@@ -134,7 +134,7 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
     auto *ver_box = new QVBoxLayout(Frame_ver);
     ver_box->addWidget(Option_old);
     ver_box->addWidget(Option_arev);
-    ver_box->addStretch(1);
+    ver_box->addStretch();
     ver_box->addWidget(Command_what);
 
     // The progress and failure texts stand where the three frames stand.
@@ -160,7 +160,7 @@ FrmCom::FrmCom(QWidget *parent) : QDialog(parent)
     grid->addWidget(Frame_ver, 0, 1, 2, 1);
     grid->addWidget(Label_com_info, 0, 0, 2, 2);
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addStretch();
     buttons->addWidget(Command_ok);
     buttons->addWidget(Command_cancel);
     grid->addLayout(buttons, 2, 0, 1, 2);

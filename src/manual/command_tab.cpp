@@ -59,7 +59,7 @@ QHBoxLayout *line(std::initializer_list<QWidget *> widgets)
     auto *row = new QHBoxLayout;
     for (QWidget *w : widgets)
         row->addWidget(w);
-    row->addStretch(1);
+    row->addStretch();
     return row;
 }
 
@@ -70,7 +70,7 @@ void build_command_tab(state::Command_tab_controls &c, QWidget *tab)
     auto *columns = new QHBoxLayout(tab);
     auto *buttons = new QVBoxLayout;
     build_command_buttons(c, tab, buttons);
-    buttons->addStretch(1);
+    buttons->addStretch();
     columns->addLayout(buttons);
 
     // Middle column: address, load fields, reply fields, last word read, board replies.
@@ -122,7 +122,7 @@ void build_command_tab(state::Command_tab_controls &c, QWidget *tab)
     sync_room();
     state::on_language_change(c.Sync_Label, sync_room);
     middle->addLayout(line({caption(tab, QT_TRANSLATE_NOOP("manual", "Sync")), c.Label_sync_value, c.Sync_Label}));
-    middle->addStretch(1);
+    middle->addStretch();
     auto *body = new QGridLayout;
     body->addLayout(middle, 0, 0);
     columns->addLayout(body, 1);

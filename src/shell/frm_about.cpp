@@ -65,7 +65,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     grid->addWidget(lblDisclaimer, 4, 0, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
-    buttons->addStretch(1);
+    buttons->addStretch();
     buttons->addWidget(cmdOK);
     grid->addLayout(buttons, 5, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);

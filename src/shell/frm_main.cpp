@@ -103,7 +103,7 @@ QLayout *FrmMain::build_buttons(QWidget *client)
             column->addSpacing(gap);
         this->*(b.member) = button;
     }
-    column->addStretch(1);
+    column->addStretch();
     Command_cancel->hide();
     // Hidden, Cancel keeps its place so that the buttons below it never move.
     QSizePolicy keep = Command_cancel->sizePolicy();

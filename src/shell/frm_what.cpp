@@ -62,7 +62,7 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
     show_text(Command1, "shell", QT_TRANSLATE_NOOP("shell", "閉じる"));
     Command1->setDefault(true);
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addStretch();
     buttons->addWidget(Command1);
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
