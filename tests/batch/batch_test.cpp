@@ -103,10 +103,7 @@ TEST_F(Batch, EraseAndConfigurationWordOverrides)
         c.words[5] = 0x123;
         return c;
     }();
-    QFile f(path("chip.state"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray::fromStdString(sim::format_state(old)));
-    f.close();
+    ASSERT_TRUE(test::write_file(path("chip.state"), QByteArray::fromStdString(sim::format_state(old))));
     const QString hex = assembled_program();
     test::Sim_process board({"--state", path("chip.state")});
     ASSERT_TRUE(board.started());

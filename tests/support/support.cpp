@@ -44,8 +44,6 @@ Message_script::Message_script()
 {
     platform::set_message_responder([this](const platform::Message &m) {
         shown.push_back(m);
-        if (on_show)
-            on_show(m);
         return shown.size() <= answers.size() ? answers[shown.size() - 1] : fallback;
     });
 }
@@ -230,11 +228,8 @@ Board_session::Board_session(const QStringList &sim_options, const sim::Chip *ch
 {
     fresh_program();
     state_path_ = dir_.path() + QStringLiteral("/chip.state");
-    if (chip) {
-        QFile f(state_path_);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(QByteArray::fromStdString(sim::format_state(*chip)));
-    }
+    if (chip)
+        write_file(state_path_, QByteArray::fromStdString(sim::format_state(*chip)));
     board = std::make_unique<Sim_process>(QStringList(sim_options) << QStringLiteral("--state") << state_path_
                                                                    << QStringLiteral("--rev")
                                                                    << (rev == 0 ? "old" : "A"));

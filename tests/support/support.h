@@ -27,7 +27,6 @@ public:
     std::vector<platform::Message> shown;
     std::vector<platform::Answer> answers;  // used in order; then `fallback`
     platform::Answer fallback = platform::Answer::ok;
-    std::function<void(const platform::Message &)> on_show;  // runs while the box is "open"
     QStringList titles() const;
 };
 

@@ -9,6 +9,7 @@
 #include "shell/help_viewer.h"
 #include "shell/windows.h"
 #include "state/frm_main.h"
+#include "state/frm_msg.h"
 #include "state/frm_what.h"
 #include "state/globals.h"
 #include "state/windows.h"
@@ -106,17 +107,12 @@ TEST_F(MainWindow, RevisionWindowTextsKeepTheirBlanks)
     QStringList texts;
     QTimer::singleShot(0, [&] {
         state::FrmWhat &what = state::frmWhat();
-        for (QLabel *l : {what.Label1, what.Label2, what.Label3, what.Label6, what.Label7, what.Label4, what.Label5,
-                          what.Label8})
-            texts << l->text();
+        texts << what.Label1->text() << what.Label3->text() << what.Label4->text();
         what.Command1->click();
     });
     w.nmuRev->trigger();
     EXPECT_EQ(texts, (QStringList{"デバイスに捺印されているデートコードでリビジョンを調べます。",
-                                  "old revision  → Datecode : yywwxx", " A  revision  → Datecode : Axyywwxx",
-                                  "デバイスの最大動作周波数は、部品番号で調べます。", "SX18AC100    　→ 100MHz",
-                                  "SX18AC75 　    → 75MHz", "SX18AC(Blank)  → 50MHz",
-                                  "情報収集は、SCENIX社のホームページへ。"}));
+                                  " A  revision  → Datecode : Axyywwxx", "SX18AC75 　    → 75MHz"}));
 }
 
 TEST_F(MainWindow, HelpShowsTheProgramsOwnDocument)
@@ -127,6 +123,29 @@ TEST_F(MainWindow, HelpShowsTheProgramsOwnDocument)
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(viewer->browser->toPlainText().contains("Qorvil ヘルプ"));
     viewer->close();
+}
+
+// Every window and control can be found by the name it is known by (a sample of each kind).
+TEST_F(MainWindow, ControlsCarryTheirNames)
+{
+    w.nmuHelp->trigger();
+    const std::pair<QWidget *, const char *> windows[] = {
+        {&w, "frmMain client Label_Back SSTab1 SSTab1_page0 SSTab1_page3 RTextBox_memory sbStatusBar sbPanel1 sbPanel5 "
+             "Command_open Command_read mnuFile mnuFileOpen mnuFileBar0 mnuFileBar1 nmuAXX mnuLanguage mnuLanguage_en "
+             "mnuTrace Frame_fuse Check_TURBO Combo_DIV Text_IRCTRIM Label_msg Label28 Frame_reply text_out_hi "
+             "Label_version Enrty_isp_mode"},
+        {&shell::frmAbout(), "frmAbout picIcon lblTitle Command1 cmdOK"},
+        {&state::frmMsg(), "FrmMsg Picture1 Label1 Label2 progress_bar Label_time_left"},
+        {&state::frmWhat(), "frmWhat Label7"},
+        {shell::Help_viewer::instance(), "Help_viewer browser"},
+        {&comm::frmCom(), "frmCom Frame_port Combo_com Label_device_path Frame_device Option_18pin Option_28pin Frame_ver "
+                          "Option_old Option_arev Command_what Label_com_info Command_ok Command_cancel Command_probe Label_probe"},
+    };
+    for (const auto &[window, names] : windows) {
+        for (const QString &name : QString::fromLatin1(names).split(' '))
+            EXPECT_TRUE(window->objectName() == name || window->findChild<QObject *>(name)) << name.toStdString();
+    }
+    shell::Help_viewer::instance()->close();
 }
 
 } // namespace
