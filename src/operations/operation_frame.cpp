@@ -105,9 +105,6 @@ void Abort_operation()
     state::Set_status_text(3, Tr::tr("処理中止 (%1)").arg(counter));
     Show_progress(QStringLiteral("Off"), 0, 0, 0);
     auto &w = W();
-    w.Command_read->setEnabled(true);
-    w.Command_verify->setEnabled(true);
-    w.Command_program->setEnabled(true);
     w.Command_cancel->hide();
     state::frmMsg().hide();
     platform::show_message({platform::Icon::critical, Tr::tr("error"),
@@ -158,19 +155,7 @@ void show_elapsed(const QDateTime &start)
     state::Set_status_text(4, platform::elapsed_text(start, platform::wall_time()));
 }
 
-void start_buttons(QPushButton *other1, QPushButton *other2)
-{
-    other1->setEnabled(false);
-    other2->setEnabled(false);
-    W().Command_cancel->show();
-}
-
-void end_buttons(QPushButton *other1, QPushButton *other2)
-{
-    other1->setEnabled(true);
-    other2->setEnabled(true);
-    W().Command_cancel->hide();
-}
+void end_buttons() { W().Command_cancel->hide(); }
 
 void show_busy_window(const QString &waiting_text)
 {
@@ -188,7 +173,7 @@ void reset_for_operation()
 
 bool start_operation(const Operation_start &s)
 {
-    start_buttons(s.other1, s.other2);
+    W().Command_cancel->show();
     if (s.dump_image)
         image::Dump_image();
     if (s.clear_time)

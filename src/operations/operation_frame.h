@@ -54,10 +54,9 @@ private:
     bool outermost_;
 };
 
-// Skeleton steps 2: disables the two other operations' buttons and shows Cancel.
-void start_buttons(QPushButton *other1, QPushButton *other2);
-// Skeleton step 11's button part.
-void end_buttons(QPushButton *other1, QPushButton *other2);
+// Skeleton step 11's button part: Cancel goes away. (The operation's guard holds the other
+// buttons back while it runs.)
+void end_buttons();
 
 // Skeleton step 5: the state::busy window with the waiting text, brought to the front.
 void show_busy_window(const QString &waiting_text);
@@ -67,8 +66,6 @@ void reset_for_operation();
 
 // How Program, Read and Verify begin.
 struct Operation_start {
-    QPushButton *other1 = nullptr;  // the two other operations' buttons
-    QPushButton *other2 = nullptr;
     QString running_text;           // status panel 3
     QString waiting_text;           // the state::busy window
     bool dump_image = false;        // write and show the image first (Program, Verify)

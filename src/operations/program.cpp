@@ -100,8 +100,6 @@ void Command_program_click()
 
     Operation_guard guard;
     Operation_start start_texts;
-    start_texts.other1 = w.Command_read;
-    start_texts.other2 = w.Command_verify;
     start_texts.running_text = Tr::tr("書き込み中.....");
     start_texts.waiting_text = Tr::tr("書込み中.....　しばらく御待ち下さい。");
     start_texts.dump_image = start_texts.clear_time = start_texts.full_memory = true;
@@ -152,7 +150,7 @@ void Command_program_click()
 
     show_elapsed(started);
     state::Set_status_text(3, Tr::tr("書き込み終了"));
-    end_buttons(w.Command_read, w.Command_verify);
+    end_buttons();
 
     state::Verify_from_button = false;
     Run_verify();

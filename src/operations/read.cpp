@@ -43,8 +43,6 @@ void Command_read_click()
     Operation_guard guard;
     const QDateTime started = platform::wall_time();
     Operation_start start_texts;
-    start_texts.other1 = w.Command_program;
-    start_texts.other2 = w.Command_verify;
     start_texts.running_text = Tr::tr("読み出し中.....");
     start_texts.waiting_text = Tr::tr("読み出し中.....　しばらく御待ち下さい。");
     start_texts.clear_time = start_texts.full_memory = true;
@@ -87,7 +85,7 @@ void Command_read_click()
     show_elapsed(started);
     state::Set_status_text(3, failed.isEmpty() ? Tr::tr("読み出し終了")
                                         : Tr::tr("読み出し終了 (sx_hex.txtを書き込めません: ") + failed + ')');
-    end_buttons(w.Command_program, w.Command_verify);
+    end_buttons();
 }
 
 } // namespace operations

@@ -108,8 +108,6 @@ void Run_verify()
     const QDateTime started = platform::wall_time();
     Verifying verifying;
     Operation_start start_texts;
-    start_texts.other1 = w.Command_read;
-    start_texts.other2 = w.Command_program;
     start_texts.running_text = Tr::tr("ベリファイ中.....");
     start_texts.waiting_text = Tr::tr("ベリファイ中..... しばらく御待ち下さい。");
     start_texts.dump_image = true;
@@ -142,7 +140,7 @@ void Run_verify()
 
     show_elapsed(started);
     state::Set_status_text(3, Tr::tr("ベリファイ終了"));
-    end_buttons(w.Command_read, w.Command_program);
+    end_buttons();
     state::unload_frmMsg();
 
     if (flags == 0) {

@@ -121,9 +121,7 @@ TEST_F(Batch, EraseAndConfigurationWordOverrides)
 TEST_F(Batch, ExitStatusSaysWhatHappened)
 {
     const QString hex = assembled_program();
-    QFile notes(path("notes.txt"));
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("shopping list\n") > 0);
-    notes.close();
+    ASSERT_TRUE(test::write_file(path("notes.txt"), "shopping list\n"));
     const struct {
         QStringList board, args;  // "DEV": the board's device
         int code;
@@ -134,7 +132,7 @@ TEST_F(Batch, ExitStatusSaysWhatHappened)
         {{}, {"--verify", hex}, 1, "", "< NG >"},
         {{"--silent-after", "1"}, {"--erase"}, 2, "", "処理中止 (2)"},
         {{}, {"--program", path("nothing.hex")}, 3, "", "nothing.hex"},
-        {{}, {"--verify", notes.fileName()}, 3, "", "not an Intel HEX file"},
+        {{}, {"--verify", path("notes.txt")}, 3, "", "not an Intel HEX file"},
         {{}, {"--read", path("no/such/folder/out.hex")}, 3, "", "out.hex"},
         {{}, {"--pins", "20", "--erase"}, 3, "", "qorvil --batch --help"},
         {{}, {"--wait", "300", "--erase"}, 3, "", "qorvil --batch --help"},

@@ -46,8 +46,7 @@ void image(const std::vector<std::pair<int, const char *>> &words)
 
 QStringList dump_lines()
 {
-    QFile f(image::dump_path());
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split("\r\n") : QStringList();
+    return QString::fromUtf8(test::read_file(image::dump_path())).split("\r\n");
 }
 
 QString message() { return state::caption(W().L_pgm_msg); }

@@ -59,9 +59,7 @@ TEST(PortProbe, FindsTheBoardAmongEightPortsReportsTheOthersAndClosesThemAll)
             EXPECT_EQ(r.outcome == Probe_result::answered ? r.version : r.reason, ports[n - 1].detail) << n;
     }
     // The trace holds one line for each port tried.
-    QFile f(trace);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString lines = QString::fromUtf8(f.readAll());
+    const QString lines = QString::fromUtf8(test::read_file(trace));
     EXPECT_EQ(lines.count(" sent 3D got - time-out after 2000 ms\n"), 5);
     EXPECT_EQ(lines.count(" got 53 58 20 71 6F 72 76 69 6C 20 56 31 2E 30 32 wrong identification\n"), 1);
     EXPECT_EQ(lines.count(" got 53 58 20 51 4F 52 56 49 4C 20 56 32 2E 31 30 ok\n"), 1);

@@ -84,14 +84,12 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
     QTemporaryDir dir;
     test::Sim_process board({"--rev", "old", "--silent-cmd", "5"});
     ASSERT_TRUE(board.started());
-    QFile hex(dir.path() + "/one.hex");  // word 0 = 0x123
-    ASSERT_TRUE(hex.open(QIODevice::WriteOnly));
-    hex.write(":020000002301DA\n:00000001FF\n");
-    hex.close();
+    const QString hex = dir.path() + "/one.hex";  // word 0 = 0x123
+    ASSERT_TRUE(test::write_file(hex, ":020000002301DA\n:00000001FF\n"));
     const QString trace = dir.path() + "/trace.log";
     const Batch_run run = qorvil_batch(dir,
                                  {"--port", board.device, "--pins", "18", "--rev", "old", "--wait", "1", "--trace",
-                                  trace, "--fusex", "0FFF", "--program", hex.fileName()},
+                                  trace, "--fusex", "0FFF", "--program", hex},
                                  fake_sysfs(dir, board.device, "16"));
     EXPECT_EQ(run.code, 2) << run.err.toStdString();
 
@@ -125,7 +123,7 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
     EXPECT_EQ(lines.join('\n').toStdString(), expected.join('\n').toStdString());
 
     // A trace file that cannot be opened is reported, and the run goes on.
-    const QString bad = hex.fileName() + "/trace.log";
+    const QString bad = hex + "/trace.log";
     const Batch_run identify = qorvil_batch(dir, {"--port", board.device, "--trace", bad, "--identify"});
     EXPECT_EQ(identify.code, 0);
     EXPECT_EQ(identify.out, "QORVIL V1.02\n");

@@ -220,7 +220,7 @@ TEST_F(Connected, StatusPanelFiveReopensTheDialog)
     EXPECT_FALSE(comm::frmCom().isVisible());
     bool reopened = false;
     test::when_dialog_shown([&](FrmCom &d) {
-        reopened = d.Combo_com->currentIndex() == 1;
+        reopened = d.Combo_com->currentIndex() == 1 && d.Combo_com->count() == 10;  // the list filled afresh
         d.Command_ok->click();
     });
     release(5);

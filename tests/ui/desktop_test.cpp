@@ -53,9 +53,7 @@ TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
     EXPECT_EQ(opened, (QStringList{support, datasheet}));
     platform::set_web_address_opener({});
 
-    QFile document(help);
-    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(document.readAll());
+    const QString text = QString::fromUtf8(test::read_file(help));
     EXPECT_TRUE(text.contains(R"(<h2 id="support">)") && text.contains(R"(<h2 id="datasheet">)"));
     test::fresh_program();
 }
