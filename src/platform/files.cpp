@@ -101,11 +101,8 @@ QString write_text_lines(const QString &path, const QStringList &lines)
 
 bool can_read(const QString &path)
 {
-    QFile f(path);
-    if (path.isEmpty() || QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
-        return false;
-    f.close();
-    return true;
+    QFile f(path);  // a file without a name does not open
+    return !QFileInfo(path).isDir() && f.open(QIODevice::ReadOnly);
 }
 
 void remove_file(const QString &path) { QFile::remove(path); }

@@ -33,10 +33,7 @@ bool apply_language(const QString &language)
         return false;
     // The texts are written in Japanese: only other languages need a translation.
     static std::unique_ptr<QTranslator> own;
-    if (own) {
-        QCoreApplication::removeTranslator(own.get());
-        own.reset();
-    }
+    own.reset();  // a translator leaves the application as it goes
     if (language != QLatin1String("ja")) {
         own = std::make_unique<QTranslator>();
         if (own->load(QStringLiteral(":/i18n/qorvil_%1.qm").arg(language)))

@@ -116,9 +116,7 @@ TEST(Desktop, FileDialogShowsTheRequestAndAnswersWithThePathChosen)
     ASSERT_TRUE(test::write_file(dir.path() + "/old.hex", ":00000001FF\n"));
     platform::File_request save{true, "保存", dir.path(), "new", "Hex File(*.hex)|*.hex|All Files|*.*|", "hex"};
     platform::File_request open{false, "開く", dir.path(), "*.hex;*.sxh", "HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|", ""};
-    const struct {
-        const platform::File_request &request; const char *pick; QString seen, answer;
-    } rows[] = {
+    const struct { const platform::File_request &request; const char *pick; QString seen, answer; } rows[] = {
         {save, nullptr, "保存|1|0|1|hex|Hex File (*.hex),All Files (*.*)|new.hex", dir.path() + "/new.hex"},
         {open, "old.hex", "開く|0|1|0||HEX,SXH File (*.hex *.sxh),ALL Files (*.*)|", dir.path() + "/old.hex"},
     };

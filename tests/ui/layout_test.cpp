@@ -154,7 +154,8 @@ TEST_P(Layout, ConnectionDialogInEachView)
     d.show_modeless();
     QStringList all = checked(&d);
     auto *found = d.findChild<QLabel *>("Label_probe");  // what a search of the ports found
-    found->setText("COM1: SX QORVIL V1.02\nCOM2: 応答がありません");
+    found->setText("ライターが複数見つかりました。最初のポートを選択しました。\nCOM1  /dev/ttyUSB0  応答あり　SX QORVIL V1.02\n"
+                   "COM4  /dev/ttyS3  オープンできません：Permission denied");
     found->show();
     all << checked(&d);
     found->hide();
