@@ -49,8 +49,8 @@ void Open_command()
     request.folder = platform::get_setting(QStringLiteral("OPEN_DIR"), QString());
     request.filter = Tr::tr("HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|");
     request.file_name = open_pattern;
-    // Cancelled (nothing or the pattern comes back) or gone in the meantime: nothing to open.
     const QString chosen = platform::ask_file(request, &state::frmMain());
+    // Cancelled (nothing or the pattern comes back) or gone in the meantime: nothing to open.
     if (!File_exists(chosen)) {
         state::Set_status_text(3, Tr::tr("ファイル開く 中止。"));
         return;

@@ -104,14 +104,13 @@ void Abort_operation()
     state::Link.comxx_error = counter;
     state::Set_status_text(3, Tr::tr("処理中止 (%1)").arg(counter));
     Show_progress(QStringLiteral("Off"), 0, 0, 0);
-    auto &w = W();
-    w.Command_cancel->hide();
+    end_buttons();
     state::frmMsg().hide();
     platform::show_message({platform::Icon::critical, Tr::tr("error"),
                             Tr::tr("  デバイス　アクセスエラーが発生しました。  !!!　　　　  \r")
                                 + QString(28, ' ') + Tr::tr("\r  処理を中止しました。　"),
                             platform::Buttons::ok},
-                           &w);
+                           &W());
 }
 
 void Ensure_port_open()
