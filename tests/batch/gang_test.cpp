@@ -4,7 +4,6 @@
 #include "support.h"
 
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>

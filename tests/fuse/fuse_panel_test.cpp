@@ -10,14 +10,12 @@
 #include "state/globals.h"
 #include "support.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabWidget>
 
 #include <gtest/gtest.h>
 

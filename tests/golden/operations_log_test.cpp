@@ -226,11 +226,13 @@ const Row rows[] = {
          W().Command_read->click();
      },
      "=;=9126{76}*17:", "処理中止 (2)", "", {abort_box}, "0000: 0FFF", "0ABC"},
-    {"VerifyFromTheButtonReadsEveryWord", {}, 18, 1, {{2, 0x222}}, [] {
+    {"VerifyFromTheButtonReadsEveryWordAndTakesTheFuseTabAsItStands", {}, 18, 1, {{2, 0x222}}, [] {
          image({{2, "0222"}});
+         W().SSTab1->setCurrentIndex(1);
+         W().Check_CPa->setCheckState(Qt::Checked);  // FUSE 0FF7, the chip's 0FFF
          W().Command_verify->click();
      },
-     "=;=9126{76}*2048:", "正常終了しました。", T, {}, "0000: 0FFF 0FFF 0222"},
+     "=;=9126{76}*2048:", "ベリファイ終了", T, {"ベリファイ結果"}, "0000: 0FFF 0FFF 0222"},
     {"VerifyCancelledStopsAtTheNextWord", {}, 18, 1, {}, [] {
          cancel_at(10);
          W().Command_verify->click();

@@ -40,9 +40,8 @@ QString fake_sysfs(const QTemporaryDir &dir, const QString &device, const char *
     const QString folder = dir.path() + "/sys/class/tty/" + name + "/device";
     QDir().mkpath(folder);
     QFile::remove(folder + "/latency_timer");
-    QFile f(folder + "/latency_timer");
-    if (ms && f.open(QIODevice::WriteOnly))
-        f.write(QByteArray(ms) + '\n');
+    if (ms)
+        test::write_file(folder + "/latency_timer", QByteArray(ms) + '\n');
     return dir.path() + "/sys";
 }
 
@@ -175,6 +174,8 @@ TEST(Trace, OptionMenuTracesTheDialogWhichTellsOfASlowAdapter)
             d.Combo_com->setCurrentIndex(1);
             d.Command_ok->click();
             device_line = d.Label_device_path->text();
+            d.Combo_com->setCurrentIndex(2);  // the hint is of the opened port only
+            device_line += '|' + d.Label_device_path->text().section('\n', 1);
         });
         EXPECT_TRUE(platform::port().is_open());
         return device_line;
@@ -185,7 +186,7 @@ TEST(Trace, OptionMenuTracesTheDialogWhichTellsOfASlowAdapter)
     } cases[] = {{"16", true}, {"1", false}, {nullptr, false}};
     for (const auto &c : cases) {
         qputenv("QORVIL_SYSFS_ROOT", fake_sysfs(dir, board.device, c.timer).toUtf8());
-        EXPECT_EQ(connect_board(), board.device + (c.slow ? "\n" + slow_hint : QString())) << c.timer;
+        EXPECT_EQ(connect_board(), board.device + (c.slow ? "\n" + slow_hint : QString()) + '|') << c.timer;
         const QStringList lines = trace_lines(good);
         EXPECT_TRUE(lines.last().startsWith("identify sent 3D got ")) << c.timer;
         EXPECT_EQ(lines[lines.size() - 2].contains("adapter latency timer 16 ms"), c.slow) << c.timer;
