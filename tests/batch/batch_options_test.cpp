@@ -18,7 +18,7 @@ TEST(BatchOptions, ActionsKeepTheirOrderAndOptionsTheirValues)
                                           "--identify", "--read", "c.hex", "--quiet"});
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
     EXPECT_EQ(*r.options.port, "COM3");
-    EXPECT_TRUE(*r.options.pins == 28 && *r.options.rev == 0 && *r.options.wait == 0 && r.options.quiet);
+    EXPECT_TRUE(r.options.pins == 28 && r.options.rev == 0 && r.options.wait == 0 && r.options.quiet);
     ASSERT_EQ(r.options.actions.size(), 6u);
     const Batch_action::Kind kinds[] = {Batch_action::erase, Batch_action::fuse, Batch_action::program,
                                         Batch_action::verify, Batch_action::identify, Batch_action::read};

@@ -10,7 +10,7 @@ namespace {
 
 using namespace shell;
 
-TEST(SerialNumbers, SpecWordsAndTarget)
+TEST(SerialNumbers, PlanTextWordsAndTarget)
 {
     const struct {
         QString text;
