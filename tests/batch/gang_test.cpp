@@ -57,6 +57,24 @@ std::vector<int> image_words(int count)
     return words;
 }
 
+// On a terminal a single board shows a bar that it clears before the next line; a gang keeps
+// one line per board, cut to the terminal's width, lifted out of the way of each note.
+TEST_F(Gang, OnATerminal)
+{
+    start_boards({{}, {"--garbage-reads"}});
+    test::write_file(path("image.hex"), test::hex_text({0x123, 0x456, 0x789}));
+    test::Batch_process one(home.path(), {"--port", "COM1", "--program", path("image.hex")}, 11);
+    EXPECT_EQ(one.finish(), 0) << one.err.toStdString();
+    for (const QString &bar : {"\r[" + QString(20, '#') + QString(20, '.') + "]  50% 書き込み中.....\r[",
+                               "\r[" + QString(40, '#') + "] 100% 書き込み中.....\r\033[K00:00:"})
+        EXPECT_TRUE(one.err.contains(bar)) << one.err.toStdString();
+
+    test::Batch_process gang(home.path(), {"--ports", "COM1,COM2", "--program", path("image.hex")}, 11);
+    EXPECT_EQ(gang.finish(), 1) << gang.err.toStdString();
+    EXPECT_TRUE(gang.err.contains("\033[2A\r\033[KCOM1  ok, \r\n\r\033[KCOM2  veri\r\n\r\n")) << gang.err.toStdString();
+    EXPECT_GE(gang.err.count("\r\n\033[2A\r\033[JCOM"), 2);  // the results and the differences, below the block
+}
+
 TEST_F(Gang, EveryBoardSaysWhatHappenedToIt)
 {
     // The probe's "=" is the first command every board answers: board 2 answers 18 commands,

@@ -116,20 +116,14 @@ TEST(BoardOptions, EachOptionAndFaultChangesWhatTheBoardDoes)
         {{"--firmware=V1.03-beta"}, "", "=", "SX QORVIL V1.03", 0, {}},
         {{"--device", "0A5C", "--sync", "17"}, "", "91", "\x11K" + rd(0xA5C), 0, {}},
         {{"--pins", "28", "--rev", "old"}, "9", "2", rd(0xFFF), 0, {},
-         [](const sim::Board_model &b) {
-             EXPECT_EQ(b.pins(), 28);
-             EXPECT_EQ(b.program_wait(), 240);
-         }},
+         [](const sim::Board_model &b) { EXPECT_TRUE(b.pins() == 28 && b.program_wait() == 240); }},
         {{"--min-wait", "20"}, "9", ">\x13" + ld(0) + "5" ">\x14", "KKKK", 0, {}},
         {{"--min-wait", "20"}, "9", ">\x14" + ld(0) + "5", "KKK", 0, [](sim::Chip &c) { c.fuse = 0; }},
         {{"--silent-after", "2"}, "", "=9" "7=6", "SX QORVIL V1.02\xC8K", 0, {},
          [](const sim::Board_model &b) { EXPECT_EQ(b.address_counter(), 0) << "commands still act"; }},
         {{"--silent-after", "0"}, "", "=9;", "", 0, {}},
         {{"--silent-cmd", "4", "--silent-cmd=7"}, "9", "77" + ld(0x102) + "6;", rd(0xFFF) + "K", 0, {},
-         [](const sim::Board_model &b) {
-             EXPECT_EQ(b.address_counter(), 1);
-             EXPECT_EQ(b.loaded_word(), 0x102);
-         }},
+         [](const sim::Board_model &b) { EXPECT_TRUE(b.address_counter() == 1 && b.loaded_word() == 0x102); }},
         {{"--extra-bytes"}, "", "=9768", "SX QORVIL V1.02\r\n" "\xC8K\r\n" "K\r\n" + rd(0xF0F) + "\r\n", 0, {}},
         {{"--wrong-id"}, "", "=", "SX qorvil V1.02", 0, {}},
         {{"--short-id"}, "", "=", "SX QORVIL ", 0, {}},

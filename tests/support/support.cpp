@@ -32,6 +32,9 @@
 #include <QUuid>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #ifndef QORVIL_SIM_BINARY
@@ -266,8 +269,14 @@ sim::Chip hex_chip(const QString &file)
     return chip;
 }
 
-Batch_process::Batch_process(const QString &home, const QStringList &args)
+Batch_process::Batch_process(const QString &home, const QStringList &args, int columns)
 {
+    if (columns > 0) {
+        terminal_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        const winsize size{24, static_cast<unsigned short>(columns), 0, 0};
+        if (::grantpt(terminal_) == 0 && ::unlockpt(terminal_) == 0 && ::ioctl(terminal_, TIOCSWINSZ, &size) == 0)
+            process_.setStandardErrorFile(QString::fromLocal8Bit(::ptsname(terminal_)));
+    }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     env.insert(QStringLiteral("QORVIL_WORK_DIR"), home + QStringLiteral("/work"));
@@ -283,12 +292,17 @@ Batch_process::~Batch_process()
         process_.terminate();
         process_.waitForFinished(30000);
     }
+    if (terminal_ >= 0)
+        ::close(terminal_);
 }
 
 void Batch_process::take()
 {
     out += QString::fromUtf8(process_.readAllStandardOutput());
     err += QString::fromUtf8(process_.readAllStandardError());
+    char bytes[4096];
+    for (ssize_t n; terminal_ >= 0 && (n = ::read(terminal_, bytes, sizeof bytes)) > 0;)
+        err = QString::fromUtf8(terminal_bytes_ += QByteArray(bytes, int(n)));
 }
 
 bool Batch_process::wait_for_errors(const QStringList &texts, int limit_ms)
@@ -305,7 +319,8 @@ bool Batch_process::wait_for_errors(const QStringList &texts, int limit_ms)
 
 int Batch_process::finish(int limit_ms)
 {
-    const bool ended = process_.waitForFinished(limit_ms);
+    // Read while waiting: a terminal holds little before its writer has to wait.
+    const bool ended = wait_until([&] { take(); return process_.state() == QProcess::NotRunning; }, limit_ms);
     take();
     return ended && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }

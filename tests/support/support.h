@@ -119,10 +119,11 @@ private:
     QString state_path_;
 };
 
-// `qorvil --batch ARGS` as a separate program, its settings under `home`/config.
+// `qorvil --batch ARGS` as a separate program, its settings under `home`/config; standard
+// error on a terminal `columns` wide when `columns` is given.
 class Batch_process {
 public:
-    Batch_process(const QString &home, const QStringList &args);
+    Batch_process(const QString &home, const QStringList &args, int columns = 0);
     ~Batch_process();
     // Waits until standard error holds every text (true), or the program ends first.
     bool wait_for_errors(const QStringList &texts, int limit_ms = 60000);
@@ -134,6 +135,8 @@ public:
 private:
     void take();
     QProcess process_;
+    int terminal_ = -1;
+    QByteArray terminal_bytes_;
 };
 
 // What a chip holds: the board's state file once the board has stopped, or a HEX file.

@@ -172,18 +172,15 @@ TEST_F(Connected, TheMainWindowFollowsTheRevisionChosen)
     test::store("Rev_mode", "0");
     test::start_program([](FrmCom &d) { choose(d, 1); });
     auto &w = state::frmMain();
-    EXPECT_EQ(w.Text_pgm_wait->text(), "240");
-    EXPECT_EQ(w.Label_msg_a->text() + '|' + w.Label_msg->text(), "old revisionが選択されています。|");
+    EXPECT_EQ(w.Text_pgm_wait->text() + '|' + w.Label_msg_a->text() + '|' + w.Label_msg->text(), "240|old revisionが選択されています。|");
     EXPECT_TRUE(w.Frame_fuse_a->isHidden() && w.Frame_fusex_a->isHidden() && w.Frame_DEVICE_a->isHidden());
     EXPECT_FALSE(w.Frame_fuse->isHidden() || w.Frame_fusex->isHidden() || w.Frame_DEVICE->isHidden());
-    EXPECT_EQ(w.SSTab1->currentIndex(), 3);
-    EXPECT_TRUE(state::Com_setup_done);
+    EXPECT_TRUE(w.SSTab1->currentIndex() == 3 && state::Com_setup_done);
 
     comm::frmCom().show_modeless();
     comm::frmCom().Option_arev->click();
     comm::frmCom().Command_ok->click();
-    EXPECT_EQ(w.Text_pgm_wait->text(), "45");
-    EXPECT_EQ(w.Label_msg->text() + '|' + w.Label_msg_a->text(), "A revisionが選択されています。|");
+    EXPECT_EQ(w.Text_pgm_wait->text() + '|' + w.Label_msg->text() + '|' + w.Label_msg_a->text(), "45|A revisionが選択されています。|");
     EXPECT_TRUE(w.Frame_fuse->isHidden() && !w.Frame_fuse_a->isHidden() && test::stored("Rev_mode") == "1");
 }
 
@@ -198,12 +195,8 @@ TEST_F(Connected, CancelDuringTheIdentificationWaitEndsTheAttempt)
         });
         d.Command_ok->click();
     });
-    EXPECT_TRUE(ok_held_back);
-    EXPECT_FALSE(comm::frmCom().isVisible());
-    EXPECT_EQ(state::Link.comxx_error, 1);
-    EXPECT_FALSE(platform::port().is_open());
-    EXPECT_EQ(state::status_text(3), "処理内容");
-    EXPECT_EQ(test::stored("ComNo"), "");
+    EXPECT_TRUE(ok_held_back && !comm::frmCom().isVisible() && state::Link.comxx_error == 1 && !platform::port().is_open());
+    EXPECT_EQ(state::status_text(3) + '|' + test::stored("ComNo"), "処理内容|");
     // Start-up goes on: the program wait of the stored revision.
     EXPECT_EQ(state::frmMain().Text_pgm_wait->text(), "45");
 }
@@ -224,9 +217,7 @@ TEST_F(Connected, StatusPanelFiveReopensTheDialog)
         d.Command_ok->click();
     });
     release(5);
-    EXPECT_TRUE(reopened);
-    EXPECT_TRUE(platform::port().is_open());
-    EXPECT_EQ(board.log(2), "==");
+    EXPECT_TRUE(reopened && platform::port().is_open() && board.log(2) == "==");
 }
 
 } // namespace
