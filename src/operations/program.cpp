@@ -79,6 +79,78 @@ bool program_fuse()
     return run_chain({comm::cor_load_data_word, comm::cor_program_data});
 }
 
+// Programs the chip and runs the verify pass; true when all of it went through.
+bool program_and_verify(const QDateTime &started)
+{
+    auto &w = W();
+    Operation_guard guard;
+    Operation_start start_texts;
+    start_texts.running_text = Tr::tr("書き込み中.....");
+    start_texts.waiting_text = Tr::tr("書込み中.....　しばらく御待ち下さい。");
+    start_texts.dump_image = start_texts.clear_time = start_texts.full_memory = true;
+    if (!start_operation(start_texts))
+        return false;
+    if (!run_chain({comm::cor_version, comm::cor_reaset_wait, comm::cor_entry_ISP, comm::cor_read_DEVICE_word}))
+        return false;
+
+    const QString panel_fusex = w.Label_fusex_word->text();
+    if (!run_chain({comm::cor_read_FUSEX}))
+        return false;
+    set_fusex_label(compose_fusex(panel_fusex));
+    fuse::Fusex_word_to_panel();
+    if (stopped())
+        return false;
+
+    // Erase, then program FUSEX.
+    if (!run_chain({comm::cor_rease, comm::cor_exit_ISP, comm::cor_entry_ISP}))
+        return false;
+    put_load_fields(w.Label_fusex_word->text());
+    if (!run_chain({comm::cor_load_data_word, comm::cor_program_FUSEX_word, comm::cor_exit_ISP, comm::cor_entry_ISP}))
+        return false;
+
+    // The program words up to the last one that is not blank; the counter stands at 0xFFF.
+    state::Last_used_address = last_non_blank_address();
+    for (int i = 0; i <= state::Last_used_address; ++i) {
+        Show_progress(QStringLiteral("ON"), 0, state::Last_used_address, i);
+        exchange('7', 1, 2.0);
+        const QString &word = state::Mem_buffer[size_t(i)];
+        if (word != state::blank_word) {
+            load_word(word, 2.0);
+            exchange('5', 1, 2.0);
+        }
+        if (stopped())
+            return false;
+    }
+    if (!run_chain({comm::cor_exit_ISP}))
+        return false;
+
+    // FUSE goes first with code protection off, so that it can be verified.
+    const bool protect = w.Label_fuse_word_bin->text().mid(8, 1) == QLatin1String("0");
+    if (protect) {
+        set_code_protect_boxes(Qt::Unchecked);
+        fuse::Fuse_panel_to_word();
+    }
+    if (!program_fuse())
+        return false;
+
+    show_elapsed(started);
+    state::Set_status_text(3, Tr::tr("書き込み終了"));
+    end_buttons();
+
+    state::Verify_from_button = false;
+    Run_verify();
+    if (state::Link.comxx_error != 0)
+        return false;  // the verify pass has stopped and reported it
+
+    if (protect) {
+        set_code_protect_boxes(Qt::Checked);
+        fuse::Fuse_panel_to_word();
+        if (!program_fuse() || !run_chain({comm::cor_exit_ISP}))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void Command_program_click()
@@ -98,72 +170,9 @@ void Command_program_click()
         return;
     }
 
-    Operation_guard guard;
-    Operation_start start_texts;
-    start_texts.running_text = Tr::tr("書き込み中.....");
-    start_texts.waiting_text = Tr::tr("書込み中.....　しばらく御待ち下さい。");
-    start_texts.dump_image = start_texts.clear_time = start_texts.full_memory = true;
-    if (!start_operation(start_texts))
-        return;
-    if (!run_chain({comm::cor_version, comm::cor_reaset_wait, comm::cor_entry_ISP, comm::cor_read_DEVICE_word}))
-        return;
-
-    const QString panel_fusex = w.Label_fusex_word->text();
-    if (!run_chain({comm::cor_read_FUSEX}))
-        return;
-    set_fusex_label(compose_fusex(panel_fusex));
-    fuse::Fusex_word_to_panel();
-    if (stopped())
-        return;
-
-    // Erase, then program FUSEX.
-    if (!run_chain({comm::cor_rease, comm::cor_exit_ISP, comm::cor_entry_ISP}))
-        return;
-    put_load_fields(w.Label_fusex_word->text());
-    if (!run_chain({comm::cor_load_data_word, comm::cor_program_FUSEX_word, comm::cor_exit_ISP, comm::cor_entry_ISP}))
-        return;
-
-    // The program words up to the last one that is not blank; the counter stands at 0xFFF.
-    state::Last_used_address = last_non_blank_address();
-    for (int i = 0; i <= state::Last_used_address; ++i) {
-        Show_progress(QStringLiteral("ON"), 0, state::Last_used_address, i);
-        exchange('7', 1, 2.0);
-        const QString &word = state::Mem_buffer[size_t(i)];
-        if (word != state::blank_word) {
-            load_word(word, 2.0);
-            exchange('5', 1, 2.0);
-        }
-        if (stopped())
-            return;
-    }
-    if (!run_chain({comm::cor_exit_ISP}))
-        return;
-
-    // FUSE goes first with code protection off, so that it can be verified.
-    const bool protect = w.Label_fuse_word_bin->text().mid(8, 1) == QLatin1String("0");
-    if (protect) {
-        set_code_protect_boxes(Qt::Unchecked);
-        fuse::Fuse_panel_to_word();
-    }
-    if (!program_fuse())
-        return;
-
-    show_elapsed(started);
-    state::Set_status_text(3, Tr::tr("書き込み終了"));
-    end_buttons();
-
-    state::Verify_from_button = false;
-    Run_verify();
-    if (state::Link.comxx_error != 0)
-        return;  // the verify pass has stopped and reported it
-
-    if (protect) {
-        set_code_protect_boxes(Qt::Checked);
-        fuse::Fuse_panel_to_word();
-        if (!program_fuse() || !run_chain({comm::cor_exit_ISP}))
-            return;
-    }
-    w.Command_program->setFocus();
+    // The button takes the focus back once the operation has let go of it.
+    if (program_and_verify(started))
+        w.Command_program->setFocus();
 }
 
 } // namespace operations

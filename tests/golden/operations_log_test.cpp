@@ -105,6 +105,7 @@ const Row rows[] = {
     {"ProgramSkipsBlankWords", {}, 18, 1, {}, [] {
          image({{0, "0123"}, {1, "0ABC"}, {2, "0000"}, {4, "0FF0"}});
          W().Command_program->click();
+         EXPECT_EQ(W().focusWidget()->objectName(), "Command_program");  // ready for the next chip
      },
      "=;=>[2D]9120:94[09FF]3:974[0123]574[0ABC]574[0000]5774[0FF0]5:94[0FFF]5;=9126{76}*5:",
      "正常終了しました。", T, {}, "0000: 0123 0ABC 0000 0FFF 0FF0 0FFF", "0123",
