@@ -83,8 +83,8 @@ TEST_F(Batch, ProgramVerifyAndReadBackAGpasmProgram)
     const sim::Chip chip = test::chip_of(board, path("chip.state"));
     EXPECT_EQ(chip.words, source.words);
     EXPECT_TRUE(chip.fuse == 0xFF7 && (chip.fusex & 0xFF) == 0xBF && (chip.fusex & 0x400));  // 28 pins
-    // Batch mode saves no settings.
-    EXPECT_FALSE(QFile::exists(path("config/Qorvil/Qorvil.conf")));
+    // Batch mode saves no settings and leaves no dump of the image behind.
+    EXPECT_FALSE(QFile::exists(path("config/Qorvil/Qorvil.conf")) || QFile::exists(path("work/sx_hex.txt")));
 }
 
 TEST_F(Batch, EraseAndConfigurationWordOverrides)

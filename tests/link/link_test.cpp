@@ -92,7 +92,8 @@ TEST_F(Link, WhatEachCommandShows)
                   + QString::number(state::Last_address),
               "0F7D 111101111101 0F7D 511");
     cor_read_data();  // the counter stands at 0xFFF: FUSE
-    EXPECT_EQ(w.Label_fuse_word->text() + ' ' + state::Read_data_word + ' ' + state::Read_buffer[0xFFF], "0FF7 0FF7 0FF7");
+    EXPECT_EQ(w.Label_fuse_word->text() + ' ' + state::Read_data_word + ' ' + state::Read_buffer[0xFFF] + ' ' + fields(),
+              "0FF7 0FF7 0FF7 F|F7|\r");
     cor_increment_address();
     EXPECT_EQ(QString::number(state::Address_pc) + ' ' + fields(), "0 K||");
     cor_read_data();
