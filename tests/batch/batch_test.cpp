@@ -98,11 +98,16 @@ TEST_F(Batch, EraseAndConfigurationWordOverrides)
     const QString hex = assembled_program();
     test::Sim_process board({"--state", path("chip.state")});
     ASSERT_TRUE(board.started());
+    QSettings conf(path("config/Qorvil/Qorvil.conf"), QSettings::IniFormat);  // stored choices out of range
+    conf.setValue("Settings/Pin_mode", "20");
+    conf.setValue("Settings/Rev_mode", "7");
+    conf.sync();
 
     Outcome r = qorvil({"--port", board.device, "--erase"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     r = qorvil({"--port", board.device, "--fuse", "0FF7", "--fusex", "0x0FBE", "--program", hex});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(board.log().contains("=;=>[2D]9")) << board.log().toStdString();  // 18 pins and the A revision's wait
     const sim::Chip chip = test::chip_of(board, path("chip.state"));
     EXPECT_TRUE(chip.words[5] == 0xFFF && chip.fuse == 0xFF7 && (chip.fusex & 0xFF) == 0xBE);
 }
