@@ -183,7 +183,7 @@ TEST(Trace, OptionMenuTracesTheDialogWhichTellsOfASlowAdapter)
     const struct {
         const char *timer;
         bool slow;
-    } cases[] = {{"16", true}, {"1", false}, {nullptr, false}};
+    } cases[] = {{"16", true}, {"2", false}, {nullptr, false}};
     for (const auto &c : cases) {
         qputenv("QORVIL_SYSFS_ROOT", fake_sysfs(dir, board.device, c.timer).toUtf8());
         EXPECT_EQ(connect_board(), board.device + (c.slow ? "\n" + slow_hint : QString()) + '|') << c.timer;

@@ -112,12 +112,12 @@ TEST_F(MainWindow, AboutBoxShowsTheCaptionsVersionEveryTime)
         QString texts;
         QTimer::singleShot(0, [&] {
             shell::FrmAbout &about = shell::frmAbout();
-            texts = about.lblTitle->text() + '|' + about.lblVersion->text() + '|'
+            texts = about.lblTitle->text() + '|' + about.lblVersion->text() + '|' + about.lblDescription->text() + '|'
                     + about.lblDisclaimer->text().left(13) + '|' + about.windowTitle();
             about.cmdOK->click();
         });
         w.mnuHelpAbout->trigger();
-        EXPECT_EQ(texts, "Qorvil|Version 1.6.40|ｻﾎﾟｰﾄﾍﾟｰｼﾞ : |ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm");
+        EXPECT_EQ(texts, "Qorvil|Version 1.6.40|SX18AC/SX28AC ISPライター用ホストプログラム|ｻﾎﾟｰﾄﾍﾟｰｼﾞ : |ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm");
     }
 }
 
