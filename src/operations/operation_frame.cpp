@@ -58,7 +58,7 @@ Operation_guard::~Operation_guard()
     --guards;
     if (outermost_) {
         enable_conflicting(true);
-        state::frmMain().Command_cancel->hide();
+        end_buttons();
     }
 }
 

@@ -8,8 +8,6 @@
 #include <functional>
 #include <initializer_list>
 
-class QPushButton;
-
 namespace operations {
 
 // Shows the remaining percentage in the status bar and the state::busy window; mode "ON" shows,
