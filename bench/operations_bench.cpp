@@ -8,30 +8,21 @@
 
 #include "reference_host.h"
 
-#include "link/frm_com.h"
+#include "fuse/option_tables.h"
+#include "fuse/pgm_wait.h"
+#include "fuse/tabs.h"
+#include "image/device_image.h"
 #include "link/identification.h"
 #include "operations/operation_frame.h"
-#include "platform/message_box.h"
-#include "platform/serial_port.h"
-#include "platform/settings.h"
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "shell/startup.h"
-#include "shell/windows.h"
-#include "state/windows.h"
+#include "operations/operations.h"
+#include "session/session.h"
 #include "sim/state_file.h"
 
-#include <QApplication>
-#include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextStream>
-#include <QTimer>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -82,6 +73,23 @@ template <typename F> void run_measured(Measure &m, const QString &log, F operat
     m.commands = parse_board_log(std::vector<std::string>(lines.begin() + long(before), lines.end()));
 }
 
+// A session as the windows leave it after start-up, with the port opened on `device` and the
+// board identified; false when the board did not answer.
+bool connect(session::Session &s, const QString &device)
+{
+    fuse::Combo_init(s);
+    image::Clear_image(s);
+    fuse::Tab_switch(s, session::Tab::memory);
+    operations::Close_port_if_open(s);
+    s.port().set_device(device);
+    try {
+        s.port().open();
+    } catch (const platform::Port_fault &) {
+        return false;
+    }
+    return comm::identify_board(s).outcome == comm::Identification::identified;
+}
+
 // Seconds of one Read against a fresh board whose replies wait `latency_ms` in the
 // adapter; negative when the board could not be reached or the Read did not finish.
 double read_with_adapter_latency(int latency_ms, const QString &state_path)
@@ -91,22 +99,15 @@ double read_with_adapter_latency(int latency_ms, const QString &state_path)
                                     "--adapter-latency-ms", QString::number(latency_ms)});
     if (!board.waitForStarted(10000) || !board.waitForReadyRead(10000))
         return -1;
-    auto &port = platform::port();
-    operations::Close_port_if_open();
-    port.set_device(QString::fromLocal8Bit(board.readLine()).trimmed());
+    session::Session s;
     double seconds = -1;
-    try {
-        port.open();
-        if (comm::identify_board().outcome == comm::Identification::identified) {
-            QElapsedTimer t;
-            t.start();
-            state::frmMain().Command_read->click();
-            if (state::frmMain().sbPanel[3]->text() == QStringLiteral("読み出し終了"))
-                seconds = double(t.nsecsElapsed()) / 1e9;
-        }
-    } catch (const platform::Port_fault &) {
+    if (connect(s, QString::fromLocal8Bit(board.readLine()).trimmed())) {
+        QElapsedTimer t;
+        t.start();
+        if (operations::Read(s).end == operations::Outcome::finished)
+            seconds = double(t.nsecsElapsed()) / 1e9;
     }
-    operations::Close_port_if_open();
+    operations::Close_port_if_open(s);
     board.terminate();
     board.waitForFinished(10000);
     return seconds;
@@ -117,17 +118,11 @@ double read_with_adapter_latency(int latency_ms, const QString &state_path)
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
     qputenv("XDG_RUNTIME_DIR", (home.path() + "/run").toUtf8());
-    qputenv("QORVIL_WORK_DIR", (home.path() + "/work").toUtf8());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Qorvil");
-    QApplication::setOrganizationName("Qorvil");
-    platform::set_message_responder([](const platform::Message &m) {
-        std::fprintf(stderr, "[box] %s: %s\n", qPrintable(m.title), qPrintable(QString(m.text).replace('\r', ' ')));
-        return platform::Answer::ok;
-    });
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Qorvil");
+    QCoreApplication::setOrganizationName("Qorvil");
 
     const int words = 2048;
     const int program_wait = 1;
@@ -150,38 +145,24 @@ int main(int argc, char **argv)
         return 1;
     }
     const QString device = QString::fromLocal8Bit(board.readLine()).trimmed();
-    platform::save_setting("Ports", "COM1", device);
-    platform::put_setting("ComNo", "1");
-
-    std::function<void()> connect_when_shown = [&connect_when_shown] {
-        comm::FrmCom &d = comm::frmCom();
-        if (!d.isVisible()) {
-            QTimer::singleShot(5, connect_when_shown);
-            return;
-        }
-        d.Combo_com->setCurrentIndex(1);
-        d.Command_ok->click();
-    };
-    QTimer::singleShot(5, connect_when_shown);
-    shell::run_startup(false);
-    if (!platform::port().is_open()) {
+    session::Session s;
+    if (!connect(s, device)) {
         std::fprintf(stderr, "could not connect to the simulated board on %s\n", qPrintable(device));
         return 1;
     }
-    auto &w = state::frmMain();
-    w.Text_pgm_wait->setText(QString::number(program_wait));
+    fuse::set_pgm_wait(s, QString::number(program_wait));
 
     Measure read, verify, program;
     read.name = "Read";
     verify.name = "Verify";
     program.name = "Program";
-    run_measured(read, log_path, [&] { w.Command_read->click(); });
-    run_measured(verify, log_path, [&] { w.Command_verify->click(); });
+    run_measured(read, log_path, [&] { operations::Read(s); });
+    run_measured(verify, log_path, [&] { operations::Verify(s); });
     for (int i = 0; i < words; ++i)
-        state::Mem_buffer[size_t(i)] = QString("%1").arg((i * 11 + 3) & 0x7FF, 4, 16, QLatin1Char('0')).toUpper();
-    run_measured(program, log_path, [&] { w.Command_program->click(); });
-    const QString outcome = w.sbPanel[3]->text();
-    operations::Close_port_if_open();
+        s.Mem_buffer[size_t(i)] = QString("%1").arg((i * 11 + 3) & 0x7FF, 4, 16, QLatin1Char('0')).toUpper();
+    run_measured(program, log_path, [&] { operations::Program(s); });
+    const QString outcome = s.status_text(session::Panel::activity);
+    operations::Close_port_if_open(s);
 
     std::printf("Qorvil operations, %d words, program-wait count %d, simulated board at 19200 baud\n", words,
                 program_wait);
@@ -212,6 +193,5 @@ int main(int argc, char **argv)
             std::printf("%7d ms %8.2fs %12.2f\n", ms, seconds, without > 0 ? seconds / without : 0.0);
     }
     std::printf("(16 ms: an FTDI adapter as it comes; 1 ms: the same in low-latency mode)\n");
-    shell::unload_all_windows();
     return 0;
 }

@@ -1,87 +1,98 @@
-// Qorvil: host program for the SX18AC/SX28AC in-system programmer board.
+// Qorvil: host program for the SX18AC/SX28AC in-system programmer board. A command line that
+// asks for batch mode, help, the version or the help document's place runs without a window
+// (QCoreApplication, no platform plugin); anything else opens the windows.
 
+#include "batch/batch.h"
+#include "batch/command_line.h"
 #include "platform/files.h"
-#include "shell/batch.h"
+#include "platform/language.h"
+#include "session/version.h"
 #include "shell/language.h"
 #include "shell/startup.h"
 #include "shell/trace_control.h"
-#include "state/status_bar.h"
-#include "state/version.h"
 #include "shell/windows.h"
-#include "state/windows.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
-#include <string>
+#include <memory>
 
 namespace {
 
-bool has(int argc, char **argv, const char *wanted)
+void name_the_application()
 {
+    QCoreApplication::setApplicationName(session::app_title);
+    QCoreApplication::setOrganizationName(session::app_title);
+    QCoreApplication::setApplicationVersion(session::version_number());
+}
+
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList args;
     for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == wanted)
-            return true;
-    return false;
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+// Batch mode, --help, --version and --help-path: text in, text out.
+int run_without_windows(int argc, char *argv[], const batch::Command_line &command_line)
+{
+    // Standard error belongs to the run's own report, not to the toolkit's chatter.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "qorvil: %s\n", text.toLocal8Bit().constData());
+    });
+    QCoreApplication app(argc, argv);
+    name_the_application();
+    const QString language = platform::chosen_language(command_line.lang);
+    if (!platform::install_language(language)) {
+        std::fprintf(stderr, "qorvil: unknown language '%s' (ja or en)\n", qPrintable(language));
+        return 3;
+    }
+    if (command_line.batch)
+        return batch::run_batch(command_line);
+    if (command_line.version) {
+        std::printf("Qorvil %s\n", qPrintable(session::version_text()));
+        return 0;
+    }
+    if (command_line.help) {
+        std::fputs(batch::program_usage().toUtf8().constData(), stdout);
+        return 0;
+    }
+    const QString path = platform::help_file();
+    std::printf("%s\n", path.toLocal8Bit().constData());
+    return path.isEmpty() ? 1 : 0;
+}
+
+int run_windows(int argc, char *argv[], const batch::Command_line &command_line)
+{
+    QApplication app(argc, argv);
+    name_the_application();
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorvil.Qorvil"));
+    const QString language = platform::chosen_language(command_line.lang);
+    if (!shell::apply_language(language)) {
+        std::fprintf(stderr, "qorvil: unknown language '%s' (ja or en)\n", qPrintable(language));
+        return 3;
+    }
+    shell::install_app_icon();
+    // Started before the connection dialog, so that its identification is traced too.
+    const QString trace_failure =
+        command_line.trace && !command_line.trace->isEmpty() ? shell::start_window_trace(*command_line.trace) : QString();
+    if (!shell::run_startup())
+        return 0;
+    if (!trace_failure.isEmpty())
+        shell::session().Set_status_text(session::Panel::activity, trace_failure);
+    const int rc = app.exec();
+    shell::unload_all_windows();
+    return rc;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const bool batch = has(argc, argv, "--batch");
-    // Printing a text needs no display either.
-    const bool text_only = has(argc, argv, "--help") || has(argc, argv, "-h") || has(argc, argv, "--version")
-                           || has(argc, argv, "--help-path");
-    if (text_only && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (batch) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");  // no window on screen
-        // Standard error belongs to the run's own report, not to toolkit chatter.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
-            if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::fprintf(stderr, "qorvil: %s\n", text.toLocal8Bit().constData());
-        });
-    }
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Qorvil"));
-    QApplication::setOrganizationName(QStringLiteral("Qorvil"));
-    QApplication::setApplicationVersion(QStringLiteral("1.6.40"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qorvil.Qorvil"));
-    const QString language = shell::chosen_language(QApplication::arguments());
-    if (!shell::apply_language(language)) {
-        std::fprintf(stderr, "qorvil: unknown language '%s' (ja or en)\n", qPrintable(language));
-        return 3;
-    }
-
-    if (batch) {
-        const int rc = shell::run_batch(QApplication::arguments().mid(1));
-        shell::unload_all_windows();
-        return rc;
-    }
-    if (has(argc, argv, "--version")) {
-        std::printf("Qorvil %s\n", qPrintable(state::version_text()));
-        return 0;
-    }
-    if (has(argc, argv, "--help") || has(argc, argv, "-h")) {
-        std::fputs(shell::program_usage().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (has(argc, argv, "--help-path")) {
-        const QString path = platform::help_file();
-        std::printf("%s\n", path.toLocal8Bit().constData());
-        return path.isEmpty() ? 1 : 0;
-    }
-
-    shell::install_app_icon();
-    // Started before the connection dialog, so that its identification is traced too.
-    const QString trace_file = shell::trace_argument(QApplication::arguments());
-    const QString trace_failure = trace_file.isEmpty() ? QString() : shell::start_window_trace(trace_file);
-    if (!shell::run_startup())
-        return 0;
-    if (!trace_failure.isEmpty())
-        state::Set_status_text(3, trace_failure);
-    const int rc = app.exec();
-    shell::unload_all_windows();
-    return rc;
+    const batch::Command_line command_line = batch::parse_command_line(arguments(argc, argv));
+    if (command_line.batch || command_line.help || command_line.version || command_line.help_path)
+        return run_without_windows(argc, argv, command_line);
+    return run_windows(argc, argv, command_line);
 }

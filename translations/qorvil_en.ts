@@ -2,6 +2,411 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>batch</name>
+    <message>
+        <source>answered %1</source>
+        <translation>answered %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>answered, but not as the programmer</source>
+        <translation>answered, but not as the programmer</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>cannot open: %1</translation>
+    </message>
+    <message>
+        <source>no device</source>
+        <translation>no device</translation>
+    </message>
+    <message>
+        <source>found the programmer on %1: %2</source>
+        <translation>found the programmer on %1: %2</translation>
+    </message>
+    <message>
+        <source>no programmer found on COM1 to COM9</source>
+        <translation>no programmer found on COM1 to COM9</translation>
+    </message>
+    <message>
+        <source>the programmer answers on %1 ports; name one with --port</source>
+        <translation>the programmer answers on %1 ports; name one with --port</translation>
+    </message>
+    <message>
+        <source>the programmer answers on %1</source>
+        <translation>the programmer answers on %1</translation>
+    </message>
+    <message>
+        <source>stopping: a running operation ends through its abort path</source>
+        <translation>stopping: a running operation ends through its abort path</translation>
+    </message>
+    <message>
+        <source>%1; waiting for the file to change</source>
+        <translation>%1; waiting for the file to change</translation>
+    </message>
+    <message>
+        <source>cannot write the trace to %1: %2</source>
+        <translation>cannot write the trace to %1: %2</translation>
+    </message>
+    <message>
+        <source>no port chosen: give --port COMn, a device or auto</source>
+        <translation>no port chosen: give --port COMn, a device or auto</translation>
+    </message>
+    <message>
+        <source>%1 names no serial device</source>
+        <translation>%1 names no serial device</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>the programmer on %1 does not answer</source>
+        <translation>the programmer on %1 does not answer</translation>
+    </message>
+    <message>
+        <source>the device on %1 is not the programmer (it answered &apos;%2&apos;)</source>
+        <translation>the device on %1 is not the programmer (it answered &apos;%2&apos;)</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>cannot read %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an Intel HEX file</source>
+        <translation>%1 is not an Intel HEX file</translation>
+    </message>
+    <message>
+        <source>%1 could not be read completely</source>
+        <translation>%1 could not be read completely</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>the next serial number does not fit in %1 bytes</source>
+        <translation>the next serial number does not fit in %1 bytes</translation>
+    </message>
+    <message>
+        <source>serial numbers in %1: %2</source>
+        <translation>serial numbers in %1: %2</translation>
+    </message>
+    <message>
+        <source>serial number %1 stays pending in %2: %3</source>
+        <translation>serial number %1 stays pending in %2: %3</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>verify differences</source>
+        <translation>verify differences</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>cannot open</translation>
+    </message>
+    <message>
+        <source>communication error (%1)</source>
+        <translation>communication error (%1)</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>refused: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the production log %1: %2</source>
+        <translation>cannot write the production log %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--ports needs port names separated by commas</source>
+        <translation>--ports needs port names separated by commas</translation>
+    </message>
+    <message>
+        <source>%1 takes a 12-bit hexadecimal word, not &apos;%2&apos;</source>
+        <translation>%1 takes a 12-bit hexadecimal word, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--serial-bytes takes 1, 2, 3 or 4, not &apos;%1&apos;</source>
+        <translation>--serial-bytes takes 1, 2, 3 or 4, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no action given</source>
+        <translation>no action given</translation>
+    </message>
+    <message>
+        <source>--serial-bytes and --serial-file go with --serial</source>
+        <translation>--serial-bytes and --serial-file go with --serial</translation>
+    </message>
+    <message>
+        <source>--serial needs --serial-file FILE to keep the next number in</source>
+        <translation>--serial needs --serial-file FILE to keep the next number in</translation>
+    </message>
+    <message>
+        <source>--serial needs --program</source>
+        <translation>--serial needs --program</translation>
+    </message>
+    <message>
+        <source>the serial number %1 does not fit in %2 bytes</source>
+        <translation>the serial number %1 does not fit in %2 bytes</translation>
+    </message>
+    <message>
+        <source>--watch needs exactly one --program FILE to watch</source>
+        <translation>--watch needs exactly one --program FILE to watch</translation>
+    </message>
+    <message>
+        <source>--port all stands alone: it takes every port with a board</source>
+        <translation>--port all stands alone: it takes every port with a board</translation>
+    </message>
+    <message>
+        <source>--port auto finds one board; --port all takes every board</source>
+        <translation>--port auto finds one board; --port all takes every board</translation>
+    </message>
+    <message>
+        <source>the port %1 is given twice</source>
+        <translation>the port %1 is given twice</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>unknown argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]
+
+Host program for the SX18AC/SX28AC in-system programmer board.
+Without arguments it opens the main window and the connection dialog;
+other arguments are ignored.
+
+  --batch ...   run operations without a window (&apos;qorvil --batch --help&apos;)
+  --lang ja|en  the language of this run (Japanese unless chosen otherwise)
+  --trace FILE  append one line per exchange with the board to FILE
+  --help-path   print where the help document is found
+  --help        show this text
+  --version     show the version
+</source>
+        <translation>Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]
+
+Host program for the SX18AC/SX28AC in-system programmer board.
+Without arguments it opens the main window and the connection dialog;
+other arguments are ignored.
+
+  --batch ...   run operations without a window (&apos;qorvil --batch --help&apos;)
+  --lang ja|en  the language of this run (Japanese unless chosen otherwise)
+  --trace FILE  append one line per exchange with the board to FILE
+  --help-path   print where the help document is found
+  --help        show this text
+  --version     show the version
+</translation>
+    </message>
+    <message>
+        <source>Usage: qorvil --batch [options] ACTION...
+
+Runs the device operations without a window, for scripts and production lines.
+Options default to the values saved by the connection dialog; batch mode saves nothing.
+
+Options:
+  --port COMn|DEVICE   serial port (COM1..COM9 as in the dialog, or a device path)
+  --port auto          ask COM1..COM9 at once and use the port where the programmer
+                       answers (exit status 2 when none answers, 3 when several do)
+  --pins 18|28         package of the chip
+  --rev old|A          chip revision
+  --wait N             program-wait count, 0 to 255 (1 count = 1.06 ms)
+  --quiet              print nothing but errors
+  --lang ja|en         the language of the messages (ja unless chosen otherwise)
+  --trace FILE         append one line per exchange with the board to FILE: time,
+                       command routine, bytes sent and received, outcome
+
+Actions, run in the order given; the first that fails ends the run:
+  --identify           print the board&apos;s identification
+  --erase              erase the chip
+  --program FILE.hex   program the chip from the file, then verify it
+  --verify FILE.hex    compare the chip with the file
+  --read FILE.hex      read the chip and save it as Intel HEX
+  --fuse WORD          use this FUSE word (hexadecimal) for the following files
+  --fusex WORD         use this FUSEX word (hexadecimal) for the following files
+
+Exit status: 0 success, 1 verify found differences, 2 communication error, time-out
+or abort, 3 bad arguments or a file that cannot be read or written.
+</source>
+        <translation>Usage: qorvil --batch [options] ACTION...
+
+Runs the device operations without a window, for scripts and production lines.
+Options default to the values saved by the connection dialog; batch mode saves nothing.
+
+Options:
+  --port COMn|DEVICE   serial port (COM1..COM9 as in the dialog, or a device path)
+  --port auto          ask COM1..COM9 at once and use the port where the programmer
+                       answers (exit status 2 when none answers, 3 when several do)
+  --pins 18|28         package of the chip
+  --rev old|A          chip revision
+  --wait N             program-wait count, 0 to 255 (1 count = 1.06 ms)
+  --quiet              print nothing but errors
+  --lang ja|en         the language of the messages (ja unless chosen otherwise)
+  --trace FILE         append one line per exchange with the board to FILE: time,
+                       command routine, bytes sent and received, outcome
+
+Actions, run in the order given; the first that fails ends the run:
+  --identify           print the board&apos;s identification
+  --erase              erase the chip
+  --program FILE.hex   program the chip from the file, then verify it
+  --verify FILE.hex    compare the chip with the file
+  --read FILE.hex      read the chip and save it as Intel HEX
+  --fuse WORD          use this FUSE word (hexadecimal) for the following files
+  --fusex WORD         use this FUSEX word (hexadecimal) for the following files
+
+Exit status: 0 success, 1 verify found differences, 2 communication error, time-out
+or abort, 3 bad arguments or a file that cannot be read or written.
+</translation>
+    </message>
+    <message>
+        <source>
+Several boards (a gang) and production runs:
+  --port P --port Q..., --ports P,Q,...
+                       run every action on every board at the same time, one
+                       line per board and step, then a table of the results
+  --port all           every port where the programmer answers
+  --trace FOLDER       with several boards: one trace file per board in FOLDER
+  --serial ADDR:START[:STEP]
+                       write a serial number into each chip at program word
+                       ADDR as RETW words, low byte first (decimal or 0x hex)
+  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
+  --serial-file FILE   where the next number is kept (created with START);
+                       a number is used up only by a board that programmed and
+                       verified
+  --log-csv FILE       append one row per board and run: time, port, device,
+                       image, CRC-32, serial number, result, seconds
+  --watch              after the run, program again every time the --program
+                       file changes, until Ctrl-C
+
+Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
+run reports it (exit status 2).
+</source>
+        <translation>
+Several boards (a gang) and production runs:
+  --port P --port Q..., --ports P,Q,...
+                       run every action on every board at the same time, one
+                       line per board and step, then a table of the results
+  --port all           every port where the programmer answers
+  --trace FOLDER       with several boards: one trace file per board in FOLDER
+  --serial ADDR:START[:STEP]
+                       write a serial number into each chip at program word
+                       ADDR as RETW words, low byte first (decimal or 0x hex)
+  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
+  --serial-file FILE   where the next number is kept (created with START);
+                       a number is used up only by a board that programmed and
+                       verified
+  --log-csv FILE       append one row per board and run: time, port, device,
+                       image, CRC-32, serial number, result, seconds
+  --watch              after the run, program again every time the --program
+                       file changes, until Ctrl-C
+
+Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
+run reports it (exit status 2).
+</translation>
+    </message>
+    <message>
+        <source>run %1: %2</source>
+        <translation>run %1: %2</translation>
+    </message>
+    <message>
+        <source>waiting for a new version of the file</source>
+        <translation>waiting for a new version of the file</translation>
+    </message>
+    <message>
+        <source>stopped before any board was started</source>
+        <translation>stopped before any board was started</translation>
+    </message>
+    <message>
+        <source>cannot create the trace folder %1</source>
+        <translation>cannot create the trace folder %1</translation>
+    </message>
+    <message>
+        <source>stopping every board …</source>
+        <translation>stopping every board …</translation>
+    </message>
+    <message>
+        <source>no result: the board&apos;s run ended early</source>
+        <translation>no result: the board&apos;s run ended early</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>device</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>result</translation>
+    </message>
+    <message>
+        <source>elapsed</source>
+        <translation>elapsed</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>%1, serial %2, %3 s</source>
+        <translation>%1, serial %2, %3 s</translation>
+    </message>
+    <message>
+        <source>--serial takes ADDR:START or ADDR:START:STEP, numbers in decimal or 0x hexadecimal, not &apos;%1&apos;</source>
+        <translation>--serial takes ADDR:START or ADDR:START:STEP, numbers in decimal or 0x hexadecimal, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the serial address %1 lies beyond the largest program memory (0x7FF)</source>
+        <translation>the serial address %1 lies beyond the largest program memory (0x7FF)</translation>
+    </message>
+    <message>
+        <source>the serial step must be at least 1</source>
+        <translation>the serial step must be at least 1</translation>
+    </message>
+    <message>
+        <source>the serial number at 0x%1 to 0x%2 lies outside the chip&apos;s memory (0x000 to 0x%3)</source>
+        <translation>the serial number at 0x%1 to 0x%2 lies outside the chip&apos;s memory (0x000 to 0x%3)</translation>
+    </message>
+    <message>
+        <source>the image already holds the word %1 at 0x%2, where the serial number goes</source>
+        <translation>the image already holds the word %1 at 0x%2, where the serial number goes</translation>
+    </message>
+    <message>
+        <source>line %1 is not &apos;next N&apos;, &apos;free N&apos; or &apos;pending N …&apos;</source>
+        <translation>line %1 is not &apos;next N&apos;, &apos;free N&apos; or &apos;pending N …&apos;</translation>
+    </message>
+    <message>
+        <source>the line &apos;next N&apos; is missing</source>
+        <translation>the line &apos;next N&apos; is missing</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a complete Intel HEX file (line %2: %3)</source>
+        <translation>%1 is not a complete Intel HEX file (line %2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 does not end with the end record yet</source>
+        <translation>%1 does not end with the end record yet</translation>
+    </message>
+</context>
+<context>
     <name>comm</name>
     <message>
         <source>同期幅%1us %2cycle </source>
@@ -521,10 +926,6 @@
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <source>%1を読み込めません: %2</source>
-        <translation>Cannot read %1: %2</translation>
-    </message>
-    <message>
         <source>ファイル保存完了。</source>
         <translation>File saved.</translation>
     </message>
@@ -775,10 +1176,6 @@
         <translation>%1 % to go</translation>
     </message>
     <message>
-        <source>残り %1 %</source>
-        <translation>%1 % to go</translation>
-    </message>
-    <message>
         <source>処理中止 (%1)</source>
         <translation>Stopped (%1)</translation>
     </message>
@@ -896,182 +1293,6 @@
 </context>
 <context>
     <name>shell</name>
-    <message>
-        <source>Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]
-
-Host program for the SX18AC/SX28AC in-system programmer board.
-Without arguments it opens the main window and the connection dialog;
-other arguments are ignored.
-
-  --batch ...   run operations without a window (&apos;qorvil --batch --help&apos;)
-  --lang ja|en  the language of this run (Japanese unless chosen otherwise)
-  --trace FILE  append one line per exchange with the board to FILE
-  --help-path   print where the help document is found
-  --help        show this text
-  --version     show the version
-</source>
-        <translation>Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]
-
-Host program for the SX18AC/SX28AC in-system programmer board.
-Without arguments it opens the main window and the connection dialog;
-other arguments are ignored.
-
-  --batch ...   run operations without a window (&apos;qorvil --batch --help&apos;)
-  --lang ja|en  the language of this run (Japanese unless chosen otherwise)
-  --trace FILE  append one line per exchange with the board to FILE
-  --help-path   print where the help document is found
-  --help        show this text
-  --version     show the version
-</translation>
-    </message>
-    <message>
-        <source>cannot write the trace to %1: %2</source>
-        <translation>cannot write the trace to %1: %2</translation>
-    </message>
-    <message>
-        <source>no port chosen: give --port COMn, a device or auto</source>
-        <translation>no port chosen: give --port COMn, a device or auto</translation>
-    </message>
-    <message>
-        <source>%1 names no serial device</source>
-        <translation>%1 names no serial device</translation>
-    </message>
-    <message>
-        <source>cannot open %1: %2</source>
-        <translation>cannot open %1: %2</translation>
-    </message>
-    <message>
-        <source>the programmer on %1 does not answer</source>
-        <translation>the programmer on %1 does not answer</translation>
-    </message>
-    <message>
-        <source>the device on %1 is not the programmer (it answered &apos;%2&apos;)</source>
-        <translation>the device on %1 is not the programmer (it answered &apos;%2&apos;)</translation>
-    </message>
-    <message>
-        <source>cannot read %1</source>
-        <translation>cannot read %1</translation>
-    </message>
-    <message>
-        <source>%1 could not be read completely</source>
-        <translation>%1 could not be read completely</translation>
-    </message>
-    <message>
-        <source>%1 is not an Intel HEX file</source>
-        <translation>%1 is not an Intel HEX file</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>cannot write %1: %2</translation>
-    </message>
-    <message>
-        <source>answered %1</source>
-        <translation>answered %1</translation>
-    </message>
-    <message>
-        <source>no answer</source>
-        <translation>no answer</translation>
-    </message>
-    <message>
-        <source>answered, but not as the programmer</source>
-        <translation>answered, but not as the programmer</translation>
-    </message>
-    <message>
-        <source>cannot open: %1</source>
-        <translation>cannot open: %1</translation>
-    </message>
-    <message>
-        <source>no device</source>
-        <translation>no device</translation>
-    </message>
-    <message>
-        <source>found the programmer on %1: %2</source>
-        <translation>found the programmer on %1: %2</translation>
-    </message>
-    <message>
-        <source>no programmer found on COM1 to COM9</source>
-        <translation>no programmer found on COM1 to COM9</translation>
-    </message>
-    <message>
-        <source>the programmer answers on %1 ports; name one with --port</source>
-        <translation>the programmer answers on %1 ports; name one with --port</translation>
-    </message>
-    <message>
-        <source>Usage: qorvil --batch [options] ACTION...
-
-Runs the device operations without a window, for scripts and production lines.
-Options default to the values saved by the connection dialog; batch mode saves nothing.
-
-Options:
-  --port COMn|DEVICE   serial port (COM1..COM9 as in the dialog, or a device path)
-  --port auto          ask COM1..COM9 at once and use the port where the programmer
-                       answers (exit status 2 when none answers, 3 when several do)
-  --pins 18|28         package of the chip
-  --rev old|A          chip revision
-  --wait N             program-wait count, 0 to 255 (1 count = 1.06 ms)
-  --quiet              print nothing but errors
-  --lang ja|en         the language of the messages (ja unless chosen otherwise)
-  --trace FILE         append one line per exchange with the board to FILE: time,
-                       command routine, bytes sent and received, outcome
-
-Actions, run in the order given; the first that fails ends the run:
-  --identify           print the board&apos;s identification
-  --erase              erase the chip
-  --program FILE.hex   program the chip from the file, then verify it
-  --verify FILE.hex    compare the chip with the file
-  --read FILE.hex      read the chip and save it as Intel HEX
-  --fuse WORD          use this FUSE word (hexadecimal) for the following files
-  --fusex WORD         use this FUSEX word (hexadecimal) for the following files
-
-Exit status: 0 success, 1 verify found differences, 2 communication error, time-out
-or abort, 3 bad arguments or a file that cannot be read or written.
-</source>
-        <translation>Usage: qorvil --batch [options] ACTION...
-
-Runs the device operations without a window, for scripts and production lines.
-Options default to the values saved by the connection dialog; batch mode saves nothing.
-
-Options:
-  --port COMn|DEVICE   serial port (COM1..COM9 as in the dialog, or a device path)
-  --port auto          ask COM1..COM9 at once and use the port where the programmer
-                       answers (exit status 2 when none answers, 3 when several do)
-  --pins 18|28         package of the chip
-  --rev old|A          chip revision
-  --wait N             program-wait count, 0 to 255 (1 count = 1.06 ms)
-  --quiet              print nothing but errors
-  --lang ja|en         the language of the messages (ja unless chosen otherwise)
-  --trace FILE         append one line per exchange with the board to FILE: time,
-                       command routine, bytes sent and received, outcome
-
-Actions, run in the order given; the first that fails ends the run:
-  --identify           print the board&apos;s identification
-  --erase              erase the chip
-  --program FILE.hex   program the chip from the file, then verify it
-  --verify FILE.hex    compare the chip with the file
-  --read FILE.hex      read the chip and save it as Intel HEX
-  --fuse WORD          use this FUSE word (hexadecimal) for the following files
-  --fusex WORD         use this FUSEX word (hexadecimal) for the following files
-
-Exit status: 0 success, 1 verify found differences, 2 communication error, time-out
-or abort, 3 bad arguments or a file that cannot be read or written.
-</translation>
-    </message>
-    <message>
-        <source>%1 needs a value</source>
-        <translation>%1 needs a value</translation>
-    </message>
-    <message>
-        <source>%1 takes a 12-bit hexadecimal word, not &apos;%2&apos;</source>
-        <translation>%1 takes a 12-bit hexadecimal word, not &apos;%2&apos;</translation>
-    </message>
-    <message>
-        <source>unknown argument &apos;%1&apos;</source>
-        <translation>unknown argument &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>no action given</source>
-        <translation>no action given</translation>
-    </message>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm</source>
         <translation>About Qorvil</translation>
@@ -1305,230 +1526,12 @@ or abort, 3 bad arguments or a file that cannot be read or written.
         <translation>Host program for the SX18AC/SX28AC in-system programmer</translation>
     </message>
     <message>
-        <source>the programmer answers on %1</source>
-        <translation>the programmer answers on %1</translation>
+        <source>残り %1 %</source>
+        <translation>%1 % to go</translation>
     </message>
     <message>
-        <source>ok</source>
-        <translation>ok</translation>
-    </message>
-    <message>
-        <source>verify differences</source>
-        <translation>verify differences</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>interrupted</translation>
-    </message>
-    <message>
-        <source>cannot open</source>
-        <translation>cannot open</translation>
-    </message>
-    <message>
-        <source>communication error (%1)</source>
-        <translation>communication error (%1)</translation>
-    </message>
-    <message>
-        <source>refused: %1</source>
-        <translation>refused: %1</translation>
-    </message>
-    <message>
-        <source>port</source>
-        <translation>port</translation>
-    </message>
-    <message>
-        <source>device</source>
-        <translation>device</translation>
-    </message>
-    <message>
-        <source>result</source>
-        <translation>result</translation>
-    </message>
-    <message>
-        <source>elapsed</source>
-        <translation>elapsed</translation>
-    </message>
-    <message>
-        <source>stopped before any board was started</source>
-        <translation>stopped before any board was started</translation>
-    </message>
-    <message>
-        <source>cannot create the trace folder %1</source>
-        <translation>cannot create the trace folder %1</translation>
-    </message>
-    <message>
-        <source>stopping every board …</source>
-        <translation>stopping every board …</translation>
-    </message>
-    <message>
-        <source>no result: the board&apos;s process ended early</source>
-        <translation>no result: the board&apos;s process ended early</translation>
-    </message>
-    <message>
-        <source>--ports needs port names separated by commas</source>
-        <translation>--ports needs port names separated by commas</translation>
-    </message>
-    <message>
-        <source>--port all stands alone: it takes every port with a board</source>
-        <translation>--port all stands alone: it takes every port with a board</translation>
-    </message>
-    <message>
-        <source>--port auto finds one board; --port all takes every board</source>
-        <translation>--port auto finds one board; --port all takes every board</translation>
-    </message>
-    <message>
-        <source>the port %1 is given twice</source>
-        <translation>the port %1 is given twice</translation>
-    </message>
-    <message>
-        <source>%1, %2 s</source>
-        <translation>%1, %2 s</translation>
-    </message>
-    <message>
-        <source>%1, serial %2, %3 s</source>
-        <translation>%1, serial %2, %3 s</translation>
-    </message>
-    <message>
-        <source>%1; waiting for the file to change</source>
-        <translation>%1; waiting for the file to change</translation>
-    </message>
-    <message>
-        <source>run %1: %2</source>
-        <translation>run %1: %2</translation>
-    </message>
-    <message>
-        <source>the next serial number does not fit in %1 bytes</source>
-        <translation>the next serial number does not fit in %1 bytes</translation>
-    </message>
-    <message>
-        <source>serial numbers in %1: %2</source>
-        <translation>serial numbers in %1: %2</translation>
-    </message>
-    <message>
-        <source>serial number %1 stays pending in %2: %3</source>
-        <translation>serial number %1 stays pending in %2: %3</translation>
-    </message>
-    <message>
-        <source>cannot write the production log %1: %2</source>
-        <translation>cannot write the production log %1: %2</translation>
-    </message>
-    <message>
-        <source>waiting for a new version of the file</source>
-        <translation>waiting for a new version of the file</translation>
-    </message>
-    <message>
-        <source>--serial-bytes takes 1, 2, 3 or 4, not &apos;%1&apos;</source>
-        <translation>--serial-bytes takes 1, 2, 3 or 4, not &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>--serial-bytes and --serial-file go with --serial</source>
-        <translation>--serial-bytes and --serial-file go with --serial</translation>
-    </message>
-    <message>
-        <source>--serial needs --serial-file FILE to keep the next number in</source>
-        <translation>--serial needs --serial-file FILE to keep the next number in</translation>
-    </message>
-    <message>
-        <source>--serial needs --program</source>
-        <translation>--serial needs --program</translation>
-    </message>
-    <message>
-        <source>the serial number %1 does not fit in %2 bytes</source>
-        <translation>the serial number %1 does not fit in %2 bytes</translation>
-    </message>
-    <message>
-        <source>--watch needs exactly one --program FILE to watch</source>
-        <translation>--watch needs exactly one --program FILE to watch</translation>
-    </message>
-    <message>
-        <source>
-Several boards (a gang) and production runs:
-  --port P --port Q..., --ports P,Q,...
-                       run every action on every board at the same time, one
-                       line per board and step, then a table of the results
-  --port all           every port where the programmer answers
-  --trace FOLDER       with several boards: one trace file per board in FOLDER
-  --serial ADDR:START[:STEP]
-                       write a serial number into each chip at program word
-                       ADDR as RETW words, low byte first (decimal or 0x hex)
-  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
-  --serial-file FILE   where the next number is kept (created with START);
-                       a number is used up only by a board that programmed and
-                       verified
-  --log-csv FILE       append one row per board and run: time, port, device,
-                       image, CRC-32, serial number, result, seconds
-  --watch              after the run, program again every time the --program
-                       file changes, until Ctrl-C
-
-Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
-run reports it (exit status 2).
-</source>
-        <translation>
-Several boards (a gang) and production runs:
-  --port P --port Q..., --ports P,Q,...
-                       run every action on every board at the same time, one
-                       line per board and step, then a table of the results
-  --port all           every port where the programmer answers
-  --trace FOLDER       with several boards: one trace file per board in FOLDER
-  --serial ADDR:START[:STEP]
-                       write a serial number into each chip at program word
-                       ADDR as RETW words, low byte first (decimal or 0x hex)
-  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
-  --serial-file FILE   where the next number is kept (created with START);
-                       a number is used up only by a board that programmed and
-                       verified
-  --log-csv FILE       append one row per board and run: time, port, device,
-                       image, CRC-32, serial number, result, seconds
-  --watch              after the run, program again every time the --program
-                       file changes, until Ctrl-C
-
-Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
-run reports it (exit status 2).
-</translation>
-    </message>
-    <message>
-        <source>--serial takes ADDR:START or ADDR:START:STEP, numbers in decimal or 0x hexadecimal, not &apos;%1&apos;</source>
-        <translation>--serial takes ADDR:START or ADDR:START:STEP, numbers in decimal or 0x hexadecimal, not &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>the serial address %1 lies beyond the largest program memory (0x7FF)</source>
-        <translation>the serial address %1 lies beyond the largest program memory (0x7FF)</translation>
-    </message>
-    <message>
-        <source>the serial step must be at least 1</source>
-        <translation>the serial step must be at least 1</translation>
-    </message>
-    <message>
-        <source>the serial number at 0x%1 to 0x%2 lies outside the chip&apos;s memory (0x000 to 0x%3)</source>
-        <translation>the serial number at 0x%1 to 0x%2 lies outside the chip&apos;s memory (0x000 to 0x%3)</translation>
-    </message>
-    <message>
-        <source>the image already holds the word %1 at 0x%2, where the serial number goes</source>
-        <translation>the image already holds the word %1 at 0x%2, where the serial number goes</translation>
-    </message>
-    <message>
-        <source>line %1 is not &apos;next N&apos;, &apos;free N&apos; or &apos;pending N …&apos;</source>
-        <translation>line %1 is not &apos;next N&apos;, &apos;free N&apos; or &apos;pending N …&apos;</translation>
-    </message>
-    <message>
-        <source>the line &apos;next N&apos; is missing</source>
-        <translation>the line &apos;next N&apos; is missing</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 cannot be read: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a complete Intel HEX file (line %2: %3)</source>
-        <translation>%1 is not a complete Intel HEX file (line %2: %3)</translation>
-    </message>
-    <message>
-        <source>%1 does not end with the end record yet</source>
-        <translation>%1 does not end with the end record yet</translation>
-    </message>
-    <message>
-        <source>stopping: a running operation ends through its abort path</source>
-        <translation>stopping: a running operation ends through its abort path</translation>
+        <source>%1を読み込めません: %2</source>
+        <translation>Cannot read %1: %2</translation>
     </message>
 </context>
 </TS>

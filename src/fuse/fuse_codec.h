@@ -8,7 +8,7 @@
 // Encoders build the word of one revision (0 = old, 1 = A) from that layout's values;
 // for any other revision they give no word.
 
-#include "fuse/panel_values.h"
+#include "session/panel_values.h"
 
 #include <QString>
 #include <optional>

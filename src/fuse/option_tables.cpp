@@ -1,18 +1,10 @@
 #include "fuse/option_tables.h"
 
-#include "state/frm_main.h"
-#include "state/translation.h"
-#include "state/windows.h"
-
-#include <QComboBox>
 #include <QCoreApplication>
-
-#include <vector>
 
 namespace fuse {
 namespace {
 
-// Entry index = the value of the word field, so the order of every list is fixed.
 using Entries = std::vector<const char *>;
 
 const Entries ram_device = {QT_TRANSLATE_NOOP("fuse", "1bank  16byte"), QT_TRANSLATE_NOOP("fuse", "2bank  32byte"),
@@ -20,8 +12,6 @@ const Entries ram_device = {QT_TRANSLATE_NOOP("fuse", "1bank  16byte"), QT_TRANS
 const Entries mem_device = {QT_TRANSLATE_NOOP("fuse", "1Page  512word"),
     QT_TRANSLATE_NOOP("fuse", "2Page 1024word"), QT_TRANSLATE_NOOP("fuse", "4Page 2048word"),
     QT_TRANSLATE_NOOP("fuse", "8Page 4096word")};
-const Entries ram = {QT_TRANSLATE_NOOP("fuse", "1bank  16byte"), QT_TRANSLATE_NOOP("fuse", "2bank  32byte"),
-    QT_TRANSLATE_NOOP("fuse", "4bank  64byte"), QT_TRANSLATE_NOOP("fuse", "8bank 128byte")};
 const Entries mem = {QT_TRANSLATE_NOOP("fuse", "1page"), QT_TRANSLATE_NOOP("fuse", "2page"),
     QT_TRANSLATE_NOOP("fuse", "4page"), QT_TRANSLATE_NOOP("fuse", "4page(default)")};
 const Entries bpx_a = {QT_TRANSLATE_NOOP("fuse", "1page,1bank"), QT_TRANSLATE_NOOP("fuse", "1page,2bank"),
@@ -44,43 +34,61 @@ const Entries fosc_a = {QT_TRANSLATE_NOOP("fuse", "LP1(32KHz)"), QT_TRANSLATE_NO
     QT_TRANSLATE_NOOP("fuse", "HS3(1MHz～75MHz)"), QT_TRANSLATE_NOOP("fuse", "External RC")};
 const Entries bortr_a = {"00", "01", "10", "11"};  // bits, not words
 
-struct Option_list {
-    QComboBox *state::Fuse_controls::*combo;
-    const Entries *entries;
-    int default_index;  // the field's all-ones value, as in an erased word
-};
-
-// In the order the lists are filled.
-const Option_list option_lists[] = {
-    {&state::Fuse_controls::Combo_RAM_DEVICE, &ram_device, 3},
-    {&state::Fuse_controls::Combo_RAM_DEVICEa, &ram_device, 3},
-    {&state::Fuse_controls::Combo_MEM_DEVICE, &mem_device, 3},
-    {&state::Fuse_controls::Combo_MEM_DEVICEa, &mem_device, 3},
-    {&state::Fuse_controls::Combo_RAM, &ram, 3},
-    {&state::Fuse_controls::Combo_MEM, &mem, 3},
-    {&state::Fuse_controls::Combo_BPXa, &bpx_a, 3},
-    {&state::Fuse_controls::Combo_BOR, &bor, 3},
-    {&state::Fuse_controls::Combo_BORa, &bor_a, 3},
-    {&state::Fuse_controls::Combo_DIV, &div, 7},
-    {&state::Fuse_controls::Combo_DIVa, &div_a, 3},
-    {&state::Fuse_controls::Combo_FOSC, &fosc, 3},
-    {&state::Fuse_controls::Combo_FOSCa, &fosc_a, 7},
-    {&state::Fuse_controls::Combo_BORTRa, &bortr_a, 3},
-};
+int *number_of(session::Session &s, const char *name)
+{
+    for (const Panel_value &v : panel_values(s))
+        if (qstrcmp(v.name, name) == 0)
+            return v.number;
+    return nullptr;
+}
 
 } // namespace
 
-void Combo_init()
+const std::vector<Option_list> &option_lists()
 {
-    state::Fuse_controls &c = state::frmMain();
-    for (const Option_list &list : option_lists) {
-        QComboBox *box = c.*list.combo;
-        box->clear();
-        for (size_t i = 0; i < list.entries->size(); ++i)
-            box->addItem(QString());
-        state::show_items(box, "fuse", *list.entries);
-        box->setCurrentIndex(list.default_index);
-    }
+    // In the order the lists are filled; the default is the field's value in an erased word.
+    static const std::vector<Option_list> lists = {
+        {"Combo_RAM_DEVICE", &ram_device, 3}, {"Combo_RAM_DEVICEa", &ram_device, 3},
+        {"Combo_MEM_DEVICE", &mem_device, 3}, {"Combo_MEM_DEVICEa", &mem_device, 3},
+        {"Combo_RAM", &ram_device, 3},        {"Combo_MEM", &mem, 3},
+        {"Combo_BPXa", &bpx_a, 3},            {"Combo_BOR", &bor, 3},
+        {"Combo_BORa", &bor_a, 3},            {"Combo_DIV", &div, 7},
+        {"Combo_DIVa", &div_a, 3},            {"Combo_FOSC", &fosc, 3},
+        {"Combo_FOSCa", &fosc_a, 7},          {"Combo_BORTRa", &bortr_a, 3},
+    };
+    return lists;
+}
+
+void Combo_init(session::Session &s)
+{
+    for (const Option_list &list : option_lists())
+        *number_of(s, list.name) = list.default_index;
+    s.show(session::lists | session::panel);
+}
+
+std::vector<Panel_value> panel_values(session::Session &s)
+{
+    Fuse_panel &f = s.fuse_panel;
+    Fusex_panel &x = s.fusex_panel;
+    Device_panel &d = s.device_panel;
+    return {
+        {"Combo_FOSC", &f.Combo_FOSC, nullptr},   {"Combo_DIV", &f.Combo_DIV, nullptr},
+        {"Check_TURBO", &f.Check_TURBO, nullptr}, {"Check_SYNC", &f.Check_SYNC, nullptr},
+        {"Check_OPTIONX", &f.Check_OPTIONX, nullptr}, {"Check_STACKX", &f.Check_STACKX, nullptr},
+        {"Check_IRC", &f.Check_IRC, nullptr},     {"Check_CP", &f.Check_CP, nullptr},
+        {"Check_WDTE", &f.Check_WDTE, nullptr},   {"Combo_FOSCa", &f.Combo_FOSCa, nullptr},
+        {"Combo_DIVa", &f.Combo_DIVa, nullptr},   {"Check_TURBOa", &f.Check_TURBOa, nullptr},
+        {"Check_SYNCa", &f.Check_SYNCa, nullptr}, {"Check_IRCa", &f.Check_IRCa, nullptr},
+        {"Check_IFBDa", &f.Check_IFBDa, nullptr}, {"Check_CPa", &f.Check_CPa, nullptr},
+        {"Check_WDTEa", &f.Check_WDTEa, nullptr}, {"Combo_MEM", &x.Combo_MEM, nullptr},
+        {"Combo_RAM", &x.Combo_RAM, nullptr},     {"Combo_BOR", &x.Combo_BOR, nullptr},
+        {"Check_CF", &x.Check_CF, nullptr},       {"Text_IRCTRIM", nullptr, &x.Text_IRCTRIM},
+        {"Combo_BPXa", &x.Combo_BPXa, nullptr},   {"Combo_BORTRa", &x.Combo_BORTRa, nullptr},
+        {"Combo_BORa", &x.Combo_BORa, nullptr},   {"Check_CFa", &x.Check_CFa, nullptr},
+        {"Check_OPT_STa", &x.Check_OPT_STa, nullptr}, {"Text_IRCTRIMa", nullptr, &x.Text_IRCTRIMa},
+        {"Combo_RAM_DEVICE", &d.Combo_RAM_DEVICE, nullptr}, {"Combo_RAM_DEVICEa", &d.Combo_RAM_DEVICEa, nullptr},
+        {"Combo_MEM_DEVICE", &d.Combo_MEM_DEVICE, nullptr}, {"Combo_MEM_DEVICEa", &d.Combo_MEM_DEVICEa, nullptr},
+    };
 }
 
 } // namespace fuse

@@ -1,15 +1,7 @@
 #include "fuse/pgm_wait.h"
 
 #include "fuse/tr.h"
-
-#include "fuse/panel_behaviour.h"
 #include "platform/settings.h"
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "state/windows.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 #include <cmath>
 
@@ -58,18 +50,28 @@ bool pgm_wait_storable(const QString &text)
     return true;
 }
 
-void Pgm_wait_changed()
+void Pgm_wait_changed(session::Session &s)
 {
-    state::FrmMain &w = state::frmMain();
-    if (w.Text_pgm_wait->text().isEmpty())
-        w.Text_pgm_wait->setText(QStringLiteral("0"));  // runs this handler once more
-    const QString text = w.Text_pgm_wait->text();
-    w.Label_pgm_wait->setText(pgm_wait_caption(text));
+    if (s.Text_pgm_wait.isEmpty())
+        s.Text_pgm_wait = QStringLiteral("0");
+    s.show(session::pgm_wait);
     // Until the connection dialog has been closed once, the field only shows what was
     // loaded; a text that is not a plain count is shown but not remembered.
-    if (state::Com_setup_done && pgm_wait_storable(text))
-        platform::put_setting(state::Rev_mode == 0 ? QStringLiteral("PGM_Wait_old") : QStringLiteral("PGM_Wait_A"),
-                              text);
+    if (s.Com_setup_done && pgm_wait_storable(s.Text_pgm_wait))
+        platform::put_setting(s.Rev_mode == 0 ? QStringLiteral("PGM_Wait_old") : QStringLiteral("PGM_Wait_A"),
+                              s.Text_pgm_wait);
+}
+
+void set_pgm_wait(session::Session &s, const QString &text)
+{
+    s.Text_pgm_wait = text;
+    Pgm_wait_changed(s);
+}
+
+QString stored_pgm_wait(int rev)
+{
+    return rev != 0 ? platform::get_setting(QStringLiteral("PGM_Wait_A"), QStringLiteral("45"))
+                    : platform::get_setting(QStringLiteral("PGM_Wait_old"), QStringLiteral("240"));
 }
 
 } // namespace fuse

@@ -1,5 +1,8 @@
 #pragma once
-// The program-wait count: one count stands for 1.06 ms of programming time.
+// The programming wait: one count stands for 1.06 ms of programming time. It is kept per
+// chip revision in the settings ("PGM_Wait_old", "PGM_Wait_A").
+
+#include "session/session.h"
 
 #include <QString>
 
@@ -14,5 +17,13 @@ QString pgm_wait_caption(const QString &text);
 
 // Whether the text is a count worth remembering: decimal digits and nothing else.
 bool pgm_wait_storable(const QString &text);
+
+// Text_pgm_wait changed: an empty text becomes "0", and once the connection dialog has been
+// closed a plain count is remembered for the revision chosen.
+void Pgm_wait_changed(session::Session &s);
+void set_pgm_wait(session::Session &s, const QString &text);
+
+// The stored programming wait of a revision (0 old, else A), with its default.
+QString stored_pgm_wait(int rev);
 
 } // namespace fuse

@@ -1,6 +1,6 @@
 #include "image/dump_format.h"
 
-#include "image/word_text.h"
+#include "words/word_text.h"
 
 #include <algorithm>
 
@@ -17,7 +17,7 @@ QStringList dump_lines(const std::vector<QString> &image, int last_address, cons
         // An image entry is always four characters wide.
         const QString word = image[size_t(a)].leftJustified(4, QLatin1Char(' '), true);
         words += QLatin1Char(' ') + word;
-        chars += Word_to_ascii(word);
+        chars += words::Word_to_ascii(word);
         if ((a + 1) % 8 == 0) {
             const QString address = QString::number(a - 7 + 0x10000, 16).toUpper().right(4);
             lines << address + QLatin1Char(':') + words + QLatin1Char(' ') + chars;

@@ -4,15 +4,10 @@
 
 #include "fuse/fuse_words.h"
 #include "image/hex_records.h"
-#include "image/word_text.h"
-#include "state/status_bar.h"
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "state/windows.h"
+#include "words/word_text.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -25,8 +20,8 @@ namespace {
 // A word text as its two bytes in file order: low byte, then high byte.
 void append_word(std::vector<unsigned char> &bytes, const QString &word)
 {
-    bytes.push_back(Hex2_to_byte(word.right(2)));
-    bytes.push_back(Hex2_to_byte(word.left(2)));
+    bytes.push_back(words::Hex2_to_byte(word.right(2)));
+    bytes.push_back(words::Hex2_to_byte(word.left(2)));
 }
 
 QString record(int address, const std::vector<unsigned char> &bytes)
@@ -84,22 +79,21 @@ QString write_file(const QString &path, const QByteArray &data)
 // The records of the image: one data record per eight words from address 0 to
 // Last_address, the record with FUSE and FUSEX at byte address 0x2020, the end record.
 // Every byte is written as two upper-case hex digits, whatever the case of the word texts.
-QStringList hex_records_of_image()
+QStringList hex_records_of_image(const session::Session &s)
 {
     QStringList records;
     std::vector<unsigned char> bytes;
-    const int last = std::min<int>(state::Last_address, state::image_size - 1);
+    const int last = std::min<int>(s.Last_address, session::image_size - 1);
     for (int i = 0; i <= last; ++i) {
-        append_word(bytes, state::Mem_buffer[size_t(i)]);
+        append_word(bytes, s.Mem_buffer[size_t(i)]);
         if (i % 8 == 7) {
             records << record((i - 7) * 2, bytes);
             bytes.clear();
         }
     }
     bytes.clear();  // words after the last full record are not written
-    state::FrmMain &w = state::frmMain();
-    append_word(bytes, w.Label_fuse_word->text());
-    append_word(bytes, w.Label_fusex_word->text());
+    append_word(bytes, s.Label_fuse_word);
+    append_word(bytes, s.Label_fusex_word);
     records << record(hex::fuse_address_2 * 2, bytes);
     records << QString::fromStdString(hex::record_text(0, 1, nullptr, 0));
     return records;
@@ -107,13 +101,13 @@ QStringList hex_records_of_image()
 
 } // namespace
 
-bool Export_hex()
+bool Export_hex(session::Session &s, const QString &path)
 {
-    fuse::Fusex_panel_to_word();
-    fuse::Fuse_panel_to_word();
-    const QString reason = write_file(state::Save_file_name, file_contents(hex_records_of_image()));
+    fuse::Fusex_panel_to_word(s);
+    fuse::Fuse_panel_to_word(s);
+    const QString reason = write_file(path, file_contents(hex_records_of_image(s)));
     if (!reason.isEmpty()) {
-        state::Set_status_text(3, Tr::tr("ファイル保存失敗。") + reason);
+        s.Set_status_text(session::Panel::activity, Tr::tr("ファイル保存失敗。") + reason);
         return false;
     }
     return true;

@@ -1,21 +1,12 @@
 #include "link/commands.h"
 
-#include "link/tr.h"
-
 #include "fuse/fuse_words.h"
-#include "image/word_text.h"
 #include "link/failed_exchange.h"
 #include "link/serial_link.h"
+#include "link/tr.h"
 #include "link/trace.h"
-#include "state/status_bar.h"
 #include "platform/clock.h"
-#include "state/frm_main.h"
-#include "state/frm_msg.h"
-#include "state/globals.h"
-#include "state/windows.h"
-
-#include <QLabel>
-#include <QLineEdit>
+#include "words/word_text.h"
 
 #include <cmath>
 
@@ -31,10 +22,10 @@ enum class Report {
     plain,          // the communication-error box
     with_buffer,    // ... plus "InBufferCount:" and "N:" lines
     with_step,      // ... plus the "N:" line
-    silent,         // no box: hide the state::busy window, comxx_error = 1
+    silent,         // no box: the busy window goes away, comxx_error = 1
 };
 
-using Step = void (*)(Run &);
+using Step = void (*)(session::Session &, Run &);
 
 // One row per command: everything in which the routines differ.
 struct Command {
@@ -49,163 +40,162 @@ struct Command {
     Report report;
 };
 
-auto &W() { return state::frmMain(); }
-
-uint8_t reply_byte(int i)
+uint8_t reply_byte(const session::Session &s, int i)
 {
-    const QByteArray &b = state::Link.comxx_Get_buffer;
+    const QByteArray &b = s.Link.comxx_Get_buffer;
     return i < b.size() ? uint8_t(b.at(i)) : 0;
 }
 
-QString reply_word() { return image::Word_to_hex4(reply_byte(0), reply_byte(1)); }
+QString reply_word(const session::Session &s) { return words::Word_to_hex4(reply_byte(s, 0), reply_byte(s, 1)); }
 
-void show_word_reply()
+void show_word_reply(session::Session &s)
 {
-    show_reply_fields(hex_form(reply_byte(0)), hex_form(reply_byte(1)), char_form(reply_byte(2)));
+    show_reply_fields(s, hex_form(reply_byte(s, 0)), hex_form(reply_byte(s, 1)), char_form(reply_byte(s, 2)));
 }
 
 // --- after the reply -----------------------------------------------------------------
 
-void ack(Run &) { apply_ack_rule(); }
+void ack(session::Session &s, Run &) { apply_ack_rule(s); }
 
-void gated_ack(Run &)
+void gated_ack(session::Session &s, Run &)
 {
-    if (state::Link.comxx_Display_mode)
-        apply_ack_rule();
+    if (s.Link.comxx_Display_mode)
+        apply_ack_rule(s);
 }
 
-// The two configuration-word reads: the word goes into its global and, unless Verify is
-// reading back, into its labels and the fuse panel.
-void read_config_word(QString &global, QLabel *hex_label, QLabel *bin_label, void (*decode)())
+// The two configuration-word reads: the word goes into its own text and, unless Verify is
+// reading back, into the word texts and the fuse panel.
+void read_config_word(session::Session &s, QString &read, QString &hex, QString &bin,
+                      void (*decode)(session::Session &))
 {
-    read_reply();
-    show_word_reply();
-    global = reply_word();
-    if (state::Verify_running == 0) {
-        hex_label->setText(global);
-        bin_label->setText(image::Hex_to_bin_text(global));
-        decode();
+    read_reply(s);
+    show_word_reply(s);
+    read = reply_word(s);
+    if (s.Verify_running == 0) {
+        fuse::set_word(s, hex, bin, read);
+        decode(s);
     }
 }
 
-void read_device(Run &)
+void read_device(session::Session &s, Run &)
 {
-    read_config_word(state::Read_device_word, W().Label_device_word, W().Label_device_word_bin,
-                     fuse::Device_word_to_panel);
+    read_config_word(s, s.Read_device_word, s.Label_device_word, s.Label_device_word_bin, fuse::Device_word_to_panel);
 }
 
-void read_fusex(Run &)
+void read_fusex(session::Session &s, Run &)
 {
-    read_config_word(state::Read_fusex_word, W().Label_fusex_word, W().Label_fusex_word_bin,
-                     fuse::Fusex_word_to_panel);
+    read_config_word(s, s.Read_fusex_word, s.Label_fusex_word, s.Label_fusex_word_bin, fuse::Fusex_word_to_panel);
 }
 
-void read_data(Run &run)
+void read_data(session::Session &s, Run &run)
 {
     run.step = 2;
-    read_reply();
-    const QString word = reply_word();
-    if (state::Address_pc < 0 || state::Address_pc >= state::image_size)
+    read_reply(s);
+    const QString word = reply_word(s);
+    if (s.Address_pc < 0 || s.Address_pc >= session::image_size)
         throw platform::Port_fault{platform::fault_index, QStringLiteral("address outside the image")};
-    state::Read_buffer[size_t(state::Address_pc)] = word;
+    s.Read_buffer[size_t(s.Address_pc)] = word;
     run.step = 3;
-    show_word_reply();
+    show_word_reply(s);
     run.step = 4;
-    if (W().address_pc->text() != QLatin1String("0xFFF")) {
+    if (s.address_pc != QLatin1String("0xFFF")) {
         run.step = 5;
-        W().Label_read_data->setText(word);
-        W().Label_read_data_bin->setText(image::Hex_to_bin_text(word));
+        s.Label_read_data = word;
+        s.Label_read_data_bin = words::Hex_to_bin_text(word);
+        s.show(session::read_data);
         return;
     }
     // At 0xFFF the chip shows its FUSE word.
     run.step = 5;
-    state::Read_data_word = word;
-    if (state::Verify_running != 0)
+    s.Read_data_word = word;
+    if (s.Verify_running != 0)
         return;
     run.step = 6;
-    W().Label_fuse_word->setText(word);
-    W().Label_fuse_word_bin->setText(image::Hex_to_bin_text(word));
-    fuse::Fuse_word_to_panel();
+    fuse::set_word(s, s.Label_fuse_word, s.Label_fuse_word_bin, word);
+    fuse::Fuse_word_to_panel(s);
 }
 
-void increment(Run &run)
+void increment(session::Session &s, Run &run)
 {
-    state::Address_pc = int16_t(state::Address_pc + 1);
-    if (state::Address_pc == 4096)
-        state::Address_pc = 0;
-    W().address_pc->setText(address_caption());
-    if (!state::Link.comxx_Display_mode)
+    s.set_address(s.Address_pc + 1 == 4096 ? 0 : int16_t(s.Address_pc + 1));
+    if (!s.Link.comxx_Display_mode)
         return;
     run.step = 2;
-    apply_ack_rule();
+    apply_ack_rule(s);
     run.step = 3;
 }
 
-void entry_isp(Run &)
+void entry_isp(session::Session &s, Run &)
 {
-    read_reply();
-    const uint8_t s = reply_byte(0);
-    show_reply_fields(hex_form(s), char_form(reply_byte(1)), QString());
-    W().Label_sync_value->setText(decimal_form(s));
-    const double c = std::floor(s / 8.0);
-    const double w = std::floor(s / 0.8) / 10 * 0.4;
-    W().Sync_Label->setText(Tr::tr("同期幅%1us %2cycle ").arg(QString::number(w, 'g', 15), QString::number(c, 'g', 15)));
+    read_reply(s);
+    const uint8_t sync = reply_byte(s, 0);
+    show_reply_fields(s, hex_form(sync), char_form(reply_byte(s, 1)), QString());
+    s.Label_sync_value = decimal_form(sync);
+    const double c = std::floor(sync / 8.0);
+    const double w = std::floor(sync / 0.8) / 10 * 0.4;
+    s.Sync_Label = Tr::tr("同期幅%1us %2cycle ").arg(QString::number(w, 'g', 15), QString::number(c, 'g', 15));
+    s.show(session::sync);
 }
 
-void version(Run &)
+void version(session::Session &s, Run &)
 {
-    platform::port().bytes_waiting();
-    read_reply();
+    read_reply(s);
     QString caption = QStringLiteral(" ");
-    for (const char b : state::Link.comxx_Get_buffer)
+    for (const char b : s.Link.comxx_Get_buffer)
         caption += char_form(uint8_t(b));
-    W().Label_version->setText(caption);
-    state::Board_version = caption.right(5);
-    state::Set_status_text(1, caption.right(12));
+    s.Label_version = caption;
+    s.show(session::version);
+    s.Board_version = caption.right(5);
+    s.Set_status_text(session::Panel::firmware, caption.right(12));
 }
 
 // --- before the wait -------------------------------------------------------------------
 
-void clear_sync_labels(Run &)
+void clear_sync_labels(session::Session &s, Run &)
 {
-    W().Label_sync_value->setText(QStringLiteral("0"));
-    W().Sync_Label->setText(QString());
+    s.Label_sync_value = QStringLiteral("0");
+    s.Sync_Label.clear();
+    s.show(session::sync);
 }
 
-void clear_version_label(Run &) { W().Label_version->setText(QString()); }
+void clear_version_label(session::Session &s, Run &)
+{
+    s.Label_version.clear();
+    s.show(session::version);
+}
 
-void first_step(Run &run) { run.step = 1; }
+void first_step(session::Session &, Run &run) { run.step = 1; }
 
-// The program-wait count must be a whole number from 0 to 255. It is checked before
-// anything is sent, so that a bad text never leaves the board waiting for a payload byte.
-uint8_t pgm_wait_byte()
+// The programming wait must be a whole number from 0 to 255. It is checked before anything
+// is sent, so that a bad text never leaves the board waiting for a payload byte.
+uint8_t pgm_wait_byte(const session::Session &s)
 {
     bool ok = false;
-    const int v = W().Text_pgm_wait->text().trimmed().toInt(&ok, 10);
+    const int v = s.Text_pgm_wait.trimmed().toInt(&ok, 10);
     if (!ok || v < 0 || v > 255)
         throw platform::Port_fault{platform::fault_bad_value, QStringLiteral("program wait is not 0 to 255")};
     return uint8_t(v);
 }
 
-void check_pgm_wait(Run &) { pgm_wait_byte(); }
+void check_pgm_wait(session::Session &s, Run &) { pgm_wait_byte(s); }
 
 // --- payloads -----------------------------------------------------------------------------
 
-void load_payload(Run &)
+void load_payload(session::Session &s, Run &)
 {
-    const bool pauses = load_needs_pauses();
+    const bool pauses = load_needs_pauses(s);
     if (pauses)
         platform::sleep_ms(3);
-    send_payload_byte(image::Hex2_to_byte(W().text_out_hi->text()));
+    send_payload_byte(s, words::Hex2_to_byte(s.text_out_hi));
     if (pauses)
         platform::sleep_ms(3);
-    send_payload_byte(image::Hex2_to_byte(W().text_out_low->text()));
+    send_payload_byte(s, words::Hex2_to_byte(s.text_out_low));
 }
 
-void pgm_wait_payload(Run &)
+void pgm_wait_payload(session::Session &s, Run &)
 {
     platform::sleep_ms(10);
-    send_payload_byte(pgm_wait_byte());
+    send_payload_byte(s, pgm_wait_byte(s));
 }
 
 const Command commands[] = {
@@ -226,82 +216,76 @@ const Command commands[] = {
     {"cor_reaset_wait",         '>', 1,  4, false, check_pgm_wait,      pgm_wait_payload, ack,         Report::plain},
 };
 
-void report(const Command &c, const Run &run, const platform::Port_fault &fault)
+void report(session::Session &s, const Command &c, const Run &run, const platform::Port_fault &fault)
 {
     switch (c.report) {
     case Report::silent:
-        if (state::frmMsg_loaded())
-            state::frmMsg().hide();
-        state::Link.comxx_error = 1;
+        s.listener().busy_window_hidden();
+        s.Link.comxx_error = 1;
         return;
     case Report::with_buffer:
-        report_fault(fault, c.name, {bytes_waiting_or_zero(), run.step});
+        report_fault(s, fault, c.name, {bytes_waiting_or_zero(s), run.step});
         return;
     case Report::with_step:
-        report_fault(fault, c.name, {std::nullopt, run.step});
+        report_fault(s, fault, c.name, {std::nullopt, run.step});
         return;
     case Report::plain:
-        report_fault(fault, c.name);
+        report_fault(s, fault, c.name);
         return;
     }
 }
 
-void execute(char character)
+void execute(session::Session &s, char character)
 {
     const Command *c = nullptr;
     for (const Command &row : commands)
         if (row.character == character)
             c = &row;
     Run run;
-    if (tracing())
-        trace_begin(c->name);
+    if (Trace *t = tracing(s))
+        t->begin(c->name);
     try {
         if (c->before)
-            c->before(run);
-        send_command(c->character);
+            c->before(s, run);
+        send_command(s, c->character);
         if (c->payload)
-            c->payload(run);
-        start_reply_clock();
-        if (!wait_reply(c->reply_bytes, c->limit_s, c->yields)) {
-            state::Link.comxx_error = 1;
-            note_failed_exchange(c->name);
-            if (tracing())
-                trace_end(c->reply_bytes, false);
+            c->payload(s, run);
+        start_reply_clock(s);
+        if (!wait_reply(s, c->reply_bytes, c->limit_s, c->yields)) {
+            s.Link.comxx_error = 1;
+            note_failed_exchange(s, session::Failure::time_out, c->name);
+            if (Trace *t = tracing(s))
+                t->end(s.port(), c->reply_bytes, false);
             return;
         }
-        c->after(run);
-        if (tracing())
-            trace_end(c->reply_bytes, true);
+        c->after(s, run);
+        if (Trace *t = tracing(s))
+            t->end(s.port(), c->reply_bytes, true);
     } catch (const platform::Port_fault &fault) {
-        note_failed_exchange(c->name);
-        if (tracing())
-            trace_fault(fault.reason);
-        report(*c, run, fault);
+        note_failed_exchange(s, session::Failure::port_fault, c->name, 0, fault.reason);
+        if (Trace *t = tracing(s))
+            t->fault(s.port(), fault.reason);
+        report(s, *c, run, fault);
     }
 }
 
 } // namespace
 
-bool load_needs_pauses() { return state::Board_version == QLatin1String("V1.02"); }
+bool load_needs_pauses(const session::Session &s) { return s.Board_version == QLatin1String("V1.02"); }
 
-QString address_caption()
-{
-    return QStringLiteral("0x") + QString::number(int(state::Address_pc) + 4096, 16).toUpper().right(3);
-}
-
-void cor_rease() { execute('0'); }
-void cor_read_DEVICE_word() { execute('1'); }
-void cor_read_FUSEX() { execute('2'); }
-void cor_program_FUSEX_word() { execute('3'); }
-void cor_load_data_word() { execute('4'); }
-void cor_program_data() { execute('5'); }
-void cor_read_data() { execute('6'); }
-void cor_increment_address() { execute('7'); }
-void cor_entry_ISP() { execute('9'); }
-void cor_exit_ISP() { execute(':'); }
-void cor_mode_18pin() { execute(';'); }
-void cor_mode_28pin() { execute('<'); }
-void cor_version() { execute('='); }
-void cor_reaset_wait() { execute('>'); }
+void cor_rease(session::Session &s) { execute(s, '0'); }
+void cor_read_DEVICE_word(session::Session &s) { execute(s, '1'); }
+void cor_read_FUSEX(session::Session &s) { execute(s, '2'); }
+void cor_program_FUSEX_word(session::Session &s) { execute(s, '3'); }
+void cor_load_data_word(session::Session &s) { execute(s, '4'); }
+void cor_program_data(session::Session &s) { execute(s, '5'); }
+void cor_read_data(session::Session &s) { execute(s, '6'); }
+void cor_increment_address(session::Session &s) { execute(s, '7'); }
+void cor_entry_ISP(session::Session &s) { execute(s, '9'); }
+void cor_exit_ISP(session::Session &s) { execute(s, ':'); }
+void cor_mode_18pin(session::Session &s) { execute(s, ';'); }
+void cor_mode_28pin(session::Session &s) { execute(s, '<'); }
+void cor_version(session::Session &s) { execute(s, '='); }
+void cor_reaset_wait(session::Session &s) { execute(s, '>'); }
 
 } // namespace comm

@@ -1,31 +1,32 @@
 #pragma once
-// The board's command set: one routine per command. Each does the whole exchange and
-// leaves its outcome in comxx_error (0 = the reply came) and its data in globals and in
-// the main window's fields.
+// The board's command set: one routine per command. Each does the whole exchange on the
+// session's port and leaves its outcome in comxx_error (0 = the reply came) and its data in
+// the session.
+
+#include "session/session.h"
 
 #include <QString>
 
 namespace comm {
 
-void cor_rease();               // "0" erase the chip
-void cor_read_DEVICE_word();    // "1"
-void cor_read_FUSEX();          // "2"
-void cor_program_FUSEX_word();  // "3" program the loaded word as FUSEX
-void cor_load_data_word();      // "4" + the word of text_out_hi / text_out_low
-void cor_program_data();        // "5" program the loaded word at the current address
-void cor_read_data();           // "6" read the word at the current address
-void cor_increment_address();   // "7"
-void cor_entry_ISP();           // "9"
-void cor_exit_ISP();            // ":"
-void cor_mode_18pin();          // ";"
-void cor_mode_28pin();          // "<"
-void cor_version();             // "="
-void cor_reaset_wait();         // ">" + the program-wait count of Text_pgm_wait
+void cor_rease(session::Session &s);               // "0" erase the chip
+void cor_read_DEVICE_word(session::Session &s);    // "1"
+void cor_read_FUSEX(session::Session &s);          // "2"
+void cor_program_FUSEX_word(session::Session &s);  // "3" program the loaded word as FUSEX
+void cor_load_data_word(session::Session &s);      // "4" + the word of text_out_hi / text_out_low
+void cor_program_data(session::Session &s);        // "5" program the loaded word at the current address
+void cor_read_data(session::Session &s);           // "6" read the word at the current address
+void cor_increment_address(session::Session &s);   // "7"
+void cor_entry_ISP(session::Session &s);           // "9"
+void cor_exit_ISP(session::Session &s);            // ":"
+void cor_mode_18pin(session::Session &s);          // ";"
+void cor_mode_28pin(session::Session &s);          // "<"
+void cor_version(session::Session &s);             // "="
+void cor_reaset_wait(session::Session &s);         // ">" + the programming wait of Text_pgm_wait
+
+using Routine = void (*)(session::Session &);
 
 // True when the firmware wants a pause before each data byte of a load.
-bool load_needs_pauses();
-
-// "0x" and the last three upper-case hex digits of Address_pc.
-QString address_caption();
+bool load_needs_pauses(const session::Session &s);
 
 } // namespace comm

@@ -1,21 +1,17 @@
 #include "link/failed_exchange.h"
 
 namespace comm {
-namespace {
-QString first_failed;
-}
 
-void note_failed_exchange(const char *routine, char command)
+void note_failed_exchange(session::Session &s, session::Failure::Kind kind, const char *routine, char command,
+                          const QString &reason)
 {
-    if (!first_failed.isEmpty())
+    if (s.failure.kind != session::Failure::none)
         return;
-    first_failed = QLatin1String(routine);
+    s.failure.kind = kind;
+    s.failure.routine = QLatin1String(routine);
     if (command)
-        first_failed += QStringLiteral(":") + QLatin1Char(command);
+        s.failure.routine += QStringLiteral(":") + QLatin1Char(command);
+    s.failure.reason = reason;
 }
-
-QString failed_exchange() { return first_failed; }
-
-void clear_failed_exchange() { first_failed.clear(); }
 
 } // namespace comm

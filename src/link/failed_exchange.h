@@ -3,12 +3,11 @@
 // fault since the note was last cleared, named as the trace names it ("cor_entry_ISP",
 // "program:7"). Batch mode reports it per board.
 
-#include <QString>
+#include "session/session.h"
 
 namespace comm {
 
-void note_failed_exchange(const char *routine, char command = 0);
-QString failed_exchange();  // empty when none failed
-void clear_failed_exchange();
+void note_failed_exchange(session::Session &s, session::Failure::Kind kind, const char *routine, char command = 0,
+                          const QString &reason = {});
 
 } // namespace comm

@@ -2,7 +2,6 @@
 
 #include "link/trace.h"
 #include "platform/clock.h"
-#include "platform/serial_port.h"
 
 namespace comm {
 namespace {
@@ -25,9 +24,9 @@ bool is_board_identification(const QByteArray &reply)
 
 QString identification_line(const QByteArray &reply) { return QString::fromLatin1(reply).mid(3, 15); }
 
-Identification identify_board(const std::function<bool()> &keep_waiting)
+Identification identify_board(session::Session &s, const std::function<bool()> &keep_waiting)
 {
-    auto &port = platform::port();
+    auto &port = s.port();
     Identification id;
     QString fault;  // the first fault on the way, for the trace
     ignoring_faults([&] { port.configure_line(); });
@@ -36,11 +35,11 @@ Identification identify_board(const std::function<bool()> &keep_waiting)
         if (!port.is_open())
             port.open();
     });
-    if (tracing()) {
+    if (Trace *t = tracing(s)) {
         if (port.is_open())
-            trace_port_opened();
-        trace_begin("identify");
-        trace_sent(QByteArrayLiteral("="));
+            t->port_opened(port);
+        t->begin("identify");
+        t->sent(QByteArrayLiteral("="));
     }
     ignoring_faults([&] { port.flush_input(); }, &fault);
     ignoring_faults([&] { port.write(QByteArrayLiteral("=")); }, &fault);
@@ -54,25 +53,25 @@ Identification identify_board(const std::function<bool()> &keep_waiting)
         platform::yield_events();
         if (keep_waiting && !keep_waiting()) {
             id.outcome = Identification::abandoned;
-            if (tracing())
-                trace_end(15, false, "abandoned");
+            if (Trace *t = tracing(s))
+                t->end(port, 15, false, "abandoned");
             return id;
         }
         if (platform::now_seconds() - id.started > 2.0) {
             id.outcome = Identification::no_answer;
-            if (tracing() && fault.isEmpty())
-                trace_end(15, false);
-            else if (tracing())
-                trace_fault(fault);
+            if (Trace *t = tracing(s); t && fault.isEmpty())
+                t->end(port, 15, false);
+            else if (t)
+                t->fault(port, fault);
             return id;
         }
         ignoring_faults([&] { port.wait_for_bytes(15, 15); }, &fault);
     }
     ignoring_faults([&] { id.reply = port.read_all(); });
     id.outcome = is_board_identification(id.reply) ? Identification::identified : Identification::wrong_answer;
-    if (tracing()) {
-        trace_received(id.reply);
-        trace_end(15, true, id.outcome == Identification::identified ? nullptr : "wrong identification");
+    if (Trace *t = tracing(s)) {
+        t->received(id.reply);
+        t->end(port, 15, true, id.outcome == Identification::identified ? nullptr : "wrong identification");
     }
     return id;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The board handshake: ask for the version and check the identification text.
 
+#include "session/session.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -25,10 +27,10 @@ struct Identification {
     QString line() const { return identification_line(reply); }
 };
 
-// Configures the open port, sends "=" and waits up to 2 seconds for 15 bytes, yielding to
-// the event loop meanwhile. `keep_waiting` is asked after each yield; when it says no, the
-// wait is abandoned. Port faults on single steps are passed over: a dead line simply does
-// not answer.
-Identification identify_board(const std::function<bool()> &keep_waiting = {});
+// Configures the session's port (opening it when it is closed), sends "=" and waits up to 2
+// seconds for 15 bytes, yielding to the event loop meanwhile. `keep_waiting` is asked after
+// each yield; when it says no, the wait is abandoned. Port faults on single steps are passed
+// over: a dead line simply does not answer.
+Identification identify_board(session::Session &s, const std::function<bool()> &keep_waiting = {});
 
 } // namespace comm

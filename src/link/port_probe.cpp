@@ -37,9 +37,10 @@ Port_probe::Port_probe(Finished finished) : finished_(std::move(finished))
 
 Port_probe::~Port_probe() { cancel(); }
 
-void Port_probe::start(const std::vector<Probe_target> &targets)
+void Port_probe::start(const std::vector<Probe_target> &targets, Trace *trace)
 {
     cancel();
+    trace_ = trace;
     results_.clear();
     undecided_ = 0;
     running_ = true;
@@ -96,7 +97,7 @@ void Port_probe::decide(Port &port, Probe_result::Outcome outcome)
 void Port_probe::finish()
 {
     timer_.stop();
-    if (tracing()) {
+    if (trace_ && trace_->on()) {
         const char *outcomes[] = {"ok", "time-out after 2000 ms", "wrong identification", "cannot open: ", "no device"};
         for (const Probe_result &r : results_) {
             QByteArray got;
@@ -104,7 +105,7 @@ void Port_probe::finish()
                 if (port->index == size_t(&r - results_.data()))
                     got = port->reply;
             if (!r.device.isEmpty())
-                trace_probe(r.device, r.outcome == Probe_result::cannot_open ? QByteArray() : QByteArrayLiteral("="), got,
+                trace_->probe(r.device, r.outcome == Probe_result::cannot_open ? QByteArray() : QByteArrayLiteral("="), got,
                             QString::fromLatin1(outcomes[r.outcome]) + r.reason);
         }
     }
@@ -122,7 +123,7 @@ void Port_probe::cancel()
     running_ = false;
 }
 
-std::vector<Probe_result> probe_ports(const std::vector<Probe_target> &targets)
+std::vector<Probe_result> probe_ports(const std::vector<Probe_target> &targets, Trace *trace)
 {
     std::vector<Probe_result> results;
     QEventLoop loop;
@@ -130,7 +131,7 @@ std::vector<Probe_result> probe_ports(const std::vector<Probe_target> &targets)
         results = r;
         loop.quit();
     });
-    probe.start(targets);
+    probe.start(targets, trace);
     loop.exec();
     return results;
 }

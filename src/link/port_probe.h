@@ -11,6 +11,8 @@
 
 namespace comm {
 
+class Trace;
+
 struct Probe_target {
     QString name;    // "COM3"
     QString device;  // "/dev/ttyUSB0"; empty when nothing is behind the name
@@ -40,7 +42,8 @@ public:
     Port_probe(const Port_probe &) = delete;
     Port_probe &operator=(const Port_probe &) = delete;
 
-    void start(const std::vector<Probe_target> &targets);
+    // Every port tried gets a line in `trace` when one is given (it must outlive the probe).
+    void start(const std::vector<Probe_target> &targets, Trace *trace = nullptr);
     // Ends a running probe: every port is closed at once and `finished` is not called.
     void cancel();
     bool running() const { return running_; }
@@ -52,6 +55,7 @@ private:
     void finish();
 
     Finished finished_;
+    Trace *trace_ = nullptr;
     std::vector<Probe_result> results_;
     std::vector<std::unique_ptr<Port>> ports_;
     int undecided_ = 0;
@@ -60,6 +64,6 @@ private:
 };
 
 // Runs a probe to its end in a local event loop.
-std::vector<Probe_result> probe_ports(const std::vector<Probe_target> &targets);
+std::vector<Probe_result> probe_ports(const std::vector<Probe_target> &targets, Trace *trace = nullptr);
 
 } // namespace comm

@@ -1,120 +1,100 @@
 #include "link/trace.h"
 
-#include "platform/append_file.h"
 #include "platform/clock.h"
 #include "platform/latency_timer.h"
 #include "platform/serial_port.h"
-#include "state/version.h"
+#include "session/version.h"
 
 #include <QDateTime>
 
 namespace comm {
 namespace {
-
-struct Exchange {
-    bool open = false;
-    QByteArray routine;
-    QByteArray sent, got;
-    double sent_at = 0;  // the last write, for the time-out's length
-};
-
-platform::Append_file file;
-QString target;
-double started = 0;
-Exchange current;
-
 QByteArray hex(const QByteArray &bytes) { return bytes.isEmpty() ? QByteArrayLiteral("-") : bytes.toHex(' ').toUpper(); }
 
-void write_line(const QByteArray &text)
-{
-    const qint64 ms = qint64((platform::now_seconds() - started) * 1000.0);
-    // A full disk ends the trace, not the work.
-    if (!file.append_line(QByteArray::number(ms) + ' ' + text))
-        stop_trace();
-}
-
-void finish(const QByteArray &outcome)
-{
-    current.open = false;
-    write_line(current.routine + " sent " + hex(current.sent) + " got " + hex(current.got) + ' ' + outcome);
-}
-
+QByteArray milliseconds(double since) { return QByteArray::number(qint64((platform::now_seconds() - since) * 1000.0)); }
 } // namespace
 
-QString start_trace(const QString &path)
+std::shared_ptr<Trace> Trace::open(const QString &path, QString &failure)
 {
-    stop_trace();
-    if (const QString error = file.open(path); !error.isEmpty())
-        return error;
-    target = path;
-    const QByteArray header = "trace started " + QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8()
-                              + ", Qorvil " + state::version_text().toUtf8();
-    started = platform::now_seconds();
-    current = {};
-    trace_detail::on = true;
-    write_line(header);
-    return {};
+    std::shared_ptr<Trace> t(new Trace);
+    failure = t->file_.open(path);
+    if (!failure.isEmpty())
+        return {};
+    t->path_ = path;
+    t->started_ = platform::now_seconds();
+    t->on_ = true;
+    t->write_line("trace started " + QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8() + ", Qorvil "
+                  + session::version_text().toUtf8());
+    return t;
 }
 
-void stop_trace()
+Trace::~Trace()
 {
-    if (!trace_detail::on)
-        return;
-    trace_detail::on = false;
-    file.append_line(QByteArray::number(qint64((platform::now_seconds() - started) * 1000.0)) + " trace stopped");
-    file.close();
+    if (on_)
+        file_.append_line(milliseconds(started_) + " trace stopped");
 }
 
-QString trace_path() { return trace_detail::on ? target : QString(); }
-
-void trace_begin(const char *routine, char command)
+void Trace::write_line(const QByteArray &text)
 {
-    current = {};
-    current.open = true;
-    current.routine = routine;
+    if (on_ && !file_.append_line(milliseconds(started_) + ' ' + text)) {
+        on_ = false;
+        file_.close();
+    }
+}
+
+void Trace::finish(const QByteArray &outcome)
+{
+    open_ = false;
+    write_line(routine_ + " sent " + hex(sent_) + " got " + hex(got_) + ' ' + outcome);
+}
+
+void Trace::begin(const char *routine, char command)
+{
+    open_ = true;
+    routine_ = routine;
     if (command)
-        current.routine += QByteArray(":") + command;
-    current.sent_at = platform::now_seconds();
+        routine_ += QByteArray(":") + command;
+    sent_.clear();
+    got_.clear();
+    sent_at_ = platform::now_seconds();
 }
 
-void trace_sent(const QByteArray &bytes)
+void Trace::sent(const QByteArray &bytes)
 {
-    current.sent += bytes;
-    current.sent_at = platform::now_seconds();
+    sent_ += bytes;
+    sent_at_ = platform::now_seconds();
 }
 
-void trace_received(const QByteArray &bytes) { current.got += bytes; }
+void Trace::received(const QByteArray &bytes) { got_ += bytes; }
 
-void trace_end(int expected, bool arrived, const char *note)
+void Trace::end(platform::Serial_port &port, int expected, bool arrived, const char *note)
 {
-    if (!current.open)
+    if (!open_)
         return;
-    current.got += platform::port().peek_all();
+    got_ += port.peek_all();
     if (note)
         finish(note);
     else if (!arrived)
-        finish("time-out after " + QByteArray::number(qint64((platform::now_seconds() - current.sent_at) * 1000.0))
-               + " ms");
+        finish("time-out after " + milliseconds(sent_at_) + " ms");
     else
-        finish(current.got.size() > expected ? "extra bytes" : "ok");
+        finish(got_.size() > expected ? "extra bytes" : "ok");
 }
 
-void trace_fault(const QString &reason)
+void Trace::fault(platform::Serial_port &port, const QString &reason)
 {
-    if (!current.open)
+    if (!open_)
         return;
-    current.got += platform::port().peek_all();
+    got_ += port.peek_all();
     finish("port fault: " + reason.toUtf8());
 }
 
-void trace_probe(const QString &device, const QByteArray &sent, const QByteArray &got, const QString &outcome)
+void Trace::probe(const QString &device, const QByteArray &sent, const QByteArray &got, const QString &outcome)
 {
     write_line("probe " + device.toUtf8() + " sent " + hex(sent) + " got " + hex(got) + ' ' + outcome.toUtf8());
 }
 
-void trace_port_opened()
+void Trace::port_opened(platform::Serial_port &port)
 {
-    auto &port = platform::port();
     const QByteArray device = port.device().toUtf8();
     const platform::Low_latency low = port.low_latency();
     write_line("open " + device + " low-latency "
@@ -125,6 +105,16 @@ void trace_port_opened()
         write_line("open " + device + " adapter latency timer " + QByteArray::number(*ms)
                    + " ms holds every reply back: set it to 1 ms (see the help)");
 }
+
+QString start_trace(session::Session &s, const QString &path)
+{
+    s.trace.reset();
+    QString failure;
+    s.trace = Trace::open(path, failure);
+    return failure;
+}
+
+void stop_trace(session::Session &s) { s.trace.reset(); }
 
 std::optional<int> slow_adapter_timer_ms(const QString &device)
 {

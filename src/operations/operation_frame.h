@@ -1,89 +1,66 @@
 #pragma once
-// What the device operations share: state::busy state, progress, cancel and the abort path.
+// What the device operations share: progress, the test after every exchange, the abort path
+// and the way each of them begins.
 
-#include "state/busy.h"
+#include "link/commands.h"
+#include "operations/outcome.h"
+#include "session/session.h"
 
 #include <QDateTime>
 #include <QString>
-#include <functional>
 #include <initializer_list>
 
 namespace operations {
 
-// Shows the remaining percentage in the status bar and the state::busy window; mode "ON" shows,
-// any other mode closes the display. Yields to the event loop once.
-void Show_progress(const QString &mode, int reserved, long total, long current);
+// A step of the word loop: the remaining percentage on status panel 2 in steps of five; the
+// display closes at the last word. Lets the event loop run once.
+void Show_progress(session::Session &s, long total, long current);
+// Closes the progress display. Lets the event loop run once.
+void Close_progress(session::Session &s);
 
-// Sees every progress step (batch mode draws its own bar).
-void set_progress_observer(std::function<void(long total, long current)> observer);
+// Leaves ISP mode, shows the abort on the status bar, closes the progress display and ends
+// the busy state; returns what stopped the operation.
+Stop Abort_operation(session::Session &s);
 
-// Leaves ISP mode, reports the abort and returns the window to idle.
-void Abort_operation();
+// Asks the front end for a connection when the port is not open.
+void Ensure_port_open(session::Session &s);
+void Close_port_if_open(session::Session &s);
 
-// Shows the connection dialog when the port is not open.
-void Ensure_port_open();
-void Close_port_if_open();
+// The test after every exchange and word: true (after the abort path) when comxx_error, or a
+// stop request, says the operation must stop.
+bool stopped(session::Session &s, Outcome &o);
 
-// The Cancel button.
-void Command_cancel_click();
-
-// True (after aborting) when comxx_error says the operation must stop.
-bool stopped();
-
-// Sends the package-mode command of Pin_mode. Returns false when Pin_mode is neither 18
-// nor 28: the connection dialog is then shown without waiting and the operation ends.
-bool send_pin_mode();
+// Sends the package-mode command of Pin_mode. Returns false when Pin_mode is neither 18 nor
+// 28: the operation ends without a word to the board, asking for the connection dialog.
+bool send_pin_mode(session::Session &s, Outcome &o);
 
 // "hh:mm:ss" since `start` into status panel 4.
-void show_elapsed(const QDateTime &start);
+void show_elapsed(session::Session &s, const QDateTime &start);
 
-// Held while an operation runs: nothing else may start an exchange or change the image.
-// The operation's conflicting controls are disabled; everything is enabled again when the
-// outermost guard ends, however the operation ends.
-class Operation_guard {
-public:
-    Operation_guard();
-    ~Operation_guard();
-    Operation_guard(const Operation_guard &) = delete;
-    Operation_guard &operator=(const Operation_guard &) = delete;
-
-private:
-    state::Busy_scope busy_;
-    bool outermost_;
-};
-
-// Skeleton step 11's button part: Cancel goes away. (The operation's guard holds the other
-// buttons back while it runs.)
-void end_buttons();
-
-// Skeleton step 5: the state::busy window with the waiting text, brought to the front.
-void show_busy_window(const QString &waiting_text);
-
-// Skeleton step 6.
-void reset_for_operation();
+// Every operation begins with the abort counter at 0 and the address counter at 0xFFF.
+void reset_for_operation(session::Session &s);
 
 // How Program, Read and Verify begin.
 struct Operation_start {
     QString running_text;           // status panel 3
-    QString waiting_text;           // the state::busy window
+    QString waiting_text;           // the busy window
     bool dump_image = false;        // write and show the image first (Program, Verify)
     bool clear_time = false;        // empty status panel 4 (Program, Read)
     bool full_memory = false;       // Last_address back to 2047 (Program, Read)
 };
 
-// The skeleton's steps 2 to 9: buttons, texts, state::busy window, counters, the port and the
-// package mode. Returns false when the operation must end here (it has been aborted, or
-// the connection dialog was shown for a bad package setting).
-bool start_operation(const Operation_start &start);
+// Texts, the busy state, the counters, the port and the package mode. Returns false when the
+// operation must end here.
+bool start_operation(session::Session &s, const Operation_start &start, Outcome &o);
 
-// Calls the command routines in order, testing after each; false when the operation
-// stopped.
-bool run_chain(std::initializer_list<void (*)()> routines);
+// Calls the command routines in order, testing after each; false when the operation stopped.
+bool run_chain(session::Session &s, Outcome &o, std::initializer_list<comm::Routine> routines);
 
 // The highest image address up to Last_address whose word is not blank; -1 when all are.
-int last_non_blank_address();
+int last_non_blank_address(const session::Session &s);
 
-// The error lines of Verify and the like, appended to the memory view.
-void append_to_memory_view(const QString &text);
+// The title and text of the box that reports a stopped operation.
+QString abort_box_title();
+QString abort_box_text();
 
 } // namespace operations

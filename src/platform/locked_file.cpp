@@ -6,10 +6,16 @@
 #include <QLockFile>
 #include <QSaveFile>
 
+#include <mutex>
+
 namespace platform {
 namespace {
 
 const int lock_wait_ms = 20000;
+
+// The lock file keeps other programs out; the boards of a gang share one process, so its
+// threads take turns first.
+std::mutex in_process;
 
 QString lock_failure(const QString &path, const QLockFile &lock)
 {
@@ -22,6 +28,7 @@ QString lock_failure(const QString &path, const QLockFile &lock)
 
 QString change_locked(const QString &path, const std::function<std::optional<QByteArray>(const QByteArray &)> &change)
 {
+    const std::lock_guard<std::mutex> turn(in_process);
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(lock_wait_ms))
         return lock_failure(path, lock);
@@ -44,6 +51,7 @@ QString change_locked(const QString &path, const std::function<std::optional<QBy
 
 QString append_locked(const QString &path, const QByteArray &first, const QByteArray &bytes)
 {
+    const std::lock_guard<std::mutex> turn(in_process);
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(lock_wait_ms))
         return lock_failure(path, lock);

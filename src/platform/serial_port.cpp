@@ -152,24 +152,8 @@ private:
     Low_latency low_latency_;
 };
 
-std::unique_ptr<Serial_port> &slot()
-{
-    static std::unique_ptr<Serial_port> p;
-    return p;
-}
-
 } // namespace
 
 std::unique_ptr<Serial_port> make_system_port() { return std::make_unique<Qt_serial_port>(); }
-
-Serial_port &port()
-{
-    auto &p = slot();
-    if (!p)
-        p = make_system_port();
-    return *p;
-}
-
-void set_port(std::unique_ptr<Serial_port> replacement) { slot() = std::move(replacement); }
 
 } // namespace platform

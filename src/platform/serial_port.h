@@ -60,9 +60,8 @@ public:
     virtual int last_event() const = 0;
 };
 
-// The program's one port. Tests install another implementation.
-Serial_port &port();
-void set_port(std::unique_ptr<Serial_port> replacement);
+// A port on the system's serial devices. Every session has a port of its own; tests give
+// theirs another implementation.
 std::unique_ptr<Serial_port> make_system_port();
 
 } // namespace platform

@@ -1,13 +1,11 @@
 #include "shell/frm_about.h"
 
-#include "shell/tr.h"
-#include "state/translation.h"
-
+#include "desktop/single_instance.h"
+#include "desktop/translation.h"
 #include "platform/files.h"
-#include "platform/process.h"
-#include "state/version.h"
+#include "session/version.h"
+#include "shell/tr.h"
 #include "shell/windows.h"
-#include "state/windows.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -20,11 +18,14 @@
 #endif
 
 namespace shell {
+namespace {
+const char *const app_description = QT_TRANSLATE_NOOP("shell", "SX18AC/SX28AC ISPライター用ホストプログラム");
+}
 
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    state::show_text(this, "shell", QT_TRANSLATE_NOOP("shell", "ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm"));
+    desktop::show_text(this, "shell", QT_TRANSLATE_NOOP("shell", "ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm"));
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -44,15 +45,15 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     lblVersion = label("lblVersion");
     lblDescription = label("lblDescription");
     Label1 = label("Label1");
-    state::show_text(Label1, "shell", QT_TRANSLATE_NOOP("shell", "このソフトウェアは無保証です。ご自身の責任でお使いください。"));
+    desktop::show_text(Label1, "shell", QT_TRANSLATE_NOOP("shell", "このソフトウェアは無保証です。ご自身の責任でお使いください。"));
     lblDisclaimer = label("lblDisclaimer");
     lblDisclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Command1 = new QPushButton(this);
-    state::show_text(Command1, "shell", QT_TRANSLATE_NOOP("shell", "サポートホームページへジャンプ"));
+    desktop::show_text(Command1, "shell", QT_TRANSLATE_NOOP("shell", "サポートホームページへジャンプ"));
     Command1->setObjectName(QStringLiteral("Command1"));
     cmdOK = new QPushButton(this);
-    state::show_text(cmdOK, "shell", QT_TRANSLATE_NOOP("shell", "閉じる"));
+    desktop::show_text(cmdOK, "shell", QT_TRANSLATE_NOOP("shell", "閉じる"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
 
@@ -71,16 +72,16 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK, &QPushButton::clicked, this, [] { unload_frmAbout(); });
-    connect(Command1, &QPushButton::clicked, this, [] { platform::open_web_address(support_address()); });
+    connect(Command1, &QPushButton::clicked, this, [] { desktop::open_web_address(support_address()); });
     fill_labels();
-    state::on_language_change(this, [this] { fill_labels(); });
+    desktop::on_language_change(this, [this] { fill_labels(); });
 }
 
 void FrmAbout::fill_labels()
 {
-    lblVersion->setText(state::version_text());
-    lblTitle->setText(state::app_title);
-    lblDescription->setText(Tr::tr(state::app_description));
+    lblVersion->setText(session::version_text());
+    lblTitle->setText(session::app_title);
+    lblDescription->setText(Tr::tr(app_description));
     lblDisclaimer->setText(support_label());
 }
 

@@ -1,10 +1,13 @@
-#include "state/frm_main.h"
+#include "shell/frm_main.h"
 
-#include "fuse/fuse_tabs.h"
-#include "manual/command_tab.h"
+#include "command_tab/command_tab.h"
+#include "desktop/fonts.h"
+#include "desktop/translation.h"
+#include "fuse_panel/fuse_tabs.h"
+#include "fuse_panel/panel_binding.h"
 #include "shell/main_actions.h"
-#include "state/fonts.h"
-#include "state/translation.h"
+#include "shell/panel_behaviour.h"
+#include "shell/session_view.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,7 +22,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace state {
+namespace shell {
 namespace {
 
 struct Button_design {
@@ -63,7 +66,7 @@ const Panel_design panel_designs[] = {
 };
 } // namespace
 
-FrmMain::FrmMain()
+FrmMain::FrmMain(session::Session &session) : s(session)
 {
     setObjectName(QStringLiteral("frmMain"));
     auto *client = new QWidget(this);
@@ -87,7 +90,11 @@ FrmMain::FrmMain()
     build_status_bar();
     build_menus();
     resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 38)));
+    view_ = std::make_unique<Session_view>(*this);
+    connect_panel_handlers(*this);
 }
+
+FrmMain::~FrmMain() = default;
 
 QLayout *FrmMain::build_buttons(QWidget *client)
 {
@@ -95,7 +102,7 @@ QLayout *FrmMain::build_buttons(QWidget *client)
     const int gap = fontMetrics().height();
     for (const Button_design &b : button_designs) {
         auto *button = new QPushButton(client);
-        show_text(button, "shell", b.caption);
+        desktop::show_text(button, "shell", b.caption);
         button->setObjectName(QLatin1String(b.name));
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         column->addWidget(button);
@@ -109,7 +116,7 @@ QLayout *FrmMain::build_buttons(QWidget *client)
     QSizePolicy keep = Command_cancel->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     Command_cancel->setSizePolicy(keep);
-    shell::connect_main_buttons(*this);
+    connect_main_buttons(*this);
     return column;
 }
 
@@ -124,16 +131,17 @@ void FrmMain::build_tabs(QWidget *client)
         pages[i] = new QWidget;
         pages[i]->setObjectName(QStringLiteral("SSTab1_page%1").arg(i));
         SSTab1->addTab(pages[i], QString());
-        show_tab_text(SSTab1, i, "shell", captions[i]);
+        desktop::show_tab_text(SSTab1, i, "shell", captions[i]);
     }
     fuse::build_fuse_tabs(*this, pages[0], pages[1]);
-    manual::build_command_tab(*this, pages[2]);
+    panel_binding = new fuse::Panel_binding(*this, s, SSTab1);
+    manual::build_command_tab(*this, pages[2], s);
 
     RTextBox_memory = new QPlainTextEdit(pages[3]);
     RTextBox_memory->setObjectName(QStringLiteral("RTextBox_memory"));
     RTextBox_memory->setReadOnly(true);
     RTextBox_memory->setLineWrapMode(QPlainTextEdit::NoWrap);
-    RTextBox_memory->setFont(value_font());
+    RTextBox_memory->setFont(desktop::value_font());
     // Room for a whole dump line: address, eight words and their characters.
     const QFontMetrics m(RTextBox_memory->font());
     RTextBox_memory->setMinimumWidth(m.horizontalAdvance(QStringLiteral("0000: 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF "))
@@ -156,7 +164,7 @@ void FrmMain::build_status_bar()
         const Panel_design &look = panel_designs[i - 1];
         auto *panel = new QLabel;
         panel->setObjectName(QStringLiteral("sbPanel%1").arg(i));
-        show_tip(panel, "shell", look.tip);
+        desktop::show_tip(panel, "shell", look.tip);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         // Longer texts than the widest usual one are cut rather than widening the window.
@@ -170,8 +178,8 @@ void FrmMain::build_status_bar()
             panel->setText(shown);
         };
         widen();
-        on_language_change(panel, widen);
-        show_text(panel, "shell", look.text);
+        desktop::on_language_change(panel, widen);
+        desktop::show_text(panel, "shell", look.text);
         panel->installEventFilter(this);
         bar->addWidget(panel, look.stretch);
         sbPanel[size_t(i)] = panel;
@@ -184,13 +192,13 @@ void FrmMain::build_menus()
     auto action = [](QMenu *menu, const char *name, const char *caption) {
         QAction *a = menu->addAction(QString());
         a->setObjectName(QLatin1String(name));
-        show_text(a, "shell", caption);
+        desktop::show_text(a, "shell", caption);
         return a;
     };
     auto menu = [this](const char *name, const char *caption) {
         QMenu *m = menuBar()->addMenu(QString());
         m->setObjectName(QLatin1String(name));
-        show_text(m, "shell", caption);
+        desktop::show_text(m, "shell", caption);
         return m;
     };
     mnuFile = menu("mnuFile", QT_TRANSLATE_NOOP("shell", "ファイル(&F)"));
@@ -212,12 +220,12 @@ void FrmMain::build_menus()
     nmuHelp = action(mnuHelp, "nmuHelp", QT_TRANSLATE_NOOP("shell", "ヘルプ(&H)"));
     mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QT_TRANSLATE_NOOP("shell", "バージョン情報(&A)"));
 
-    shell::connect_main_menus(*this);
+    connect_main_menus(*this);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    if (!shell::main_window_may_close()) {
+    if (!main_window_may_close()) {
         event->ignore();
         return;
     }
@@ -229,9 +237,9 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 1; i <= 5; ++i)
             if (watched == sbPanel[size_t(i)])
-                shell::status_panel_clicked(i);
+                status_panel_clicked(i);
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-} // namespace state
+} // namespace shell

@@ -1,7 +1,6 @@
-#include "state/frm_msg.h"
+#include "shell/frm_msg.h"
 
-#include "state/globals.h"
-#include "state/translation.h"
+#include "desktop/translation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,12 +9,12 @@
 #include <QProgressBar>
 #include <QStyle>
 
-namespace state {
+namespace shell {
 
 FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FrmMsg"));
-    show_text(this, "shell", QT_TRANSLATE_NOOP("shell", "進行状況"));
+    desktop::show_text(this, "shell", QT_TRANSLATE_NOOP("shell", "進行状況"));
     setModal(false);
 
     Picture1 = new QLabel(this);
@@ -46,7 +45,7 @@ FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Loading the window: centred over its owner.
-    state::Msg_shown = 1;
+    Msg_shown = 1;
     loaded_.start();
     if (parent) {
         adjustSize();
@@ -55,7 +54,7 @@ FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint
     }
 }
 
-FrmMsg::~FrmMsg() { state::Msg_shown = 0; }
+FrmMsg::~FrmMsg() { Msg_shown = 0; }
 
 void FrmMsg::make_topmost()
 {
@@ -77,4 +76,4 @@ void FrmMsg::show_done(int percent)
                                  .arg(left_s % 60, 2, 10, QLatin1Char('0')));
 }
 
-} // namespace state
+} // namespace shell

@@ -1,23 +1,23 @@
-#include "state/frm_what.h"
+#include "shell/frm_what.h"
 
-#include "state/translation.h"
+#include "desktop/translation.h"
 
 #include "platform/files.h"
-#include "platform/process.h"
-#include "state/fonts.h"
+#include "desktop/single_instance.h"
+#include "desktop/fonts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QPushButton>
 
-namespace state {
+namespace shell {
 
 FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmWhat"));
-    show_text(this, "shell", QT_TRANSLATE_NOOP("shell", "レビジョンについて"));
-    const QFont font = value_font();
+    desktop::show_text(this, "shell", QT_TRANSLATE_NOOP("shell", "レビジョンについて"));
+    const QFont font = desktop::value_font();
 
     struct Row {
         QLabel *FrmWhat::*member;
@@ -42,7 +42,7 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
         auto *l = new QLabel(this);
         l->setObjectName(QLatin1String(r.name));
         if (r.text)
-            show_text(l, "shell", r.text);
+            desktop::show_text(l, "shell", r.text);
         l->setFont(font);
         auto *line = new QHBoxLayout;
         line->addSpacing(r.indented ? indent : 0);
@@ -56,10 +56,10 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
     const QString datasheet = platform::help_address(QStringLiteral("datasheet"));
     Label9->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(datasheet.toHtmlEscaped()));  // untranslated: a link
     Label9->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    connect(Label9, &QLabel::linkActivated, this, [](const QString &address) { platform::open_web_address(address); });
+    connect(Label9, &QLabel::linkActivated, this, [](const QString &address) { desktop::open_web_address(address); });
 
     Command1 = new QPushButton(this);
-    show_text(Command1, "shell", QT_TRANSLATE_NOOP("shell", "閉じる"));
+    desktop::show_text(Command1, "shell", QT_TRANSLATE_NOOP("shell", "閉じる"));
     Command1->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -69,4 +69,4 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-} // namespace state
+} // namespace shell

@@ -3,8 +3,8 @@
 #include "shell/tr.h"
 
 #include "platform/files.h"
-#include "platform/message_box.h"
-#include "state/version.h"
+#include "desktop/message_box.h"
+#include "session/version.h"
 
 #include <QPointer>
 #include <QTextBrowser>
@@ -19,7 +19,7 @@ QPointer<Help_viewer> viewer;
 Help_viewer::Help_viewer(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Help_viewer"));
-    setWindowTitle(Tr::tr("%1 ヘルプ").arg(state::app_title));
+    setWindowTitle(Tr::tr("%1 ヘルプ").arg(session::app_title));
     resize(fontMetrics().averageCharWidth() * 100, fontMetrics().height() * 40);
     auto *layout = new QVBoxLayout(this);
     browser = new QTextBrowser(this);
@@ -34,8 +34,8 @@ bool Help_viewer::show_help(QWidget *parent)
 {
     const QString file = platform::help_file();
     if (file.isEmpty()) {
-        platform::show_message({platform::Icon::information, state::app_title,
-                                Tr::tr("ヘルプファイルが見つかりません。"), platform::Buttons::ok},
+        desktop::show_message({desktop::Icon::information, session::app_title,
+                                Tr::tr("ヘルプファイルが見つかりません。"), desktop::Buttons::ok},
                                parent);
         return false;
     }

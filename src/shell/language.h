@@ -2,16 +2,11 @@
 // The language of the program: Japanese (the texts as written) or English.
 
 #include <QString>
-#include <QStringList>
 
 namespace shell {
 
-// "ja" or "en": `--lang` of the command line when given, else the one remembered, else
-// Japanese, whatever the system's locale.
-QString chosen_language(const QStringList &arguments);
-
-// Shows every text in `language` from now on: the program's own, Qt's dialogs and buttons,
-// and the help document. Returns false for a language the program does not have.
+// Shows every text of the windows in `language` from now on: the program's own, Qt's dialogs
+// and buttons, and the help document. Returns false for a language the program does not have.
 bool apply_language(const QString &language);
 
 } // namespace shell

@@ -1,20 +1,18 @@
 #include "shell/main_actions.h"
 
-#include "image/file_commands.h"
-#include "link/frm_com.h"
+#include "connection_dialog/frm_com.h"
+#include "desktop/busy.h"
 #include "operations/operation_frame.h"
-#include "operations/operations.h"
 #include "platform/files.h"
-#include "platform/serial_port.h"
-#include "state/busy.h"
+#include "shell/file_commands.h"
 #include "shell/frm_about.h"
-#include "state/frm_main.h"
-#include "state/frm_what.h"
-#include "state/globals.h"
+#include "shell/frm_main.h"
+#include "shell/frm_what.h"
 #include "shell/help_viewer.h"
 #include "shell/language.h"
+#include "shell/operation_buttons.h"
 #include "shell/trace_control.h"
-#include "state/windows.h"
+#include "shell/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,33 +23,39 @@
 namespace shell {
 namespace {
 bool exit_steps_done = false;
+// The main window was asked to close while an exchange ran; it closes when that has ended.
+bool Close_requested = false;
 
 // The connection dialog is held back while a board exchange runs.
 void show_connection_dialog()
 {
-    if (!state::busy())
-        comm::frmCom().show_modal();
+    if (!session().Operation_running)
+        frmCom().show_modal();
 }
 
-void run_exit_steps() { operations::Close_port_if_open(); }
+void run_exit_steps() { operations::Close_port_if_open(session()); }
 } // namespace
 
-void connect_main_buttons(state::FrmMain &w)
+void connect_main_buttons(FrmMain &w)
 {
-    operations::connect_operation_buttons(w);
+    connect_operation_buttons(w);
     QObject::connect(w.Command_Com, &QPushButton::clicked, &w, [] { show_connection_dialog(); });
-    QObject::connect(w.Command_open, &QPushButton::clicked, &w, [] { image::Open_command(); });
-    QObject::connect(w.Command_save, &QPushButton::clicked, &w, [] { image::Save_as_command(); });
+    QObject::connect(w.Command_open, &QPushButton::clicked, &w, [] { Open_command(); });
+    QObject::connect(w.Command_save, &QPushButton::clicked, &w, [] { Save_as_command(); });
+    desktop::when_idle([] {
+        if (Close_requested)
+            frmMain().close();
+    });
 }
 
-void connect_main_menus(state::FrmMain &w)
+void connect_main_menus(FrmMain &w)
 {
-    QObject::connect(w.mnuFileOpen, &QAction::triggered, &w, [] { image::Open_command(); });
-    QObject::connect(w.mnuFileSave, &QAction::triggered, &w, [] { image::Save_command(); });
-    QObject::connect(w.mnuFileSaveAs, &QAction::triggered, &w, [] { image::Save_as_command(); });
+    QObject::connect(w.mnuFileOpen, &QAction::triggered, &w, [] { Open_command(); });
+    QObject::connect(w.mnuFileSave, &QAction::triggered, &w, [] { Save_command(); });
+    QObject::connect(w.mnuFileSaveAs, &QAction::triggered, &w, [] { Save_as_command(); });
     QObject::connect(w.mnuFileExit, &QAction::triggered, &w, [] { exit_program(); });
     QObject::connect(w.mnuInit, &QAction::triggered, &w, [] { show_connection_dialog(); });
-    QObject::connect(w.nmuRev, &QAction::triggered, &w, [] { state::frmWhat().exec(); });
+    QObject::connect(w.nmuRev, &QAction::triggered, &w, [] { frmWhat().exec(); });
     QObject::connect(w.nmuHelp, &QAction::triggered, &w, [] { show_help(); });
     QObject::connect(w.mnuHelpAbout, &QAction::triggered, &w, [] { show_about(); });
     add_trace_menu_entry(w);
@@ -60,7 +64,7 @@ void connect_main_menus(state::FrmMain &w)
 
 void status_panel_clicked(int panel)
 {
-    const QString text = state::frmMain().sbPanel[size_t(panel)]->text();
+    const QString text = frmMain().sbPanel[size_t(panel)]->text();
     if (text.left(3) == QLatin1String("Com"))
         show_connection_dialog();
 }
@@ -69,17 +73,18 @@ void exit_program()
 {
     // While an exchange runs, the port stays open: closing the window lets the operation end
     // through its own abort path first.
-    if (!state::busy())
+    if (!session().Operation_running)
         run_exit_steps();
-    state::frmMain().close();
+    frmMain().close();
 }
 
 bool main_window_may_close()
 {
-    if (state::busy()) {
+    session::Session &s = session();
+    if (s.Operation_running) {
         // Let the running exchange end through its own abort path first.
-        state::Close_requested = true;
-        state::Link.comxx_error = int16_t(state::Link.comxx_error + 1);
+        Close_requested = true;
+        s.Link.comxx_error = int16_t(s.Link.comxx_error + 1);
         return false;
     }
     if (!exit_steps_done) {
@@ -88,7 +93,7 @@ bool main_window_may_close()
         platform::remove_file(platform::work_folder() + QStringLiteral("sx_hex.txt"));
         // Every other window closes with the main window.
         for (QWidget *top : QApplication::topLevelWidgets())
-            if (top != &state::frmMain() && top->isVisible())
+            if (top != &frmMain() && top->isVisible())
                 top->hide();
         QApplication::quit();
     }
@@ -97,10 +102,10 @@ bool main_window_may_close()
 
 void reset_exit_state()
 {
-    state::Close_requested = false;
+    Close_requested = false;
     exit_steps_done = false;
 }
 
-void show_help() { Help_viewer::show_help(&state::frmMain()); }
+void show_help() { Help_viewer::show_help(&frmMain()); }
 
 } // namespace shell

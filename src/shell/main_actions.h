@@ -1,12 +1,12 @@
 #pragma once
 // What the main window's buttons, menus and status bar do.
 
-namespace state { class FrmMain; }
-
 namespace shell {
 
-void connect_main_buttons(state::FrmMain &w);
-void connect_main_menus(state::FrmMain &w);
+class FrmMain;
+
+void connect_main_buttons(FrmMain &w);
+void connect_main_menus(FrmMain &w);
 void status_panel_clicked(int panel);
 
 // Exit from the File menu: closes the port, then the window.

@@ -1,21 +1,15 @@
 #include "shell/startup.h"
 
-#include "shell/tr.h"
-
+#include "connection_dialog/frm_com.h"
+#include "desktop/single_instance.h"
 #include "fuse/option_tables.h"
-#include "fuse/panel_behaviour.h"
-#include "fuse/revision_layout.h"
+#include "fuse/pgm_wait.h"
 #include "image/device_image.h"
-#include "link/frm_com.h"
 #include "platform/files.h"
-#include "platform/process.h"
-#include "platform/settings.h"
+#include "session/version.h"
 #include "shell/frm_about.h"
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "state/version.h"
+#include "shell/frm_main.h"
 #include "shell/windows.h"
-#include "state/windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,75 +50,51 @@ void install_app_icon()
 
 void raise_main_window()
 {
-    state::FrmMain &w = state::frmMain();
+    FrmMain &w = frmMain();
     w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
     w.show();
     w.raise();
     w.activateWindow();
 }
 
-QString program_usage()
-{
-    return Tr::tr(
-    "Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]\n"
-    "\n"
-    "Host program for the SX18AC/SX28AC in-system programmer board.\n"
-    "Without arguments it opens the main window and the connection dialog;\n"
-    "other arguments are ignored.\n"
-    "\n"
-    "  --batch ...   run operations without a window ('qorvil --batch --help')\n"
-    "  --lang ja|en  the language of this run (Japanese unless chosen otherwise)\n"
-    "  --trace FILE  append one line per exchange with the board to FILE\n"
-    "  --help-path   print where the help document is found\n"
-    "  --help        show this text\n"
-    "  --version     show the version\n");
-}
-
 bool run_startup(bool check_single_instance)
 {
-    // 1. One instance at a time.
-    if (check_single_instance && !platform::claim_single_instance())
+    if (check_single_instance && !desktop::claim_single_instance())
         return false;
-    platform::on_second_instance(raise_main_window);
+    desktop::on_second_instance(raise_main_window);
 
-    // 2. The About box, loaded without showing it.
+    // The About box is loaded without being shown.
     frmAbout().fill_labels();
 
-    // 3. The program folder.
     QDir::setCurrent(platform::program_folder());
-    state::App_path = platform::work_folder();
+    session::Session &s = session();
+    s.App_path = platform::work_folder();
     frmAbout().lblDisclaimer->setText(support_label());
 
-    // 4. Caption.
-    state::Title_text = state::app_title + ' ' + state::version_text();
-    state::FrmMain &w = state::frmMain();
-    w.setWindowTitle(state::Title_text);
-    fuse::connect_panel_handlers();
+    s.Title_text = session::app_title + ' ' + session::version_text();
+    FrmMain &w = frmMain();
+    w.setWindowTitle(s.Title_text);
 
-    // 5, 6. The main window, memory-dump tab in front.
+    // The main window with the memory dump in front; the manual panel's address and reply
+    // fields wait for the command tab.
     w.show();
-    w.SSTab1->setCurrentIndex(3);
-
-    // 7, 8.
+    w.SSTab1->setCurrentIndex(int(session::Tab::memory));
     for (QWidget *c : {static_cast<QWidget *>(w.address_pc), static_cast<QWidget *>(w.text_in_hi),
                        static_cast<QWidget *>(w.text_in_low), static_cast<QWidget *>(w.text_in_trm)})
         c->hide();
-    state::Isp_mode = QStringLiteral("OFF");
-    state::Address_pc = 0xFFF;
-    w.address_pc->setText(QStringLiteral("0xFFF"));
-    state::Last_address = 2047;
+    s.Isp_mode = QStringLiteral("OFF");
+    s.set_address(0xFFF);
+    s.Last_address = 2047;
 
-    // 9, 10, 11.
-    fuse::Combo_init();
-    image::Clear_and_dump();
+    fuse::Combo_init(s);
+    image::Clear_and_dump(s);
     w.SSTab1->show();
 
-    // 12. The connection dialog; start-up goes on whether the user connects or cancels.
-    comm::frmCom().show_modal();
+    // The connection dialog; start-up goes on whether the user connects or cancels.
+    frmCom().show_modal();
 
-    // 13, 14.
-    fuse::Combo_init();
-    w.Text_pgm_wait->setText(fuse::stored_pgm_wait(state::Rev_mode));
+    fuse::Combo_init(s);
+    fuse::set_pgm_wait(s, fuse::stored_pgm_wait(s.Rev_mode));
     return true;
 }
 

@@ -12,9 +12,6 @@ bool run_startup(bool check_single_instance = true);
 // Brings the main window to the front (a second start of the program asks for it).
 void raise_main_window();
 
-// The text of `qorvil --help`.
-QString program_usage();
-
 // The program's icon, drawn in code.
 void install_app_icon();
 

@@ -2,14 +2,13 @@
 // Starting and stopping the exchange trace from the Option menu and the command line.
 
 #include <QString>
-#include <QStringList>
-
-namespace state { class FrmMain; }
 
 namespace shell {
 
+class FrmMain;
+
 // Appends "通信ログを保存..." to the Option menu; it is checked while a trace runs.
-void add_trace_menu_entry(state::FrmMain &w);
+void add_trace_menu_entry(FrmMain &w);
 
 // What the entry does: stops a running trace, otherwise asks for a file and traces into it.
 void trace_menu_chosen();
@@ -17,8 +16,5 @@ void trace_menu_chosen();
 // Starts the trace into `path`. Returns an empty text, or the status-panel text telling
 // why the file cannot be opened.
 QString start_window_trace(const QString &path);
-
-// The FILE of "--trace FILE" among the program's arguments; empty when not given.
-QString trace_argument(const QStringList &args);
 
 } // namespace shell

@@ -1,7 +1,7 @@
 // Batch mode end to end: the real program against the simulated board on a
 // pseudo-terminal, with a program assembled by gpasm.
 
-#include "support.h"
+#include "core_kit.h"
 
 #include "sim/state_file.h"
 

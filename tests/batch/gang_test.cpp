@@ -1,7 +1,7 @@
 // Gang programming end to end: one supervisor, a batch process per board, simulated boards
 // on pseudo-terminals mapped to COM1, COM2, … in the supervisor's settings.
 
-#include "support.h"
+#include "core_kit.h"
 
 
 #include <QRegularExpression>

@@ -1,14 +1,14 @@
 // The parts of production runs that need no board: the --serial value, RETW words, where a
 // number may go, the numbers file, CRC-32 and CSV fields.
 
-#include "shell/production_log.h"
-#include "shell/serial_numbers.h"
+#include "batch/production_log.h"
+#include "batch/serial_numbers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace shell;
+using namespace batch;
 
 TEST(SerialNumbers, PlanTextWordsAndTarget)
 {

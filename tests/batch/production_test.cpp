@@ -1,7 +1,7 @@
 // Production runs end to end against simulated boards: serial numbers from one file, the
 // CSV log, and watch mode.
 
-#include "support.h"
+#include "core_kit.h"
 
 
 #include <QDir>

@@ -1,14 +1,13 @@
 // The fuse panel in the main window: option lists, word labels <-> controls and
 // Last_address, oscillator switches, hints, tab switches, the program-wait and load fields.
 
+#include "desktop/captions.h"
 #include "fuse/fuse_words.h"
 #include "fuse/option_tables.h"
-#include "fuse/select_fuse_tab.h"
+#include "fuse/tabs.h"
 #include "image/device_image.h"
-#include "state/captions.h"
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "support.h"
+#include "shell/frm_main.h"
+#include "window_kit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,7 +51,7 @@ QString controls(Controls list, const QString &set = {})
 
 // The word controls of both layouts in the order of the word tables, then Last_address:
 // FUSE old, FUSE A, FUSEX old/trim, FUSEX A/trim, DEVICE.
-QString panel(const state::FrmMain &w, const QString &set = {})
+QString panel(const shell::FrmMain &w, const QString &set = {})
 {
     return controls({w.Combo_FOSC, w.Combo_DIV, w.Check_TURBO, w.Check_SYNC, w.Check_OPTIONX, w.Check_STACKX,
                      w.Check_IRC, w.Check_CP, w.Check_WDTE, nullptr, w.Combo_FOSCa, w.Combo_DIVa, w.Check_TURBOa,
@@ -60,11 +59,11 @@ QString panel(const state::FrmMain &w, const QString &set = {})
                      w.Combo_RAM, w.Combo_BOR, w.Check_CF, w.Text_IRCTRIM, nullptr, w.Combo_BPXa, w.Combo_BORTRa,
                      w.Combo_BORa, w.Check_CFa, w.Check_OPT_STa, w.Text_IRCTRIMa, nullptr, w.Combo_RAM_DEVICE,
                      w.Combo_RAM_DEVICEa, w.Combo_MEM_DEVICE, w.Combo_MEM_DEVICEa, nullptr}, set) +
-           QString::number(state::Last_address);
+           QString::number(test::S().Last_address);
 }
 
 // Which oscillator controls are enabled: Combo_DIV, Combo_FOSC, Combo_DIVa, Combo_FOSCa, Check_IFBDa.
-QString enabled(const state::FrmMain &w)
+QString enabled(const shell::FrmMain &w)
 {
     QString s;
     for (QWidget *c : Controls{w.Combo_DIV, w.Combo_FOSC, w.Combo_DIVa, w.Combo_FOSCa, w.Check_IFBDa})
@@ -74,14 +73,14 @@ QString enabled(const state::FrmMain &w)
 
 TEST(FusePanel, OptionListsRefillWithTheFieldValuesInOrderAndTheErasedValueSelected)
 {
-    state::FrmMain &w = test::program_at_rest();
+    shell::FrmMain &w = test::program_at_rest();
     for (QComboBox *box : w.findChildren<QComboBox *>())
         box->setCurrentIndex(0);
     w.Check_CP->setCheckState(Qt::Checked);
     w.Text_IRCTRIM->setText(QStringLiteral("010"));
-    w.Label_fuse_word->setText(QStringLiteral("0123"));
+    test::S().Label_fuse_word = QStringLiteral("0123");
 
-    fuse::Combo_init();  // the second fill
+    fuse::Combo_init(test::S());  // the second fill
 
     QStringList lists;
     for (QComboBox *box : {w.Combo_FOSC, w.Combo_DIV, w.Combo_BOR, w.Combo_RAM, w.Combo_MEM, w.Combo_RAM_DEVICE,
@@ -101,14 +100,14 @@ TEST(FusePanel, OptionListsRefillWithTheFieldValuesInOrderAndTheErasedValueSelec
                "HS3(1MHz～75MHz)|*External RC",
         "4MHz|1MHz|128KHz|*32KHz", "4.2V|2.6V|2.2V|*Brown-Out disable", "00|01|10|*11",
         "1page,1bank|1page,2bank|4page,4bank|*4page,8bank(default)", banks, pages}));
-    EXPECT_EQ(controls({w.Check_CP, w.Text_IRCTRIM}) + w.Label_fuse_word->text(), "1/0100123");  // kept
+    EXPECT_EQ(controls({w.Check_CP, w.Text_IRCTRIM}) + test::S().Label_fuse_word, "1/0100123");  // kept
 }
 
 // Each decoder sets the controls of both layouts whose characters are there and are 0 or 1,
 // and Last_address from the memory combo of the active revision.
 TEST(FusePanel, DecodersFillBothLayoutsFromTheWordLabels)
 {
-    state::FrmMain &w = test::program_at_rest();
+    shell::FrmMain &w = test::program_at_rest();
     const std::tuple<int, const char *, const char *> cases[] = {
         {2, "111111111111", "370000001 73000001 3330/111 33300/111 3333 100"},
         {1, "111111111110", "270000001 63000001 2330/111 23300/111 3322 2047"},
@@ -124,24 +123,24 @@ TEST(FusePanel, DecodersFillBothLayoutsFromTheWordLabels)
     };
     for (const auto &[rev, bin, expected] : cases) {
         panel(w, "--2222222 --222222 ---2/ ---22/ ----");
-        state::Rev_mode = int16_t(rev);
-        state::Last_address = 100;
-        for (QLabel *label : {w.Label_fuse_word_bin, w.Label_fusex_word_bin, w.Label_device_word_bin})
-            label->setText(QString::fromLatin1(bin));
-        fuse::Fuse_word_to_panel();
-        fuse::Fusex_word_to_panel();
-        fuse::Device_word_to_panel();
+        test::S().Rev_mode = int16_t(rev);
+        test::S().Last_address = 100;
+        for (QString *word : {&test::S().Label_fuse_word_bin, &test::S().Label_fusex_word_bin, &test::S().Label_device_word_bin})
+            *word = QString::fromLatin1(bin);
+        fuse::Fuse_word_to_panel(test::S());
+        fuse::Fusex_word_to_panel(test::S());
+        fuse::Device_word_to_panel(test::S());
         EXPECT_EQ(panel(w), expected) << bin;
     }
     // Clearing the image decodes the blank words.
-    image::Clear_image();
+    image::Clear_image(test::S());
     EXPECT_EQ(panel(w), "370000001 73000001 3330/111 33300/111 3322 2047");
 }
 
 // Values no word gives, and controls of the group or layout the encoder does not read.
 TEST(FusePanel, EncodersWriteTheActiveRevisionsWordsAndLastAddress)
 {
-    state::FrmMain &w = test::program_at_rest();
+    shell::FrmMain &w = test::program_at_rest();
     const std::tuple<int, int, const char *, const char *> cases[] = {
         // revision, package, the blank panel changed to, FUSE FUSEX Last_address
         {0, 18, "370000001 73000001 3330/111 33300/111 3322", "0FFF 0FFF 2047"},
@@ -157,15 +156,15 @@ TEST(FusePanel, EncodersWriteTheActiveRevisionsWordsAndLastAddress)
         {2, 28, "370000011 73000001 0330/111 33300/111 3322", "0FFF 0FFF 100"},
     };
     for (const auto &[rev, pin, set, expected] : cases) {
-        image::Clear_image();
+        image::Clear_image(test::S());
         panel(w, QString::fromLatin1(set));
-        state::Rev_mode = int16_t(rev);
-        state::Pin_mode = int16_t(pin);
-        state::Last_address = 100;
-        fuse::Fuse_panel_to_word();
-        fuse::Fusex_panel_to_word();
+        test::S().Rev_mode = int16_t(rev);
+        test::S().Pin_mode = int16_t(pin);
+        test::S().Last_address = 100;
+        fuse::Fuse_panel_to_word(test::S());
+        fuse::Fusex_panel_to_word(test::S());
         EXPECT_EQ(w.Label_fuse_word->text() + ' ' + w.Label_fusex_word->text() + ' ' +
-                  QString::number(state::Last_address), expected) << set;
+                  QString::number(test::S().Last_address), expected) << set;
     }
 }
 
@@ -181,7 +180,7 @@ TEST(FusePanel, TabSwitchesCarryThePanelIntoTheWordsAndBack)
          "330100111 71011111 2021/010 20211/010 3322 2047 11111111"},
     };
     for (const auto &[rev, set, words, back] : cases) {
-        state::FrmMain &w = test::program_at_rest();
+        shell::FrmMain &w = test::program_at_rest();
         const auto manual_fields = [&w] {
             QString s = QStringLiteral(" ");
             for (QWidget *f : Controls{w.address_pc, w.text_in_hi, w.text_in_low, w.text_in_trm, w.text_out_hi,
@@ -189,13 +188,13 @@ TEST(FusePanel, TabSwitchesCarryThePanelIntoTheWordsAndBack)
                 s += f->isHidden() ? '0' : '1';
             return s;
         };
-        state::Rev_mode = int16_t(rev);
+        test::S().Rev_mode = int16_t(rev);
         w.SSTab1->setCurrentIndex(rev);
         panel(w, QString::fromLatin1(set));
         w.SSTab1->setCurrentIndex(2);
         EXPECT_EQ(QStringList({w.Label_fuse_word->text(), w.Label_fusex_word->text(), w.Label_fuse_word_bin->text(),
                                w.Label_fusex_word_bin->text()}).join(' ') + manual_fields(), words);
-        EXPECT_EQ(state::caption(w.L_pgm_msg), QStringLiteral("通常は使用しません。\rコマンド解析に使用すると便利です。"));
+        EXPECT_EQ(desktop::caption(w.L_pgm_msg), QStringLiteral("通常は使用しません。\rコマンド解析に使用すると便利です。"));
         w.SSTab1->setCurrentIndex(3);  // nothing changes
         w.SSTab1->setCurrentIndex(rev);
         EXPECT_EQ(panel(w) + manual_fields(), back);
@@ -204,7 +203,7 @@ TEST(FusePanel, TabSwitchesCarryThePanelIntoTheWordsAndBack)
 
 TEST(FusePanel, OscillatorSwitchesEnableEitherTheInternalOrTheExternalControls)
 {
-    state::FrmMain &w = test::program_at_rest();
+    shell::FrmMain &w = test::program_at_rest();
     QStringList seen{enabled(w)};
     for (QCheckBox *box : {w.Check_IRC, w.Check_IRCa, w.Check_IRC}) {
         box->click();
@@ -213,8 +212,8 @@ TEST(FusePanel, OscillatorSwitchesEnableEitherTheInternalOrTheExternalControls)
     w.Check_IRCa->setCheckState(Qt::PartiallyChecked);  // grayed counts as not checked
     seen << enabled(w);
     for (const char *fuse : {"111101111111", "111111111111"}) {  // 0F7F, 0FFF
-        w.Label_fuse_word_bin->setText(QString::fromLatin1(fuse));
-        fuse::Fuse_word_to_panel();
+        test::S().Label_fuse_word_bin = QString::fromLatin1(fuse);
+        fuse::Fuse_word_to_panel(test::S());
         seen << enabled(w);
     }
     w.Check_IRCa->click();  // once the program has grayed a box, a click still only checks or unchecks it
@@ -225,32 +224,29 @@ TEST(FusePanel, OscillatorSwitchesEnableEitherTheInternalOrTheExternalControls)
 // Once until Fuse_tab_shown is cleared; the tab switch decodes the word.
 TEST(FusePanel, SelectFuseTabBringsTheActiveRevisionsTabOnceAndAppliesTheARevisionRule)
 {
-    state::FrmMain &w = test::program_at_rest();
-    state::Rev_mode = 0;
+    shell::FrmMain &w = test::program_at_rest();
+    test::S().Rev_mode = 0;
     w.SSTab1->setCurrentIndex(3);
-    w.Label_fuse_word_bin->setText(QStringLiteral("111111110111"));  // code protection
+    test::S().Label_fuse_word_bin = QStringLiteral("111111110111");  // code protection
     w.mnuOption->trigger();
     EXPECT_EQ(w.SSTab1->currentIndex(), 0);
-    EXPECT_TRUE(state::Fuse_tab_shown && state::Link.comxx_Display_mode && w.Check_CP->isChecked());
+    EXPECT_TRUE(test::S().Fuse_tab_shown && test::S().Link.comxx_Display_mode && w.Check_CP->isChecked());
     w.SSTab1->setCurrentIndex(3);
-    fuse::Select_fuse_tab();
+    fuse::Select_fuse_tab(test::S());
     EXPECT_EQ(w.SSTab1->currentIndex(), 3);
 
-    // With the tab already in front there is no tab switch, but the A-revision rule still runs.
-    state::Fuse_tab_shown = false;
-    state::Rev_mode = 1;
+    // With the tab already in front there is no tab switch, but the A-revision rule still holds.
+    test::S().Fuse_tab_shown = false;
+    test::S().Rev_mode = 1;
     w.SSTab1->setCurrentIndex(1);
-    {
-        const QSignalBlocker quiet(w.Check_IRCa);
-        w.Check_IRCa->setCheckState(Qt::Checked);
-    }
-    fuse::Select_fuse_tab();
+    test::S().fuse_panel.Check_IRCa = fuse::checked;  // not shown yet
+    fuse::Select_fuse_tab(test::S());
     EXPECT_EQ(QString::number(w.SSTab1->currentIndex()) + enabled(w), "101100");
 }
 
 TEST(FusePanel, FocusHintsAndKeysOfTheTrimProgramWaitAndLoadFields)
 {
-    state::FrmMain &w = test::program_at_rest();
+    shell::FrmMain &w = test::program_at_rest();
     w.show();
     w.activateWindow();
     ASSERT_TRUE(test::wait_until([&] { return w.isActiveWindow(); }));
@@ -264,9 +260,9 @@ TEST(FusePanel, FocusHintsAndKeysOfTheTrimProgramWaitAndLoadFields)
               "ここはSCENIX社で設定済みです。変更すると内部RC発周波数が変化します。|[Enter]でｱｯﾌﾟﾃﾞｰﾄします。");
     EXPECT_TRUE(focus(w.Check_CFa) && w.Label_msg_a->text().isEmpty());
     w.SSTab1->setCurrentIndex(2);
-    state::set_caption(w.L_pgm_msg, QString());
+    desktop::set_caption(w.L_pgm_msg, QString());
     ASSERT_TRUE(focus(w.Text_pgm_wait));
-    EXPECT_EQ(state::caption(w.L_pgm_msg), QStringLiteral("数値の設定範囲は、0＜数値＜256です。"));
+    EXPECT_EQ(desktop::caption(w.L_pgm_msg), QStringLiteral("数値の設定範囲は、0＜数値＜256です。"));
 
     // Character keys in the A trim field, Enter and Backspace too, mark it edited; every key
     // still reaches the field.
@@ -277,11 +273,11 @@ TEST(FusePanel, FocusHintsAndKeysOfTheTrimProgramWaitAndLoadFields)
         {w.Text_IRCTRIMa, Qt::Key_Return, "\r"}, {w.Text_IRCTRIMa, Qt::Key_Enter, "\r"},
         {w.Text_IRCTRIMa, Qt::Key_Backspace, "\b"}, {w.Text_IRCTRIM, Qt::Key_1, "1"}};
     for (const auto &[field, key, typed] : keys) {
-        state::Irctrim_edited = false;
+        test::S().Irctrim_edited = false;
         field->setText(QStringLiteral("111"));
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(typed));
         QApplication::sendEvent(field, &down);
-        seen += QString::number(state::Irctrim_edited) + field->text() + ' ';
+        seen += QString::number(test::S().Irctrim_edited) + field->text() + ' ';
     }
     EXPECT_EQ(seen, "0111 0111 0111 1111 1111 1111 111 0111 ");
 
@@ -295,7 +291,7 @@ TEST(FusePanel, FocusHintsAndKeysOfTheTrimProgramWaitAndLoadFields)
 
 TEST(FusePanel, ProgramWaitCaptionFollowsTheFieldAndIsStoredPerRevisionAfterTheConnectionDialog)
 {
-    state::FrmMain &w = test::program_at_rest();
+    shell::FrmMain &w = test::program_at_rest();
     QStringList captions;
     for (const char *count : {"240", "45", "1", "255", "12a", "abc", " +2.9", ".95", "-1", "-0", ""}) {
         w.Text_pgm_wait->setText(QString::fromLatin1(count));
@@ -308,16 +304,15 @@ TEST(FusePanel, ProgramWaitCaptionFollowsTheFieldAndIsStoredPerRevisionAfterTheC
     EXPECT_EQ(w.Text_pgm_wait->text(), "0");  // the empty field becomes 0
     EXPECT_EQ(test::stored(QStringLiteral("PGM_Wait_A")), "");  // not before the connection dialog
 
-    state::Com_setup_done = true;
-    state::Rev_mode = 1;
+    test::S().Com_setup_done = true;
+    test::S().Rev_mode = 1;
     w.Text_pgm_wait->setText(QStringLiteral("60"));
     w.Text_pgm_wait->setText(QStringLiteral("12a"));  // shown but not stored
-    state::Rev_mode = 0;
+    test::S().Rev_mode = 0;
     w.Text_pgm_wait->setText(QStringLiteral("200"));
     EXPECT_EQ(test::stored(QStringLiteral("PGM_Wait_A")) + ' ' + test::stored(QStringLiteral("PGM_Wait_old")), "60 200");
 
-    const QSignalBlocker quiet(w.Text_pgm_wait);  // every tab switch refreshes the caption
-    w.Text_pgm_wait->setText(QStringLiteral("100"));
+    test::S().Text_pgm_wait = QStringLiteral("100");  // every tab switch shows the caption again
     w.SSTab1->setCurrentIndex(3);
     EXPECT_EQ(w.Label_pgm_wait->text(), "Programing time = 100x1.06ms= 106ms");
 }

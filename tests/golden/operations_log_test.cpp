@@ -5,18 +5,13 @@
 // Logs are the command characters in order, each payload in brackets, "{xy}*n" for n
 // repetitions. Each starts with "=", the identification of the connection dialog.
 
-#include "support.h"
+#include "window_kit.h"
 
+#include "connection_dialog/frm_com.h"
+#include "desktop/captions.h"
 #include "image/device_image.h"
-#include "link/frm_com.h"
-#include "operations/operation_frame.h"
-#include "platform/serial_port.h"
-#include "state/captions.h"
-#include "state/frm_main.h"
-#include "state/frm_msg.h"
-#include "state/globals.h"
-#include "state/status_bar.h"
-#include "state/windows.h"
+#include "shell/frm_main.h"
+#include "shell/frm_msg.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,27 +31,30 @@ namespace {
 
 using Words = std::vector<std::pair<int, std::uint16_t>>;
 constexpr int fusex = 0x1011;  // where a chip's FUSEX stands in `Words`
-state::FrmMain &W() { return state::frmMain(); }
+shell::FrmMain &W() { return shell::frmMain(); }
+session::Session &S() { return shell::session(); }
+// Sees the windows' session beside them while a row runs.
+test::Tap *tap = nullptr;
 
 void image(const std::vector<std::pair<int, const char *>> &words)
 {
     for (const auto &[address, text] : words)
-        state::Mem_buffer[size_t(address)] = QString::fromLatin1(text);
+        S().Mem_buffer[size_t(address)] = QString::fromLatin1(text);
 }
 
 QStringList dump_lines()
 {
-    return QString::fromUtf8(test::read_file(image::dump_path())).split("\r\n");
+    return QString::fromUtf8(test::read_file(image::dump_path(S()))).split("\r\n");
 }
 
-QString message() { return state::caption(W().L_pgm_msg); }
+QString message() { return desktop::caption(W().L_pgm_msg); }
 
 void click(const char *manual_button) { W().command_buttons.at(QString::fromLatin1(manual_button))->click(); }
 
 // Clicks Cancel when the progress display reaches `word`.
 void cancel_at(long word)
 {
-    operations::set_progress_observer([word](long, long current) {
+    tap->on_progress = ([word](long, long current) {
         if (current == word)
             W().Command_cancel->click();
     });
@@ -66,7 +64,7 @@ void cancel_at(long word)
 // `word`.
 void close_at(long word, bool menu)
 {
-    operations::set_progress_observer([word, menu](long, long current) {
+    tap->on_progress = ([word, menu](long, long current) {
         if (current == word)
             menu ? W().mnuFileExit->trigger() : void(W().close());
     });
@@ -77,7 +75,7 @@ void close_at(long word, bool menu)
 void closed(test::Message_script &)
 {
     EXPECT_TRUE(test::wait_until([] { return !W().isVisible(); }, 5000));
-    EXPECT_FALSE(platform::port().is_open() || QFile::exists(image::dump_path()));
+    EXPECT_FALSE(S().port().is_open() || QFile::exists(image::dump_path(S())));
 }
 
 struct Row {
@@ -98,6 +96,8 @@ struct Row {
 };
 
 const QString abort_box = QStringLiteral("error");
+
+QString status_text(int panel) { return W().sbPanel[size_t(panel)]->text(); }
 const char *const T = "hh:mm:ss";
 
 const Row rows[] = {
@@ -124,8 +124,8 @@ const Row rows[] = {
     {"ProgramFromTheCommandTabTakesTheWordLabels", {"--firmware", "V2.00"}, 18, 1, {}, [] {
          image({{1, "0800"}});
          W().SSTab1->setCurrentIndex(2);
-         W().Label_fuse_word->setText("0F5B");
-         W().Label_fusex_word->setText("0F7E");
+         S().Label_fuse_word = "0F5B";  // the words as the command tab shows them
+         S().Label_fusex_word = "0F7E";
          W().Text_pgm_wait->setText("7");
          W().Command_program->click();
      },
@@ -138,12 +138,12 @@ const Row rows[] = {
      "=;=>[2D]9120:94[09FF]3:974[0123]5:", "処理中止 (2)", "", {abort_box}, "0000: 0123", "0123"},
     {"ProgramWithAWrongWordShowsTheDifferences", {"--garbage-reads"}, 18, 0, {}, [] {
          for (int i = 0; i < 30; ++i)
-             state::Mem_buffer[size_t(i)] = "0123";
+             S().Mem_buffer[size_t(i)] = "0123";
          W().Command_program->click();
      },
      "=;=>[F0]9120:94[09FF]3:9{74[0123]5}*30:94[0FFF]5;=9126{76}*30:", "ベリファイ終了", T, {"ベリファイ結果"},
      "0000: 0123", "0123", {}, -1, -1, [](test::Message_script &boxes) {
-         EXPECT_EQ(boxes.shown[0].icon, platform::Icon::information);
+         EXPECT_EQ(boxes.shown[0].icon, desktop::Icon::information);
          EXPECT_EQ(boxes.shown[0].text, "プログラムメモリ\tFUSEワード\tFUSEXワード　　 　\r< NG >\t\t< NG >\t\t< OK >\r\r"
                                         "ｴﾗｰが多発する様でしたら、基板上のJP1とJP2にｼﾞｬﾝﾊﾟを接続してください。");
          // The first twenty differences after the dump, then the note.
@@ -156,7 +156,7 @@ const Row rows[] = {
     {"ProgramAfterEraseHoldsEverythingBackWhileItRuns", {}, 18, 1, {}, [] {
          W().Command_erase->click();
          image({{0, "0123"}, {1, "0456"}});
-         operations::set_progress_observer([](long, long current) {
+         tap->on_progress = ([](long, long current) {
              auto &w = W();
              if (current != 1 || !w.Command_cancel->isVisible())
                  return;
@@ -177,23 +177,23 @@ const Row rows[] = {
          // Progress in steps of five per cent: panel 2 with an ideographic space, the busy
          // window with an ASCII one, first showing the waiting text.
          QStringList panel2, window;
-         state::set_status_observer([&](int panel, const QString &text) {
-             if (panel == 2 && (panel2.isEmpty() || panel2.back() != text))
+         tap->on_status = [&](session::Panel panel, const QString &text) {
+             if (panel == session::Panel::progress && (panel2.isEmpty() || panel2.back() != text))
                  panel2 << text;
-         });
-         operations::set_progress_observer([&](long, long current) {
+         };
+         tap->on_progress = ([&](long, long current) {
              if (current == 0)
-                 window << state::frmMsg().Label1->text();
+                 window << shell::frmMsg().Label1->text();
              if (current == 1)
-                 window << state::frmMsg().Label1->text() << state::frmMsg().Label2->text()
-                        << QString::number(state::frmMsg().isVisible());
+                 window << shell::frmMsg().Label1->text() << shell::frmMsg().Label2->text()
+                        << QString::number(shell::frmMsg().isVisible());
              // The bar follows; the time left shows once a tenth is done.
              if (current == 100 || current == 1024)
-                 window << QString::number(state::frmMsg().progress_bar->value()) + ' '
-                               + QString::number(!state::frmMsg().Label_time_left->text().isEmpty());
+                 window << QString::number(shell::frmMsg().progress_bar->value()) + ' '
+                               + QString::number(!shell::frmMsg().Label_time_left->text().isEmpty());
          });
          W().Command_read->click();
-         state::set_status_observer({});
+         tap->on_status = {};
          QStringList steps;
          for (int r = 100; r >= 0; r -= 5)
              steps << QStringLiteral("残り　%1 %").arg(r);
@@ -202,7 +202,7 @@ const Row rows[] = {
                                        "49 1"}));
      },
      "=;=9126{76}*2048:", "読み出し終了", T, {}, "0000: 0041 0123 007F", "0041", {}, -1, -1, [](test::Message_script &) {
-         EXPECT_EQ(state::Mem_buffer[2047] + ' ' + W().Label_fusex_word->text(), "0800 0DFF");
+         EXPECT_EQ(S().Mem_buffer[2047] + ' ' + W().Label_fusex_word->text(), "0800 0DFF");
          const QStringList lines = dump_lines();
          ASSERT_EQ(lines.size(), 256 + 3);
          EXPECT_EQ(lines[0], QString("0000: 0041 0123 007F 0FFF 0FFF 0FFF 0FFF 0FFF ･A･#") + QString(12, QChar(0xFF65)));
@@ -210,12 +210,12 @@ const Row rows[] = {
          EXPECT_EQ(lines.mid(256), (QStringList{"FUSE  =0FFF", "FUSEX =0DFF", ""}));
      }},
     {"ReadOfA512WordChip", {}, 18, 1, {{511, 0x0AA}, {600, 0x0BB}, {fusex, 0xDFC}}, [] {
-         state::Read_buffer[600] = "0999";
+         S().Read_buffer[600] = "0999";
          W().Command_read->click();
      },
      "=;=9126{76}*512:", "読み出し終了", T, {}, "0000: 0FFF", "0FFF", {}, -1, -1, [](test::Message_script &) {
          // Above the chip's memory: what was read before.
-         EXPECT_EQ(QString::number(state::Last_address) + ' ' + state::Mem_buffer[511] + ' ' + state::Mem_buffer[600], "511 00AA 0999");
+         EXPECT_EQ(QString::number(S().Last_address) + ' ' + S().Mem_buffer[511] + ' ' + S().Mem_buffer[600], "511 00AA 0999");
          const QStringList lines = dump_lines();
          ASSERT_EQ(lines.size(), 64 + 3);
          EXPECT_TRUE(lines[63].startsWith("01F8: 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 00AA "));
@@ -237,7 +237,7 @@ const Row rows[] = {
          W().Command_verify->click();
      },
      "=;=9126{76}*11:", "処理中止 (2)", "処理時間", {abort_box}, "", "0FFF", {}, -1, -1, [](test::Message_script &b) {
-         EXPECT_EQ(b.shown[0].icon, platform::Icon::critical);
+         EXPECT_EQ(b.shown[0].icon, desktop::Icon::critical);
          EXPECT_EQ(b.shown[0].text, QStringLiteral("  デバイス　アクセスエラーが発生しました。  !!!　　　　  \r")
                                         + QString(28, ' ') + QStringLiteral("\r  処理を中止しました。　"));
      }},
@@ -246,7 +246,7 @@ const Row rows[] = {
     {"ClosingTheWindowDuringReadEndsItThenTheProgram", {}, 18, 1, {}, [] { close_at(5, false); },
      "=;=9126{76}*6:", "処理中止 (2)", "", {abort_box}, "", "0FFF", {}, -1, -1, closed},
     {"CancelTwiceCountsThree", {}, 18, 1, {}, [] {
-         operations::set_progress_observer([](long, long current) {
+         tap->on_progress = ([](long, long current) {
              if (current == 3)
                  for (int i = 0; i < 2; ++i)
                      W().Command_cancel->click();
@@ -255,33 +255,33 @@ const Row rows[] = {
      },
      "=;=9126{76}*4:", "処理中止 (3)", "", {abort_box}},
     {"VerifyReconnectsAClosedPortThroughTheDialog", {}, 18, 1, {}, [] {
-         platform::port().close();
+         S().port().close();
          test::when_dialog_shown([](comm::FrmCom &d) { d.Command_ok->click(); });
          W().Command_verify->click();
      },
      "==;=9126{76}*2048:", "正常終了しました。", T, {}},
     {"VerifyWithAClosedPortAndTheDialogCancelled", {}, 18, 1, {}, [] {
-         platform::port().close();
+         S().port().close();
          test::when_dialog_shown([](comm::FrmCom &d) { d.Command_cancel->click(); });
          W().Command_verify->click();
      },
      "=", "処理中止 (2)", "処理時間", {abort_box}},
     {"ReadWithAnUnknownPackageShowsTheDialogAndSendsNothing", {}, 18, 1, {}, [] {
-         state::Pin_mode = 20;
+         S().Pin_mode = 20;
          W().Command_read->click();
      },
      "=", "読み出し中.....", "", {}, "", "0FFF", {}, -1, -1, [](test::Message_script &) {
-         EXPECT_TRUE(comm::frmCom().isVisible());
-         comm::frmCom().Command_cancel->click();
+         EXPECT_TRUE(shell::frmCom().isVisible());
+         shell::frmCom().Command_cancel->click();
      }},
     {"EraseReadsTheErasedChipBack", {}, 28, 1, {{0, 0x123}}, [] { W().Command_erase->click(); },
      "=<=90:9126:", "初期設定完了", T, {"ﾃﾞﾊﾞｲｽ消去"}, "", "0FFF", {{0, 0xFFF}}, 0xFFF, 0xFFF},
     {"EraseStopsWhenIspEntryIsNotAnswered", {"--silent-cmd", "9"}, 18, 1, {}, [] {
-         state::Last_address = 511;
+         S().Last_address = 511;
          W().Command_erase->click();
      },
      "=;=9:", "処理中止 (2)", "時間測定中", {"ﾃﾞﾊﾞｲｽ消去", abort_box}, "", "0FFF", {}, -1, -1,
-     [](test::Message_script &) { EXPECT_EQ(state::Last_address, 2047); }},
+     [](test::Message_script &) { EXPECT_EQ(S().Last_address, 2047); }},
     {"ManualPanelSendsOneCommandPerButton", {}, 18, 1, {}, [] {
          auto &w = W();
          w.SSTab1->setCurrentIndex(2);
@@ -292,7 +292,7 @@ const Row rows[] = {
          EXPECT_EQ(message(), "Entry ISPを実行して下さい。");
          for (const char *b : {"version", "mode_28pin", "mode_18pin", "pgm_wait", "Enrty_isp_mode"})
              click(b);
-         EXPECT_EQ(state::Isp_mode + ' ' + w.address_pc->text() + ' ' + w.Sync_Label->text(), "ON 0xFFF 同期幅10us 25cycle ");
+         EXPECT_EQ(S().Isp_mode + ' ' + w.address_pc->text() + ' ' + w.Sync_Label->text(), "ON 0xFFF 同期幅10us 25cycle ");
          for (const char *b : {"read_DEVICE_word", "read_fusex_word", "read_data", "increment_address"})
              click(b);
          EXPECT_EQ(w.address_pc->text(), "0x000");
@@ -309,7 +309,7 @@ const Row rows[] = {
          EXPECT_EQ(message(), "デバイスのEEPROMを消去しました。!!\r"
                               "処理を続ける場合は、一度ISPモードから抜けて、再度ISPﾓｰﾄﾞに入ってください。");
          click("exit_isp_mode");
-         EXPECT_EQ(state::Isp_mode + ' ' + QString::number(state::Address_pc) + ' ' + w.address_pc->text(), "OFF -1 0xFFF");
+         EXPECT_EQ(S().Isp_mode + ' ' + QString::number(S().Address_pc) + ' ' + w.address_pc->text(), "OFF -1 0xFFF");
      },
      "==<;>[2D]912674[0ABC]5630:", "初期設定完了", "処理時間", {}},
 };
@@ -328,13 +328,15 @@ TEST_P(Golden, LogAndStateAfterwards)
     test::Board_session s(row.board, &chip, row.pins, row.rev);
     ASSERT_TRUE(s.connected);
     test::Message_script boxes;
+    test::Tap listening;
+    tap = &listening;
     row.act();
-    operations::set_progress_observer({});
+    tap = nullptr;
 
     const QString expected = test::expand(QString::fromUtf8(row.log));
     test::wait_until([&] { return s.board->log() == expected; }, 3000);
     EXPECT_EQ(s.board->log().toStdString(), expected.toStdString());
-    EXPECT_EQ(state::status_text(3), QString::fromUtf8(row.panel3));
+    EXPECT_EQ(status_text(3), QString::fromUtf8(row.panel3));
     EXPECT_EQ(boxes.titles().join('|').toStdString(), row.boxes.join('|').toStdString());
 
     // Back at rest, whatever happened.
@@ -345,16 +347,16 @@ TEST_P(Golden, LogAndStateAfterwards)
     for (QAction *a : {w.mnuFileOpen, w.mnuFileSave, w.mnuFileSaveAs, w.mnuInit, w.mnuOption, w.nmuBufClear})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_TRUE(w.SSTab1->tabBar()->isEnabled() && w.SSTab1->widget(0)->isEnabled());
-    EXPECT_TRUE(w.Command_cancel->isHidden() && !(state::frmMsg_loaded() && state::frmMsg().isVisible())
-                && !state::status_text(2).startsWith("残り") && !state::busy() && state::Verify_running == 0);
-    const QString panel4 = state::status_text(4);
+    EXPECT_TRUE(w.Command_cancel->isHidden() && !(shell::frmMsg_loaded() && shell::frmMsg().isVisible())
+                && !status_text(2).startsWith("残り") && !S().Operation_running && S().Verify_running == 0);
+    const QString panel4 = status_text(4);
     EXPECT_TRUE(QLatin1String(row.panel4) == QLatin1String("hh:mm:ss") ? QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(panel4).hasMatch()
                                                                       : panel4 == QString::fromUtf8(row.panel4))
         << panel4.toStdString();
     EXPECT_TRUE(w.RTextBox_memory->toPlainText().startsWith(QString::fromUtf8(row.view)))
         << w.RTextBox_memory->toPlainText().left(60).toStdString();
 
-    EXPECT_EQ(state::Mem_buffer[0], QString::fromLatin1(row.word0));
+    EXPECT_EQ(S().Mem_buffer[0], QString::fromLatin1(row.word0));
     if (row.fuse_after >= 0) {
         const sim::Chip after = s.chip_now();
         for (const auto &[address, word] : row.chip_after)

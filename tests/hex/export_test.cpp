@@ -21,7 +21,7 @@ using Export = Hex;
 
 TEST_F(Export, ImagesAreWrittenRecordByRecordLowByteFirstInUpperCase)
 {
-    state::Pin_mode = 28;  // FUSEX stays 0FFF in the A revision
+    test::S().Pin_mode = 28;  // FUSEX stays 0FFF in the A revision
     const QString file = save_as(path(QStringLiteral("blank.hex")));
     EXPECT_EQ(panel(3) + shown(), "ファイル保存完了。");
     QString expected;
@@ -33,10 +33,10 @@ TEST_F(Export, ImagesAreWrittenRecordByRecordLowByteFirstInUpperCase)
 
     // Checksums keep their leading zero.
     for (int i = 0; i < 16; ++i)
-        state::Mem_buffer[size_t(i)] = QStringLiteral("0000");
+        test::S().Mem_buffer[size_t(i)] = QStringLiteral("0000");
     // Sums 0x10 + 0xE1 = 0xF1 (checksum 0F) and 0x10 + 0x10 + 0xE0 = 0x100 (checksum 00).
     for (const auto &[address, word] : {std::pair{0, "00E1"}, {8, "00E0"}, {16, "0ABC"}, {17, "0def"}})
-        state::Mem_buffer[size_t(address)] = QString::fromLatin1(word);
+        test::S().Mem_buffer[size_t(address)] = QString::fromLatin1(word);
     EXPECT_TRUE(test::read_file(save_as(file)).startsWith(":10000000E1000000000000000000000000000000" "0F\r\n"
                                                      ":10001000E0000000000000000000000000000000" "00\r\n"
                                                      ":10002000BC0AEF0DFF0F"));
@@ -49,8 +49,8 @@ TEST_F(Export, ImportThenSaveKeepsTheFilesFuseAndFusex)
 {
     QStringList seen;
     for (const auto &[rev, fuse, fusex] : {std::tuple{1, 0x3F7, 0x5B6}, {1, 0xB5B, 0xEF1}, {0, 0x5A6, 0xDB9}, {0, 0xFFF, 0x0C2}}) {
-        state::Rev_mode = int16_t(rev);
-        state::Pin_mode = 28;
+        test::S().Rev_mode = int16_t(rev);
+        test::S().Pin_mode = 28;
         const QString file = hex_file(QStringLiteral("keep.hex"), {words(0, {0x123, 0x456}), words(0x1010, {fuse, fusex}), end_record});
         open(file);
         w->mnuFileSave->trigger();  // back into the same file, without a question
@@ -72,25 +72,25 @@ TEST_F(Export, SaveAndSaveAs)
     const QString copy = path(QStringLiteral("copy.hex"));
     files.answers << QString() << copy;
     w->mnuFileSave->trigger();
-    const platform::File_request &r = files.asked[1];
-    EXPECT_EQ(QStringList({QString::number(r.save), r.filter, r.default_suffix, panel(3), state::Save_file_name,
-                           state::Open_file_name, w->windowTitle(), shown()}).join('|'),
+    const desktop::File_request &r = files.asked[1];
+    EXPECT_EQ(QStringList({QString::number(r.save), r.filter, r.default_suffix, panel(3), test::S().Save_file_name,
+                           test::S().Open_file_name, w->windowTitle(), shown()}).join('|'),
               "1|Hex File(*.hex)|*.hex|All Files|*.*||hex|ファイル保存完了。|" + copy + "||" + title + "    |");
 
     const QString opened = hex_file(QStringLiteral("opened.hex"), {words(0x1010, {0xFFF, 0xFFF}), end_record});
     open(opened);
     ASSERT_TRUE(test::write_file(copy, "old contents\r\n"));
     const QString question = QStringLiteral("- Qorvil: ファイルが存在します。上書きしますか？ [OK Cancel]");
-    save_as(copy, platform::Answer::cancel);
+    save_as(copy, desktop::Answer::cancel);
     // The dialog starts beside the document, with its name.
     EXPECT_EQ(files.asked.back().folder + '|' + files.asked.back().file_name, dir.path() + "|opened.hex");
     EXPECT_EQ(shown() + '|' + panel(3) + '|' + test::read_file(copy), question + "|ファイル保存中止|old contents\r\n");
-    save_as(copy, platform::Answer::ok);
-    EXPECT_EQ(shown() + '|' + panel(3) + '|' + state::Open_file_name + '|' + w->windowTitle(),
+    save_as(copy, desktop::Answer::ok);
+    EXPECT_EQ(shown() + '|' + panel(3) + '|' + test::S().Open_file_name + '|' + w->windowTitle(),
               question + "|ファイル保存完了。|" + opened + '|' + title + "    " + opened);
     EXPECT_EQ(test::read_file(copy).count("\r\n"), 258);
 
-    state::Mem_buffer[0] = QStringLiteral("0123");
+    test::S().Mem_buffer[0] = QStringLiteral("0123");
     QFile::remove(copy);
     w->mnuFileSave->trigger();
     EXPECT_TRUE(!QFile::exists(copy) && test::read_file(opened).startsWith(":100000002301"));
@@ -110,7 +110,7 @@ TEST_F(Export, AFailedSaveIsReportedWithTheReasonAndLeavesTheOldFileWhole)
     const QString file = hex_file(QStringLiteral("work.hex"), {words(0, {0x321}), words(0x1010, {0xFFF, 0xFFF}), end_record});
     open(file);
     const QByteArray before = test::read_file(file);
-    state::Mem_buffer[0] = QStringLiteral("0ABC");
+    test::S().Mem_buffer[0] = QStringLiteral("0ABC");
     rlimit old_limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
     const rlimit limit{4096, old_limit.rlim_max};
@@ -131,7 +131,7 @@ TEST_F(Export, AFailedSaveIsReportedWithTheReasonAndLeavesTheOldFileWhole)
         full = QStringLiteral("/dev/full");
     if (!image::File_exists(full))
         GTEST_SKIP() << "no full device here";
-    save_as(full, platform::Answer::ok);
+    save_as(full, desktop::Answer::ok);
     // It exists: the overwrite question; and it stays the device.
     EXPECT_TRUE(boxes.shown.size() == 1 && panel(3).startsWith(failed) && !QFileInfo(full).isFile()) << panel(3).toStdString();
 }

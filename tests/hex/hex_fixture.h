@@ -3,10 +3,8 @@
 // scripted dialogs and message boxes, and helpers to write and read HEX files.
 
 #include "image/device_image.h"
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "state/status_bar.h"
-#include "support.h"
+#include "shell/frm_main.h"
+#include "window_kit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,7 +52,7 @@ protected:
     {
         w = &test::program_at_rest();
         w->SSTab1->setCurrentIndex(3);
-        state::Title_text = title;
+        test::S().Title_text = title;
         w->setWindowTitle(title);
     }
 
@@ -76,7 +74,7 @@ protected:
 
     // Saves through the save-as button, answering the dialog with `file` and the overwrite
     // question, if one comes, with `answer`.
-    QString save_as(const QString &file, platform::Answer answer = platform::Answer::ok)
+    QString save_as(const QString &file, desktop::Answer answer = desktop::Answer::ok)
     {
         files.answers << file;
         boxes.fallback = answer;
@@ -84,16 +82,16 @@ protected:
         return file;
     }
 
-    static QString panel(int n) { return state::status_text(n); }
+    QString panel(int n) const { return w->sbPanel[size_t(n)]->text(); }
 
     // The message boxes shown since the last look ("icon title: text", the icon as - i !,
     // then the buttons unless only OK), then forgotten.
     QString shown()
     {
         QStringList s;
-        for (const platform::Message &m : boxes.shown)
+        for (const desktop::Message &m : boxes.shown)
             s << QStringLiteral("-i!")[int(m.icon)] + ' ' + m.title + QStringLiteral(": ") + m.text +
-                     (m.buttons == platform::Buttons::ok ? QString() : QStringLiteral(" [OK Cancel]"));
+                     (m.buttons == desktop::Buttons::ok ? QString() : QStringLiteral(" [OK Cancel]"));
         boxes.shown.clear();
         return s.join('\n');
     }
@@ -103,11 +101,11 @@ protected:
     {
         QStringList s;
         for (int a : addresses)
-            s << state::Mem_buffer[size_t(a)];
+            s << test::S().Mem_buffer[size_t(a)];
         return (s << w->Label_fuse_word->text() << w->Label_fusex_word->text()).join(' ');
     }
 
-    state::FrmMain *w = nullptr;
+    shell::FrmMain *w = nullptr;
     QTemporaryDir dir;
     test::Message_script boxes;
     test::File_script files;

@@ -3,8 +3,8 @@
 
 #include "hex_fixture.h"
 
-#include "image/file_commands.h"
-#include "state/busy.h"
+#include "shell/file_commands.h"
+#include "desktop/busy.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
@@ -20,16 +20,16 @@ TEST_F(Import, TheOpenDialogAndOpensThatEndEarly)
     test::store(QStringLiteral("OPEN_DIR"), QStringLiteral("/srv/sx projects"));
     const QString earlier = hex_file(QStringLiteral("first.hex"), {words(0x1010, {0xFFF, 0xFFF}), end_record});
     open(earlier);
-    state::Mem_buffer[3] = QStringLiteral("0123");
+    test::S().Mem_buffer[3] = QStringLiteral("0123");
     // Cancelled, the pattern itself, a missing file, a folder: the document, the image and the
     // caption stay.
     for (const QString &answer : {QString(), QStringLiteral("*.hex;*.sxh"), path(QStringLiteral("missing.hex")), dir.path()}) {
         files.answers << answer;
         answer.isEmpty() ? w->mnuFileOpen->trigger() : w->Command_open->click();  // the menu item too
-        EXPECT_EQ(QStringList({panel(3), state::Open_file_name, w->windowTitle(), state::Mem_buffer[3]}).join('|'),
+        EXPECT_EQ(QStringList({panel(3), test::S().Open_file_name, w->windowTitle(), test::S().Mem_buffer[3]}).join('|'),
                   "ファイル開く 中止。|" + earlier + '|' + title + "    " + earlier + "|0123");
     }
-    const platform::File_request &r = files.asked.at(0);
+    const desktop::File_request &r = files.asked.at(0);
     EXPECT_EQ(QStringList({QString::number(files.asked.size()), QString::number(r.save), r.folder, r.filter, r.file_name,
                            test::stored("OPEN_DIR"), shown()}).join('|'),
               "5|0|/srv/sx projects|HEX,SXH File|*.hex;*.sxh|ALL Files|*.*||*.hex;*.sxh|" + dir.path() + '|');
@@ -42,17 +42,17 @@ TEST_F(Import, AFileIsLoadedNamedAndDecodedIntoThePanel)
     const QString file = hex_file(QStringLiteral("作業フォルダ/点滅プログラム.hex"),
                                   {words(0, {0xC12, 0x028, 0xA00}), words(0x10, {0x8AB}), words(0x1010, {0x3F7, 0x5B6}),
                                    end_record});
-    state::Irctrim_edited = true;
-    state::Mem_buffer[100] = QStringLiteral("0123");
+    test::S().Irctrim_edited = true;
+    test::S().Mem_buffer[100] = QStringLiteral("0123");
     open(file);
-    EXPECT_EQ(QStringList({state::Open_file_name, w->windowTitle(), panel(3), test::stored("OPEN_DIR"), shown()}).join('|'),
+    EXPECT_EQ(QStringList({test::S().Open_file_name, w->windowTitle(), panel(3), test::stored("OPEN_DIR"), shown()}).join('|'),
               file + '|' + title + "    " + file + "|ファイル開く 完了。|" + path(QStringLiteral("作業フォルダ")) + '|');
     EXPECT_EQ(memory({0, 1, 2, 3, 0x10, 100}) + ' ' + w->Label_fuse_word_bin->text() + ' ' + w->Label_fusex_word_bin->text(),
               "0C12 0028 0A00 0FFF 08AB 0FFF 03F7 05B6 001111110111 010110110110");  // cleared before
     // Both words found: no warning, no tab change; the trim counts as not edited.
     EXPECT_EQ(QStringLiteral("%1 %2 %3 %4 %5 %6").arg(w->SSTab1->currentIndex()).arg(w->Check_TURBOa->isChecked())
                   .arg(w->Text_IRCTRIMa->text()).arg(w->Combo_BORa->currentIndex()).arg(w->Combo_BPXa->currentIndex())
-                  .arg(state::Irctrim_edited), "3 1 001 3 2 0");
+                  .arg(test::S().Irctrim_edited), "3 1 001 3 2 0");
     const QString view = w->RTextBox_memory->toPlainText();
     EXPECT_TRUE(view.startsWith("0000: 0C12 0028 0A00 0FFF") && view.contains("FUSE  =03F7\nFUSEX =05B6\n"));
 }
@@ -68,10 +68,10 @@ TEST_F(Import, AFileThatDoesNotReadCleanlyChangesNothing)
         {QStringLiteral(":0400100055056606DD"), " " + reading_error},  // wrong checksum
         {words(4999, {0x111, 0x222, 0x333}), " " + reading_error}};   // word address 5001 is one too many
     for (const auto &[line, reported] : bad) {
-        state::Set_status_text(1, QString());
+        test::S().Set_status_text(session::Panel::firmware, QString());
         open(hex_file(QStringLiteral("bad.hex"), {words(0, {0x123}), words(0x1010, {0xFFF, 0xFFF}), line, end_record}));
         EXPECT_EQ(panel(1) + ' ' + shown(), reported);
-        EXPECT_EQ(QStringList({panel(3), memory({0, 8}), state::Open_file_name, w->windowTitle()}).join('|'),
+        EXPECT_EQ(QStringList({panel(3), memory({0, 8}), test::S().Open_file_name, w->windowTitle()}).join('|'),
                   "ファイル開く 失敗。|0444 0FFF 0FF7 05B6|" + earlier + '|' + title + "    " + earlier);
         EXPECT_TRUE(w->Check_CPa->isChecked());  // FUSE 0FF7: code protection
     }
@@ -79,12 +79,12 @@ TEST_F(Import, AFileThatDoesNotReadCleanlyChangesNothing)
 
 TEST_F(Import, OpenAndSaveDoNothingWhileADeviceOperationRuns)
 {
-    state::Open_file_name = path(QStringLiteral("opened.hex"));
-    const state::Busy_scope running;
+    test::S().Open_file_name = path(QStringLiteral("opened.hex"));
+    const desktop::Window_busy running(test::S());
     w->Command_open->click();
-    image::Save_command();
-    image::Save_as_command();
-    EXPECT_TRUE(files.asked.empty() && !QFile::exists(state::Open_file_name) && panel(3) == "処理内容");
+    shell::Save_command();
+    shell::Save_as_command();
+    EXPECT_TRUE(files.asked.empty() && !QFile::exists(test::S().Open_file_name) && panel(3) == "処理内容");
 }
 
 } // namespace

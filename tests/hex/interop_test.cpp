@@ -38,8 +38,8 @@ protected:
         run(QStringLiteral("srec_cat"), QStringLiteral("-Intel -fill 0xFF 0 0x2024 -o words.bin -Binary"), {hex});
         // Each word's last two digits (its low byte) first, the gap up to 0x2020 filled.
         QString expected;
-        for (int a = 0; a <= state::Last_address; ++a)
-            expected += state::Mem_buffer[size_t(a)].right(2) + state::Mem_buffer[size_t(a)].left(2);
+        for (int a = 0; a <= test::S().Last_address; ++a)
+            expected += test::S().Mem_buffer[size_t(a)].right(2) + test::S().Mem_buffer[size_t(a)].left(2);
         expected += QStringLiteral("FF").repeated(0x2020 - expected.size() / 2);
         for (const QString &word : {w->Label_fuse_word->text(), w->Label_fusex_word->text()})
             expected += word.right(2) + word.left(2);
@@ -58,14 +58,14 @@ TEST_F(Interop, ProgramsFromGpasm)
     open(hex);
     EXPECT_EQ(shown(), "");
     EXPECT_EQ(memory({0, 1, 0x100, 0x101, 0x102, 0x7FF}), "0C12 0A00 0123 0456 0FFE 0A00 0F7F 0FBF");
-    EXPECT_EQ(std::count(state::Mem_buffer.begin(), state::Mem_buffer.begin() + 2048, QStringLiteral("0FFF")), 2042);
+    EXPECT_EQ(std::count(test::S().Mem_buffer.begin(), test::S().Mem_buffer.begin() + 2048, QStringLiteral("0FFF")), 2042);
     EXPECT_TRUE(w->Check_IRCa->isChecked());  // 0F7F: internal RC
     expect_srecord_agrees(save_as(path(QStringLiteral("blink28_saved.hex"))));
 
     // SX18 programs with FUSE at its old place and no FUSEX: the warning and the fuse tab of
     // the revision, every time.
     for (const auto &[rev, format] : {std::pair{0, "inhx8m"}, {1, "inhx32"}}) {
-        state::Rev_mode = int16_t(rev);
+        test::S().Rev_mode = int16_t(rev);
         open(assemble(QStringLiteral("sx18_") + format, QStringLiteral("sx18"), QString::fromLatin1(format),
                       QStringLiteral("        org 0x1FF\n        goto 0x005\n        org 0x005\n        retlw 0x3C\n"
                                      "        org 0xFFF\n        data 0x0F7A\n        end\n")));
@@ -85,7 +85,7 @@ TEST_F(Interop, AFileWrittenBySrecordFromABinary)
                                                    "-o from_srec.hex -Intel -address-length=4 -Output_Block_Size 32"));
     open(path(QStringLiteral("from_srec.hex")));
     EXPECT_EQ(memory({0x100, 0x10F, 0x110, 0x111, 0x112}) + shown(), "0A0A 0A0A 0753 0EA6 0FFF 0FF7 0FFD");
-    EXPECT_EQ(state::Last_address, 511);  // the FUSEX memory field 01 in the A revision
+    EXPECT_EQ(test::S().Last_address, 511);  // the FUSEX memory field 01 in the A revision
 }
 
 // Random words, each memory size, both revisions; read back by srecord and by the open command.
@@ -96,21 +96,21 @@ TEST_F(Interop, FilesQorvilWritesPassSrecordAndOpenAgain)
     // Code protection and trim 010 on the blank panel; the memory size option.
     for (const auto &[rev, index, words] : {std::tuple{1, 1, "0FF7 02FD 511"}, {0, 1, "0FF7 06FD 1023"},
                                             {0, 3, "0FF7 06FF 2047"}, {1, 2, "0FF7 02FE 2047"}}) {
-        image::Clear_image();
-        state::Rev_mode = int16_t(rev);
+        image::Clear_image(test::S());
+        test::S().Rev_mode = int16_t(rev);
         for (int a = 0; a < 2048; ++a)
-            state::Mem_buffer[size_t(a)] = QStringLiteral("%1").arg(random.bounded(0x1000), 4, 16, QLatin1Char('0')).toUpper();
+            test::S().Mem_buffer[size_t(a)] = QStringLiteral("%1").arg(random.bounded(0x1000), 4, 16, QLatin1Char('0')).toUpper();
         (rev == 0 ? w->Combo_MEM : w->Combo_BPXa)->setCurrentIndex(index);
         (rev == 0 ? w->Check_CP : w->Check_CPa)->setChecked(true);
         (rev == 0 ? w->Text_IRCTRIM : w->Text_IRCTRIMa)->setText(QStringLiteral("010"));
         const QString file = save_as(path(QStringLiteral("random_%1_%2.hex").arg(rev).arg(index)));
         expect_srecord_agrees(file);
-        const std::vector<QString> saved(state::Mem_buffer.begin(), state::Mem_buffer.end());
-        EXPECT_EQ(memory({}) + ' ' + QString::number(state::Last_address), words);
-        image::Clear_image();
+        const std::vector<QString> saved(test::S().Mem_buffer.begin(), test::S().Mem_buffer.end());
+        EXPECT_EQ(memory({}) + ' ' + QString::number(test::S().Last_address), words);
+        image::Clear_image(test::S());
         open(file);
-        EXPECT_EQ(memory({}) + ' ' + QString::number(state::Last_address) + shown(), words);
-        EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + state::Last_address + 1, state::Mem_buffer.begin()));
+        EXPECT_EQ(memory({}) + ' ' + QString::number(test::S().Last_address) + shown(), words);
+        EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + test::S().Last_address + 1, test::S().Mem_buffer.begin()));
     }
 }
 

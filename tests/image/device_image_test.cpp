@@ -1,22 +1,17 @@
-// The device image: clearing, the dump file "sx_hex.txt" and the memory view.
+// The device image of a session: clearing, and the dump file "sx_hex.txt".
 
 #include "image/device_image.h"
 
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "support.h"
+#include "core_kit.h"
+#include "fuse/option_tables.h"
 
-#include <QAction>
-#include <QFile>
-#include <QLabel>
-#include <QPlainTextEdit>
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString dot = QStringLiteral("･");
-
-QString dump_file() { return QString::fromUtf8(test::read_file(image::dump_path())); }
 
 // Word lines of blank words from `from` up to `to`, CR LF after each.
 QString blank_lines(int from, int to)
@@ -28,75 +23,79 @@ QString blank_lines(int from, int to)
     return s;
 }
 
-TEST(DeviceImage, ClearingBlanksBothBuffersTheWordsAndTheAddress)
+struct Image : ::testing::Test {
+    QTemporaryDir work;
+    session::Session s;
+    test::Recorder heard;
+    void SetUp() override
+    {
+        s.App_path = work.path() + QDir::separator();
+        s.set_listener(&heard);
+        fuse::Combo_init(s);
+    }
+    QString dump() const { return QString::fromUtf8(test::read_file(image::dump_path(s))); }
+};
+
+TEST_F(Image, ClearingBlanksBothBuffersTheWordsTheAddressAndThePanel)
 {
-    state::FrmMain &w = test::program_at_rest();
-    state::Mem_buffer[5000] = QStringLiteral("0ABC");
-    state::Read_buffer[4095] = QStringLiteral("0123");
-    state::Last_address = 511;
-    state::Address_pc = -1;
-    w.address_pc->setText(QStringLiteral("0x000"));
-    for (QLabel *label : {w.Label_fuse_word, w.Label_fusex_word_bin, w.Label_device_word})
-        label->setText(QStringLiteral("0000"));
+    s.Mem_buffer[5000] = QStringLiteral("0ABC");
+    s.Read_buffer[4095] = QStringLiteral("0123");
+    s.Last_address = 511;
+    s.set_address(-1);
+    s.Label_fuse_word = s.Label_fusex_word_bin = s.Label_device_word = QStringLiteral("0000");
+    s.fuse_panel.Check_CP = fuse::checked;
 
-    image::Clear_image();
+    image::Clear_image(s);
 
-    for (const std::vector<QString> *buffer : {&state::Mem_buffer, &state::Read_buffer})
+    for (const std::vector<QString> *buffer : {&s.Mem_buffer, &s.Read_buffer})
         EXPECT_EQ(std::count(buffer->begin(), buffer->end(), QStringLiteral("0FFF")), 5001);
-    EXPECT_EQ(QStringList({w.Label_fuse_word->text(), w.Label_fuse_word_bin->text(), w.Label_fusex_word->text(),
-                           w.Label_fusex_word_bin->text(), w.Label_device_word->text(), w.Label_device_word_bin->text(),
-                           w.address_pc->text(), QString::number(state::Address_pc),
-                           QString::number(state::Last_address)}).join(' '),
-              "0FFF 111111111111 0FFF 111111111111 0FFE 111111111110 0xFFF 4095 2047");
+    EXPECT_EQ(QStringList({s.Label_fuse_word, s.Label_fuse_word_bin, s.Label_fusex_word, s.Label_fusex_word_bin,
+                           s.Label_device_word, s.Label_device_word_bin, s.address_pc, QString::number(s.Address_pc),
+                           QString::number(s.Last_address), QString::number(s.fuse_panel.Check_CP),
+                           QString::number(s.device_panel.Combo_MEM_DEVICE)})
+                  .join(' '),
+              "0FFF 111111111111 0FFF 111111111111 0FFE 111111111110 0xFFF 4095 2047 0 2");
 }
 
 // Words are shown four characters wide, with the characters of their two bytes.
-TEST(DeviceImage, DumpAndMemoryViewShowTheProgramMemoryAndTheWordLabels)
+TEST_F(Image, DumpShowsTheProgramMemoryAndTheWords)
 {
-    state::FrmMain &w = test::program_at_rest();
     for (const auto &[address, word] : {std::pair{0, "0041"}, {1, "12"}, {2, "123456"}, {3, "0fff"}, {7, "007A"},
                                         {511, "0020"}, {512, "0123"}})  // 512: beyond the chip, not shown
-        state::Mem_buffer[size_t(address)] = QString::fromLatin1(word);
-    state::Last_address = 511;
-    w.Label_fuse_word->setText(QStringLiteral("0F7F"));
-    w.Label_fusex_word->setText(QStringLiteral("0BFF"));
+        s.Mem_buffer[size_t(address)] = QString::fromLatin1(word);
+    s.Last_address = 511;
+    s.Label_fuse_word = QStringLiteral("0F7F");
+    s.Label_fusex_word = QStringLiteral("0BFF");
 
-    image::Dump_image();
+    image::Dump_image(s);
 
-    const QString expected = "0000: 0041 12   1234 0fff 0FFF 0FFF 0FFF 007A " + dot + "A" + dot.repeated(3) + "4" +
-                             dot.repeated(9) + "z\r\n" + blank_lines(8, 0x1F0) + "01F8:" +
-                             QStringLiteral(" 0FFF").repeated(7) + " 0020 " + dot.repeated(15) +
-                             " \r\nFUSE  =0F7F\r\nFUSEX =0BFF\r\n";
-    EXPECT_EQ(dump_file(), expected);
-    EXPECT_EQ(w.RTextBox_memory->toPlainText(), QString(expected).replace("\r\n", "\n"));
-    EXPECT_TRUE(!w.RTextBox_memory->isHidden() && w.RTextBox_memory->font().fixedPitch());
+    EXPECT_EQ(dump(), "0000: 0041 12   1234 0fff 0FFF 0FFF 0FFF 007A " + dot + "A" + dot.repeated(3) + "4" +
+                          dot.repeated(9) + "z\r\n" + blank_lines(8, 0x1F0) + "01F8:" +
+                          QStringLiteral(" 0FFF").repeated(7) + " 0020 " + dot.repeated(15) +
+                          " \r\nFUSE  =0F7F\r\nFUSEX =0BFF\r\n");
+    image::Clear_and_dump(s);
+    EXPECT_EQ(dump(), blank_lines(0, 0x7F8) + "FUSE  =0FFF\r\nFUSEX =0FFF\r\n");
 
-    // The buffer-clear menu item clears and dumps, and keeps the document and the caption.
-    state::Open_file_name = QStringLiteral("/tmp/program.hex");
-    w.setWindowTitle(QStringLiteral("Qorvil    /tmp/program.hex"));
-    w.nmuBufClear->trigger();
-    EXPECT_EQ(dump_file(), blank_lines(0, 0x7F8) + "FUSE  =0FFF\r\nFUSEX =0FFF\r\n");
-    EXPECT_EQ(state::Open_file_name + '|' + w.windowTitle(), "/tmp/program.hex|Qorvil    /tmp/program.hex");
+    // A session without a folder for it keeps no dump.
+    s.App_path.clear();
+    EXPECT_EQ(image::dump_path(s), "");
+    image::Dump_image(s);
+    EXPECT_FALSE(heard.statuses.join('|').contains("sx_hex.txt"));
 }
 
-TEST(DeviceImage, UnwritableDumpIsReportedAndTheViewKeepsItsContent)
+TEST_F(Image, UnwritableDumpIsReportedAndClearingStillHappens)
 {
-    state::FrmMain &w = test::program_at_rest();
-    const QString before = w.RTextBox_memory->toPlainText();
-    // The work folder lies under a regular file, so nothing can be created there (until the
-    // next fresh program).
-    qputenv("QORVIL_WORK_DIR", image::dump_path().toUtf8() + "/work");
-    state::Mem_buffer[0] = QStringLiteral("0123");
-    image::Dump_image();
-    const QString panel = w.sbPanel[3]->text();
-    const bool view_hidden = w.RTextBox_memory->isHidden();
-    image::Clear_and_dump();
-    const QString panel_after_clear = w.sbPanel[3]->text();
-
-    EXPECT_TRUE(panel.startsWith(QStringLiteral("sx_hex.txtを書き込めません: ")) && panel.size() > 20) << panel.toStdString();  // with the reason
-    EXPECT_TRUE(panel_after_clear == panel && !view_hidden);
-    EXPECT_EQ(w.RTextBox_memory->toPlainText(), before);
-    EXPECT_EQ(state::Mem_buffer[0], "0FFF");  // the clearing itself still happened
+    // The folder lies under a regular file, so nothing can be created there.
+    test::write_file(work.path() + "/file", "");
+    s.App_path = work.path() + "/file/";
+    s.Mem_buffer[0] = QStringLiteral("0123");
+    image::Dump_image(s);
+    image::Clear_and_dump(s);
+    ASSERT_EQ(heard.statuses.size(), 2);
+    EXPECT_TRUE(heard.statuses[0].startsWith(QStringLiteral("3 sx_hex.txtを書き込めません: ")) && heard.statuses[0].size() > 22)
+        << heard.statuses[0].toStdString();  // with the reason
+    EXPECT_EQ(heard.statuses[1], heard.statuses[0]);
+    EXPECT_EQ(s.Mem_buffer[0], "0FFF");
 }
 
 } // namespace

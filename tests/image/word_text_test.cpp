@@ -1,6 +1,6 @@
 // Conversions between word texts, binary texts, bytes, numbers and display characters.
 
-#include "image/word_text.h"
+#include "words/word_text.h"
 
 #include <QStringList>
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace image;
+using namespace words;
 
 // Each conversion over a row of inputs, the results joined by '|'.
 TEST(WordText, ConversionsOfWordTextsBytesNumbersAndDisplayCharacters)

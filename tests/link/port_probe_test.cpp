@@ -1,7 +1,7 @@
 // Finding the board on eight ports at once: real serial ports on pseudo-terminals, each
 // served by a simulated board of its own, one port mapped to a device that is not there.
 
-#include "support.h"
+#include "core_kit.h"
 
 #include "link/port_probe.h"
 #include "link/trace.h"
@@ -17,7 +17,7 @@ using comm::Probe_result;
 
 TEST(PortProbe, FindsTheBoardAmongEightPortsReportsTheOthersAndClosesThemAll)
 {
-    test::fresh_program();
+    test::clear_settings();
     const QStringList silent{"--silent-after", "0"};
     const struct {
         QStringList board;  // empty: the port names a device that is not there
@@ -44,9 +44,10 @@ TEST(PortProbe, FindsTheBoardAmongEightPortsReportsTheOthersAndClosesThemAll)
     test::map_other_com_ports_away();
 
     const QString trace = boards.front()->folder + "/trace.txt";
-    ASSERT_EQ(comm::start_trace(trace), "");
-    const std::vector<Probe_result> results = comm::probe_ports(comm::com_targets());
-    comm::stop_trace();
+    session::Session s;
+    ASSERT_EQ(comm::start_trace(s, trace), "");
+    const std::vector<Probe_result> results = comm::probe_ports(comm::com_targets(), comm::tracing(s));
+    comm::stop_trace(s);
 
     ASSERT_EQ(results.size(), 9u);
     for (int n = 1; n <= 8; ++n) {

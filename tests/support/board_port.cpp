@@ -75,11 +75,11 @@ bool Board_port::wait_for_bytes(int count, int timeout_ms)
     return true;
 }
 
-Board_port_scope::Board_port_scope(const sim::Board_options &options) : port(*new Board_port(options))
+Board_port &install_board(session::Session &s, const sim::Board_options &options)
 {
-    platform::set_port(std::unique_ptr<platform::Serial_port>(&port));
+    auto *port = new Board_port(options);
+    s.set_port(std::unique_ptr<platform::Serial_port>(port));
+    return *port;
 }
-
-Board_port_scope::~Board_port_scope() { platform::set_port(nullptr); }
 
 } // namespace test

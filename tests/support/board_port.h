@@ -3,6 +3,7 @@
 // Replies arrive when the model says they are due; every write is recorded with its time.
 
 #include "platform/serial_port.h"
+#include "session/session.h"
 #include "sim/board_model.h"
 
 #include <deque>
@@ -39,11 +40,7 @@ private:
     int last_event_ = 0;
 };
 
-// Installs a Board_port as the program's (open) port while the object lives.
-struct Board_port_scope {
-    explicit Board_port_scope(const sim::Board_options &options = {});
-    ~Board_port_scope();
-    Board_port &port;
-};
+// Gives the session a Board_port (open) and returns it; the session owns it.
+Board_port &install_board(session::Session &s, const sim::Board_options &options = {});
 
 } // namespace test

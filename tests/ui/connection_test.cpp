@@ -1,15 +1,11 @@
 // The connection dialog at start-up, against the simulated board on a pseudo-terminal:
 // what the user sees and what is stored, for each way the attempt can go.
 
-#include "support.h"
+#include "window_kit.h"
 
-#include "link/frm_com.h"
-#include "platform/serial_port.h"
-#include "state/captions.h"
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "state/status_bar.h"
-#include "state/windows.h"
+#include "connection_dialog/frm_com.h"
+#include "desktop/captions.h"
+#include "shell/frm_main.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -53,12 +49,12 @@ struct Case {
 QString snapshot(const FrmCom &d, const test::Message_script &boxes, const test::Sim_process *board)
 {
     QStringList shown;
-    for (const platform::Message &m : boxes.shown)
+    for (const desktop::Message &m : boxes.shown)
         shown << m.title + ": " + m.text.section('\r', 0, 0);
-    return QStringList{"view " + view(d), "info " + state::caption(d.Label_com_info), "boxes " + shown.join(" / "),
-                       "panels " + state::status_text(1) + " | " + state::status_text(3) + " | " + state::status_text(5),
+    return QStringList{"view " + view(d), "info " + desktop::caption(d.Label_com_info), "boxes " + shown.join(" / "),
+                       "panels " + shell::frmMain().sbPanel[1]->text() + " | " + shell::frmMain().sbPanel[3]->text() + " | " + shell::frmMain().sbPanel[5]->text(),
                        "stored " + test::stored("ComNo") + ',' + test::stored("Pin_mode") + ',' + test::stored("Rev_mode"),
-                       "port " + QString(platform::port().is_open() ? "open" : "closed"),
+                       "port " + QString(test::S().port().is_open() ? "open" : "closed"),
                        "sent " + (board ? board->log() : QString())}
         .join('\n');
 }
@@ -109,7 +105,7 @@ const Case cases[] = {
      "boxes ﾎﾟｰﾄｵｰﾌﾟﾝ失敗: COM4のオープンに失敗しました。\n" + idle_panels.toStdString() + "\nstored ,,\nport closed\nsent "},
     {"FollowsTheMainWindowWhenItIsPlaced", QStringList{}, {}, [](FrmCom &d) {
          // A window manager places the main window after the dialog has been placed over it.
-         auto &w = state::frmMain();
+         auto &w = shell::frmMain();
          w.move(w.pos() + QPoint(120, 80));
          EXPECT_TRUE(test::wait_until(
              [&] { return (d.geometry().center() - w.geometry().center()).manhattanLength() <= 6; }, 2000));
@@ -171,15 +167,15 @@ TEST_F(Connected, TheMainWindowFollowsTheRevisionChosen)
 {
     test::store("Rev_mode", "0");
     test::start_program([](FrmCom &d) { choose(d, 1); });
-    auto &w = state::frmMain();
+    auto &w = shell::frmMain();
     EXPECT_EQ(w.Text_pgm_wait->text() + '|' + w.Label_msg_a->text() + '|' + w.Label_msg->text(), "240|old revisionが選択されています。|");
     EXPECT_TRUE(w.Frame_fuse_a->isHidden() && w.Frame_fusex_a->isHidden() && w.Frame_DEVICE_a->isHidden());
     EXPECT_FALSE(w.Frame_fuse->isHidden() || w.Frame_fusex->isHidden() || w.Frame_DEVICE->isHidden());
-    EXPECT_TRUE(w.SSTab1->currentIndex() == 3 && state::Com_setup_done);
+    EXPECT_TRUE(w.SSTab1->currentIndex() == 3 && test::S().Com_setup_done);
 
-    comm::frmCom().show_modeless();
-    comm::frmCom().Option_arev->click();
-    comm::frmCom().Command_ok->click();
+    shell::frmCom().show_modeless();
+    shell::frmCom().Option_arev->click();
+    shell::frmCom().Command_ok->click();
     EXPECT_EQ(w.Text_pgm_wait->text() + '|' + w.Label_msg->text() + '|' + w.Label_msg_a->text(), "45|A revisionが選択されています。|");
     EXPECT_TRUE(w.Frame_fuse->isHidden() && !w.Frame_fuse_a->isHidden() && test::stored("Rev_mode") == "1");
 }
@@ -195,10 +191,10 @@ TEST_F(Connected, CancelDuringTheIdentificationWaitEndsTheAttempt)
         });
         d.Command_ok->click();
     });
-    EXPECT_TRUE(ok_held_back && !comm::frmCom().isVisible() && state::Link.comxx_error == 1 && !platform::port().is_open());
-    EXPECT_EQ(state::status_text(3) + '|' + test::stored("ComNo"), "処理内容|");
+    EXPECT_TRUE(ok_held_back && !shell::frmCom().isVisible() && test::S().Link.comxx_error == 1 && !test::S().port().is_open());
+    EXPECT_EQ(shell::frmMain().sbPanel[3]->text() + '|' + test::stored("ComNo"), "処理内容|");
     // Start-up goes on: the program wait of the stored revision.
-    EXPECT_EQ(state::frmMain().Text_pgm_wait->text(), "45");
+    EXPECT_EQ(shell::frmMain().Text_pgm_wait->text(), "45");
 }
 
 TEST_F(Connected, StatusPanelFiveReopensTheDialog)
@@ -207,17 +203,17 @@ TEST_F(Connected, StatusPanelFiveReopensTheDialog)
     auto release = [](int panel) {
         QMouseEvent e(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                       Qt::NoModifier);
-        QCoreApplication::sendEvent(state::frmMain().sbPanel[size_t(panel)], &e);
+        QCoreApplication::sendEvent(shell::frmMain().sbPanel[size_t(panel)], &e);
     };
     release(3);  // nothing: its text does not begin with "Com"
-    EXPECT_FALSE(comm::frmCom().isVisible());
+    EXPECT_FALSE(shell::frmCom().isVisible());
     bool reopened = false;
     test::when_dialog_shown([&](FrmCom &d) {
         reopened = d.Combo_com->currentIndex() == 1 && d.Combo_com->count() == 10;  // the list filled afresh
         d.Command_ok->click();
     });
     release(5);
-    EXPECT_TRUE(reopened && platform::port().is_open() && board.log(2) == "==");
+    EXPECT_TRUE(reopened && test::S().port().is_open() && board.log(2) == "==");
 }
 
 } // namespace

@@ -1,15 +1,14 @@
 // How the program meets the desktop: links into the help document, one instance that a
 // second start brings to the front.
 
-#include "support.h"
+#include "window_kit.h"
 
-#include "platform/file_dialog.h"
-#include "platform/message_box.h"
-#include "platform/process.h"
+#include "desktop/file_dialog.h"
+#include "desktop/message_box.h"
+#include "desktop/single_instance.h"
 #include "shell/frm_about.h"
 #include "shell/windows.h"
-#include "state/frm_what.h"
-#include "state/windows.h"
+#include "shell/frm_what.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -33,7 +32,7 @@ TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
 {
     test::fresh_program();
     QStringList opened;
-    platform::set_web_address_opener([&](const QString &address) { opened << address; });
+    desktop::set_web_address_opener([&](const QString &address) { opened << address; });
     const QString help = QCoreApplication::applicationDirPath() + "/qorvil_help.html";
     const QString support = QUrl::fromLocalFile(help).toString() + "#support";
     const QString datasheet = QUrl::fromLocalFile(help).toString() + "#datasheet";
@@ -42,7 +41,7 @@ TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
     EXPECT_EQ(about.lblDisclaimer->text(), "ｻﾎﾟｰﾄﾍﾟｰｼﾞ : " + support);
     about.Command1->click();
 
-    QLabel *label = state::frmWhat().Label9;
+    QLabel *label = shell::frmWhat().Label9;
     EXPECT_TRUE(label->text().contains(datasheet)) << label->text().toStdString();
     const QPointF at(label->width() / 2.0, label->height() / 2.0);
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -51,7 +50,7 @@ TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
         QApplication::sendEvent(label, &click);
     }
     EXPECT_EQ(opened, (QStringList{support, datasheet}));
-    platform::set_web_address_opener({});
+    desktop::set_web_address_opener({});
 
     const QString text = QString::fromUtf8(test::read_file(help));
     EXPECT_TRUE(text.contains(R"(<h2 id="support">)") && text.contains(R"(<h2 id="datasheet">)"));
@@ -62,23 +61,23 @@ TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
 // runtime folder) is the second one.
 TEST(Desktop, SecondStartEndsAndBringsTheRunningInstanceToTheFront)
 {
-    ASSERT_TRUE(platform::claim_single_instance());
+    ASSERT_TRUE(desktop::claim_single_instance());
     int raised = 0;
-    platform::on_second_instance([&] { ++raised; });
+    desktop::on_second_instance([&] { ++raised; });
 
     QProcess second;
     second.start(QCoreApplication::applicationDirPath() + "/qorvil", QStringList{});
     ASSERT_TRUE(test::wait_until([&] { return raised == 1 && second.state() == QProcess::NotRunning; }, 20000))
         << "raised " << raised << " times";
     EXPECT_TRUE(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0 && second.readAll().isEmpty());
-    platform::on_second_instance({});
+    desktop::on_second_instance({});
 }
 
 // The message box itself: icon, title, text in lines, the buttons offered, and the answer that
 // each way of leaving it gives.
 TEST(Desktop, MessageBoxShowsTheMessageAndAnswersWithTheButtonPressed)
 {
-    using platform::Answer, platform::Buttons, platform::Icon;
+    using desktop::Answer, desktop::Buttons, desktop::Icon;
     using B = QMessageBox;
     const struct {
         Buttons buttons; Icon icon; B::Icon shown; B::StandardButtons offered; B::StandardButton press; Answer answer;
@@ -102,7 +101,7 @@ TEST(Desktop, MessageBoxShowsTheMessageAndAnswersWithTheButtonPressed)
             button ? button->click() : box->reject();
         });
         poll.start(10);
-        EXPECT_EQ(platform::show_message({row.icon, "題", "一\r\n二\r三", row.buttons}), row.answer);
+        EXPECT_EQ(desktop::show_message({row.icon, "題", "一\r\n二\r三", row.buttons}), row.answer);
         EXPECT_EQ(seen, QString("%1|題|一\n二\n三|%2").arg(row.shown).arg(row.offered)) << int(row.buttons);
     }
 }
@@ -112,9 +111,9 @@ TEST(Desktop, FileDialogShowsTheRequestAndAnswersWithThePathChosen)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(test::write_file(dir.path() + "/old.hex", ":00000001FF\n"));
-    platform::File_request save{true, "保存", dir.path(), "new", "Hex File(*.hex)|*.hex|All Files|*.*|", "hex"};
-    platform::File_request open{false, "開く", dir.path(), "*.hex;*.sxh", "HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|", ""};
-    const struct { const platform::File_request &request; const char *pick; QString seen, answer; } rows[] = {
+    desktop::File_request save{true, "保存", dir.path(), "new", "Hex File(*.hex)|*.hex|All Files|*.*|", "hex"};
+    desktop::File_request open{false, "開く", dir.path(), "*.hex;*.sxh", "HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|", ""};
+    const struct { const desktop::File_request &request; const char *pick; QString seen, answer; } rows[] = {
         {save, nullptr, "保存|1|0|1|hex|Hex File (*.hex),All Files (*.*)|new.hex", dir.path() + "/new.hex"},
         {open, "old.hex", "開く|0|1|0||HEX,SXH File (*.hex *.sxh),ALL Files (*.*)|", dir.path() + "/old.hex"},
     };
@@ -137,7 +136,7 @@ TEST(Desktop, FileDialogShowsTheRequestAndAnswersWithThePathChosen)
             static_cast<QDialog *>(d)->accept();
         });
         poll.start(10);
-        EXPECT_EQ(platform::ask_file(row.request), row.answer);
+        EXPECT_EQ(desktop::ask_file(row.request), row.answer);
         EXPECT_EQ(seen, row.seen);
     }
 }

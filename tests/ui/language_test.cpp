@@ -1,15 +1,12 @@
 // English beside Japanese: the language menu retranslates every open window and is
 // remembered; an English run of Program, Verify and a fault report.
 
-#include "support.h"
+#include "window_kit.h"
 
-#include "link/frm_com.h"
-#include "platform/serial_port.h"
+#include "connection_dialog/frm_com.h"
+#include "platform/language.h"
 #include "shell/language.h"
-#include "state/frm_main.h"
-#include "state/globals.h"
-#include "state/status_bar.h"
-#include "state/windows.h"
+#include "shell/frm_main.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,15 +20,15 @@
 
 namespace {
 
-state::FrmMain &W() { return state::frmMain(); }
+shell::FrmMain &W() { return shell::frmMain(); }
 
 QString texts()
 {
     auto &w = W();
     return QStringList{w.Command_program->text(), w.mnuFile->title(), w.mnuOption->text(), w.SSTab1->tabText(2),
                        w.sbPanel[2]->text(), w.sbPanel[2]->toolTip(), w.Check_CPa->text(), w.Combo_BORa->itemText(3),
-                       w.command_buttons.at("Enrty_isp_mode")->text(), comm::frmCom().windowTitle(),
-                       comm::frmCom().Command_cancel->text()}
+                       w.command_buttons.at("Enrty_isp_mode")->text(), shell::frmCom().windowTitle(),
+                       shell::frmCom().Command_cancel->text()}
         .join('|');
 }
 
@@ -48,11 +45,11 @@ TEST(Language, TheMenuRetranslatesEveryOpenWindowAndIsRemembered)
                        "Enter ISP mode|Connection settings|Cancel");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") + '|' + test::stored("Language"), "Cancel|en");
     // The next start, and one run.
-    EXPECT_EQ(shell::chosen_language({}) + '|' + shell::chosen_language({"qorvil", "--lang", "ja"}), "en|ja");
+    EXPECT_EQ(platform::chosen_language({}) + '|' + platform::chosen_language(QString("ja")), "en|ja");
     W().findChild<QAction *>("mnuLanguage_ja")->trigger();
     EXPECT_EQ(texts(), japanese);
     test::fresh_program();
-    EXPECT_EQ(shell::chosen_language({}), "ja");  // whatever the system's locale
+    EXPECT_EQ(platform::chosen_language({}), "ja");  // whatever the system's locale
 }
 
 TEST(Language, EnglishProgramVerifyAndFaultReport)
@@ -61,12 +58,12 @@ TEST(Language, EnglishProgramVerifyAndFaultReport)
     ASSERT_TRUE(s.connected);
     shell::apply_language("en");
     test::Message_script boxes;
-    state::Mem_buffer[0] = "0123";
+    test::S().Mem_buffer[0] = "0123";
     W().Command_program->click();
-    EXPECT_EQ(state::status_text(3), "Completed normally.");
+    EXPECT_EQ(shell::frmMain().sbPanel[3]->text(), "Completed normally.");
     W().Command_verify->click();
-    EXPECT_EQ(state::status_text(3), "Completed normally.");
-    platform::port().close();
+    EXPECT_EQ(shell::frmMain().sbPanel[3]->text(), "Completed normally.");
+    test::S().port().close();
     W().command_buttons.at("version")->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "Communication error");

@@ -2,19 +2,18 @@
 // control shows its whole text, no two visible neighbours overlap, every control lies inside
 // its window, and the main window fits everything at its minimum size.
 
-#include "support.h"
+#include "window_kit.h"
 
-#include "fuse/revision_layout.h"
-#include "link/frm_com.h"
+#include "fuse_panel/revision_layout.h"
+#include "connection_dialog/frm_com.h"
 #include "shell/frm_about.h"
 #include "shell/help_viewer.h"
 #include "shell/language.h"
 #include "shell/windows.h"
-#include "state/captions.h"
-#include "state/frm_main.h"
-#include "state/frm_msg.h"
-#include "state/frm_what.h"
-#include "state/windows.h"
+#include "desktop/captions.h"
+#include "shell/frm_main.h"
+#include "shell/frm_msg.h"
+#include "shell/frm_what.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -117,11 +116,11 @@ protected:
 
 TEST_P(Layout, MainWindowAtItsMinimumSize)
 {
-    auto &w = state::frmMain();
+    auto &w = shell::frmMain();
     w.SSTab1->show();
     QStringList all;
     for (int rev : {0, 1}) {
-        fuse::apply_revision_layout(rev);
+        fuse::apply_revision_layout(w, rev);
         for (int tab = 0; tab < 4; ++tab) {
             w.SSTab1->setCurrentIndex(tab);
             w.show();
@@ -150,7 +149,7 @@ TEST_P(Layout, MainWindowAtItsMinimumSize)
 
 TEST_P(Layout, ConnectionDialogInEachView)
 {
-    comm::FrmCom &d = comm::frmCom();
+    comm::FrmCom &d = shell::frmCom();
     d.show_modeless();
     QStringList all = checked(&d);
     auto *found = d.findChild<QLabel *>("Label_probe");  // what a search of the ports found
@@ -165,7 +164,7 @@ TEST_P(Layout, ConnectionDialogInEachView)
                        "デバイスモードが選択されていません。     \r\r18、28ピンのいずれかを選択してください。\r "
                        "レビジョンが選択されていません。     \r\rold、A のいずれかを選択してください。\r ")};
     for (const QString &text : texts) {
-        state::set_caption(d.Label_com_info, text);
+        desktop::set_caption(d.Label_com_info, text);
         for (QWidget *f : {static_cast<QWidget *>(d.Frame_port), static_cast<QWidget *>(d.Frame_device),
                            static_cast<QWidget *>(d.Frame_ver)})
             f->hide();
@@ -178,12 +177,12 @@ TEST_P(Layout, ConnectionDialogInEachView)
 
 TEST_P(Layout, SmallWindows)
 {
-    state::FrmMsg &msg = state::frmMsg();
+    shell::FrmMsg &msg = shell::frmMsg();
     msg.Label1->setText("ベリファイ中..... しばらく御待ち下さい。");
     msg.Label2->setText("残り 100 %");
     msg.Label_time_left->setText("残り時間 約 10:00");
     QStringList all = checked(&msg);
-    all << checked(&shell::frmAbout()) << checked(&state::frmWhat());
+    all << checked(&shell::frmAbout()) << checked(&shell::frmWhat());
     EXPECT_TRUE(all.isEmpty()) << all.join('\n').toStdString();
 }
 

@@ -1,19 +1,16 @@
 // The main window after start-up, its menus and small windows, and how the program ends.
 
-#include "support.h"
+#include "window_kit.h"
 
-#include "link/frm_com.h"
+#include "connection_dialog/frm_com.h"
 #include "platform/files.h"
-#include "platform/serial_port.h"
 #include "shell/frm_about.h"
 #include "shell/help_viewer.h"
 #include "shell/startup.h"
 #include "shell/windows.h"
-#include "state/frm_main.h"
-#include "state/frm_msg.h"
-#include "state/frm_what.h"
-#include "state/globals.h"
-#include "state/windows.h"
+#include "shell/frm_main.h"
+#include "shell/frm_msg.h"
+#include "shell/frm_what.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,7 +32,7 @@ class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override { test::start_program([](comm::FrmCom &d) { d.Command_cancel->click(); }); }
     void TearDown() override { test::fresh_program(); }
-    state::FrmMain &w = (test::fresh_program(), state::frmMain());
+    shell::FrmMain &w = (test::fresh_program(), shell::frmMain());
 };
 
 QString menu_text(const QMenu *menu)
@@ -77,7 +74,7 @@ TEST_F(MainWindow, WhatStartUpShows)
     EXPECT_TRUE(w.SSTab1->currentIndex() == 3 && w.SSTab1->isVisible() && w.Command_cancel->isHidden());
     // The address label and the reply fields wait for the command tab; the whole memory is shown.
     EXPECT_TRUE(w.address_pc->isHidden() && w.text_in_hi->isHidden() && w.text_in_low->isHidden()
-                && w.text_in_trm->isHidden() && state::Last_address == 2047);
+                && w.text_in_trm->isHidden() && test::S().Last_address == 2047);
 }
 
 // Without an installed theme icon the program draws its own: a dark chip with five legs on each
@@ -103,7 +100,7 @@ TEST_F(MainWindow, ClosingDeletesTheDumpAndClosesThePort)
     const QString dump = platform::work_folder() + "sx_hex.txt";
     ASSERT_TRUE(QFile::exists(dump));
     w.close();
-    EXPECT_FALSE(QFile::exists(dump) || platform::port().is_open());
+    EXPECT_FALSE(QFile::exists(dump) || test::S().port().is_open());
 }
 
 TEST_F(MainWindow, AboutBoxShowsTheCaptionsVersionEveryTime)
@@ -125,7 +122,7 @@ TEST_F(MainWindow, RevisionWindowTextsKeepTheirBlanks)
 {
     QStringList texts;
     QTimer::singleShot(0, [&] {
-        state::FrmWhat &what = state::frmWhat();
+        shell::FrmWhat &what = shell::frmWhat();
         texts << what.Label1->text() << what.Label3->text() << what.Label4->text();
         what.Command1->click();
     });
@@ -153,10 +150,10 @@ TEST_F(MainWindow, ControlsCarryTheirNames)
              "mnuTrace Frame_fuse Check_TURBO Combo_DIV Text_IRCTRIM Label_msg Label28 Frame_reply text_out_hi "
              "Label_version Enrty_isp_mode"},
         {&shell::frmAbout(), "frmAbout picIcon lblTitle Command1 cmdOK"},
-        {&state::frmMsg(), "FrmMsg Picture1 Label1 Label2 progress_bar Label_time_left"},
-        {&state::frmWhat(), "frmWhat Label7"},
+        {&shell::frmMsg(), "FrmMsg Picture1 Label1 Label2 progress_bar Label_time_left"},
+        {&shell::frmWhat(), "frmWhat Label7"},
         {shell::Help_viewer::instance(), "Help_viewer browser"},
-        {&comm::frmCom(), "frmCom Frame_port Combo_com Label_device_path Frame_device Option_18pin Option_28pin Frame_ver "
+        {&shell::frmCom(), "frmCom Frame_port Combo_com Label_device_path Frame_device Option_18pin Option_28pin Frame_ver "
                           "Option_old Option_arev Command_what Label_com_info Command_ok Command_cancel Command_probe Label_probe"},
     };
     for (const auto &[window, names] : windows) {

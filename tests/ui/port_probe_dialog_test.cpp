@@ -1,12 +1,10 @@
 // The connection dialog's 自動検出 button against simulated boards on pseudo-terminals,
 // through the real serial ports, offscreen.
 
-#include "support.h"
+#include "window_kit.h"
 
-#include "link/frm_com.h"
-#include "platform/serial_port.h"
-#include "state/globals.h"
-#include "state/status_bar.h"
+#include "connection_dialog/frm_com.h"
+#include "shell/frm_main.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -64,7 +62,7 @@ TEST(ProbeDialog, SelectsTheFirstAnsweringPortListsEveryPortTriedAndOkConnects)
         d.Command_ok->click();
     });
     // Hidden list at first and after (the next opening starts clean), bold ports, controls held, found, ports closed.
-    const bool hidden_after = results(comm::frmCom())->isHidden();
+    const bool hidden_after = results(shell::frmCom())->isHidden();
     EXPECT_EQ(std::vector<bool>({hidden_at_first, hidden_after, marked, waiting, found, settings, closed}),
               std::vector<bool>(7, true));
     ASSERT_FALSE(lines.isEmpty());
@@ -73,7 +71,7 @@ TEST(ProbeDialog, SelectsTheFirstAnsweringPortListsEveryPortTriedAndOkConnects)
         EXPECT_TRUE(lines.contains(QString("COM%1  %2  %3").arg(n).arg(boards[n]->device, outcome)))
             << lines.join('\n').toStdString();
     // OK ran the usual sequence on the chosen port; the held port was reported, not taken.
-    EXPECT_EQ(state::status_text(5), "Com3 18Pin Rev: A ");
+    EXPECT_EQ(shell::frmMain().sbPanel[5]->text(), "Com3 18Pin Rev: A ");
     EXPECT_EQ(boards[3]->log(2) + '|' + boards[2]->log(), "==|");
 }
 
@@ -90,10 +88,10 @@ TEST(ProbeDialog, CancelEndsTheSearchAndTheDialogWithEveryPortClosed)
         searching = test::open_here(board.device);
         d.Command_cancel->click();
     });
-    EXPECT_TRUE(searching && !comm::frmCom().isVisible() && !test::open_here(board.device));
-    EXPECT_EQ(state::Link.comxx_error, 1);
-    comm::frmCom().show_modeless();  // opened again, everything answers
-    EXPECT_TRUE(comm::frmCom().Combo_com->isEnabled() && comm::frmCom().Command_ok->isEnabled());
+    EXPECT_TRUE(searching && !shell::frmCom().isVisible() && !test::open_here(board.device));
+    EXPECT_EQ(test::S().Link.comxx_error, 1);
+    shell::frmCom().show_modeless();  // opened again, everything answers
+    EXPECT_TRUE(shell::frmCom().Combo_com->isEnabled() && shell::frmCom().Command_ok->isEnabled());
 }
 
 } // namespace

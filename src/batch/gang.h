@@ -1,0 +1,21 @@
+#pragma once
+// Gang programming: the same batch actions on several boards at once, in this one process.
+// Every board runs on a thread of its own with a session of its own; the gang shows their
+// progress and results, passes Ctrl-C on so that each stops through its abort path, waits for
+// every board's thread to end, and sums up.
+
+#include <QString>
+
+namespace batch {
+
+struct Batch_options;
+
+// Runs the gang for `options` (which name several ports, or all). Returns the exit status:
+// 0 when every board succeeded, else the worst of the boards' statuses.
+int run_gang(const Batch_options &options);
+
+// The board's trace file in the trace folder: the port name with everything but letters
+// and digits made "_", and ".trace" ("/dev/ttyUSB0" gives "dev_ttyUSB0.trace").
+QString board_trace_file(const QString &folder, const QString &port);
+
+} // namespace batch
