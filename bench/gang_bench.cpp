@@ -1,11 +1,11 @@
-// Gang programming: Program (with its verify pass) of the same 2048-word image on 1, 4 and
-// 8 simulated boards with real line timing, each board a qorvil-board-sim on a
-// pseudo-terminal of its own. One board runs as a plain batch run, first and last; 4 and 8
-// run under the gang supervisor, one batch process per board. The target: 8 boards take at
-// most 1.15 times as long as one. Also shown: the CPU time of the supervisor itself, of the
-// board processes it started, and of the simulated boards. It takes about 3 minutes.
+// Gang programming: Program (with its verify pass) of the same 512-word image on 1, 8 and 32
+// simulated boards with real line timing, each board a qorvil-board-sim on a pseudo-terminal
+// of its own. One board runs as a plain batch run, first and last; 8 and 32 run as a gang,
+// every board on a thread of its own in the one qorvil process. The targets: 32 boards take
+// at most 1.10 times as long as one, and the whole run stays within 150 MB of resident memory.
+// Also shown: the CPU time of qorvil and of the simulated boards. It takes about a minute.
 //
-//   build/bin/bench-gang
+//   build/bin/bench-gang [BOARDS]        (32 by default)
 
 #include "image/hex_records.h"
 
@@ -13,41 +13,42 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-const int words = 2048;
+const int words = 512;
 
 double clock_ticks_seconds(long long ticks) { return double(ticks) / double(sysconf(_SC_CLK_TCK)); }
 
-// Own and children's CPU seconds of a process from /proc/PID/stat (fields 14 to 17).
-std::pair<double, double> cpu_of(pid_t pid)
+// Own CPU seconds of a running process, from /proc/PID/stat (fields 14 and 15).
+double cpu_of(pid_t pid)
 {
     QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!f.open(QIODevice::ReadOnly))
-        return {-1, -1};
+        return -1;
     const QList<QByteArray> fields = f.readAll().split(')').last().trimmed().split(' ');
     // After "pid (name)": state is field 3, so utime (14) is at index 11.
-    const auto at = [&](int field) { return fields.value(field - 3).toLongLong(); };
-    return {clock_ticks_seconds(at(14) + at(15)), clock_ticks_seconds(at(16) + at(17))};
+    return clock_ticks_seconds(fields.value(11).toLongLong() + fields.value(12).toLongLong());
 }
 
+double seconds_of(const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; }
+
 struct Outcome {
-    double seconds = 0, supervisor_cpu = 0, boards_cpu = 0;
+    double seconds = 0, cpu = 0, resident_mb = 0;
     int status = -1;
 };
 
-// Runs qorvil with `args` and reads its CPU times while it is a zombie, before reaping it.
+// Runs qorvil --batch with `args`; its elapsed time, CPU time and peak resident memory.
 Outcome run_qorvil(const QStringList &args, const QString &home)
 {
     std::vector<std::string> storage{QORVIL_BINARY, "--batch"};
@@ -57,23 +58,22 @@ Outcome run_qorvil(const QStringList &args, const QString &home)
     for (std::string &s : storage)
         argv.push_back(s.data());
     argv.push_back(nullptr);
-    const std::string config = (home + "/config").toStdString(), work = (home + "/work").toStdString();
+    const std::string config = (home + "/config").toStdString();
     QElapsedTimer t;
     t.start();
     const pid_t pid = fork();
     if (pid == 0) {
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        setenv("QORVIL_WORK_DIR", work.c_str(), 1);
         execv(argv[0], argv.data());
         _exit(127);
     }
     Outcome o;
-    siginfo_t info{};
-    waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT);
-    o.seconds = double(t.nsecsElapsed()) / 1e9;
-    std::tie(o.supervisor_cpu, o.boards_cpu) = cpu_of(pid);
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    o.seconds = double(t.nsecsElapsed()) / 1e9;
+    o.cpu = seconds_of(usage.ru_utime) + seconds_of(usage.ru_stime);
+    o.resident_mb = double(usage.ru_maxrss) / 1024.0;
     o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return o;
 }
@@ -99,6 +99,7 @@ QByteArray image_hex()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    const int most = argc > 1 ? std::max(2, atoi(argv[1])) : 32;
     QTemporaryDir home;
     QFile hex(home.path() + "/image.hex");
     hex.open(QIODevice::WriteOnly);
@@ -106,22 +107,17 @@ int main(int argc, char **argv)
     hex.close();
 
     std::vector<std::unique_ptr<QProcess>> boards;
-    QSettings conf(home.path() + "/config/Qorvil/Qorvil.conf", QSettings::IniFormat);
-    for (int n = 1; n <= 9; ++n) {
-        QString device = "/dev/none";
-        if (n <= 8) {
-            boards.push_back(std::make_unique<QProcess>());
-            boards.back()->start(QORVIL_SIM_BINARY, {"--timing", "real", "--firmware", "V1.02", "--rev", "A",
-                                                     "--exit-with-parent"});
-            if (!boards.back()->waitForReadyRead(10000)) {
-                std::fprintf(stderr, "the simulated board did not start\n");
-                return 1;
-            }
-            device = QString::fromLocal8Bit(boards.back()->readLine()).trimmed();
+    QStringList devices;
+    for (int n = 0; n < most; ++n) {
+        boards.push_back(std::make_unique<QProcess>());
+        boards.back()->start(QORVIL_SIM_BINARY, {"--timing", "real", "--firmware", "V1.02", "--rev", "A",
+                                                 "--exit-with-parent"});
+        if (!boards.back()->waitForReadyRead(10000)) {
+            std::fprintf(stderr, "the simulated board did not start\n");
+            return 1;
         }
-        conf.setValue(QString("Ports/COM%1").arg(n), device);
+        devices << QString::fromLocal8Bit(boards.back()->readLine()).trimmed();
     }
-    conf.sync();
 
     std::printf("Program and verify of %d words (program-wait 1, firmware V1.02), simulated boards at "
                 "19200 baud, %ld cores\n\n",
@@ -129,32 +125,29 @@ int main(int argc, char **argv)
     // One board first and last: the baseline is the faster of the two.
     std::vector<std::pair<int, Outcome>> runs;
     std::vector<double> sim_cpu;
-    for (const int count : {1, 4, 8, 1}) {
-        QStringList ports;
-        for (int n = 1; n <= count; ++n)
-            ports << QString("COM%1").arg(n);
+    for (const int count : {1, std::min(8, most), most, 1}) {
         double sims_before = 0, sims_after = 0;
         for (const auto &b : boards)
-            sims_before += cpu_of(pid_t(b->processId())).first;
-        runs.emplace_back(count, run_qorvil({count == 1 ? "--port" : "--ports", ports.join(','), "--wait", "1", "--quiet",
-                                             "--program", home.path() + "/image.hex"},
+            sims_before += cpu_of(pid_t(b->processId()));
+        runs.emplace_back(count, run_qorvil({count == 1 ? "--port" : "--ports", devices.mid(0, count).join(','), "--wait",
+                                             "1", "--quiet", "--program", home.path() + "/image.hex"},
                                             home.path()));
         for (const auto &b : boards)
-            sims_after += cpu_of(pid_t(b->processId())).first;
+            sims_after += cpu_of(pid_t(b->processId()));
         sim_cpu.push_back(sims_after - sims_before);
     }
     const double one = std::min(runs.front().second.seconds, runs.back().second.seconds);
-    std::printf("%-7s %9s %9s %16s %16s %13s %7s\n", "boards", "elapsed", "ratio", "supervisor CPU", "board procs CPU",
-                "sim CPU", "status");
+    std::printf("%-7s %9s %9s %12s %12s %12s %7s\n", "boards", "elapsed", "ratio", "qorvil CPU", "resident", "sim CPU",
+                "status");
     for (size_t i = 0; i < runs.size(); ++i) {
         const auto &[count, o] = runs[i];
-        const QString supervisor = count == 1 ? QString("(none)") : QString::number(o.supervisor_cpu, 'f', 2) + " s";
-        std::printf("%-7d %8.2fs %9.3f %16s %15.2fs %12.2fs %7d\n", count, o.seconds, o.seconds / one,
-                    qPrintable(supervisor), count == 1 ? o.supervisor_cpu : o.boards_cpu, sim_cpu[i], o.status);
+        std::printf("%-7d %8.2fs %9.3f %11.2fs %9.1f MB %11.2fs %7d\n", count, o.seconds, o.seconds / one, o.cpu,
+                    o.resident_mb, sim_cpu[i], o.status);
     }
-    std::printf("\nratio: elapsed / elapsed of one board, the faster of its two runs (target for 8 boards: at\n"
-                "most 1.15); board procs CPU: the batch processes doing the work (one board: the plain\n"
-                "batch run); status: the exit status (0: every board programmed and verified)\n");
+    std::printf("\nratio: elapsed / elapsed of one board, the faster of its two runs (target for %d boards: at\n"
+                "most 1.10); resident: the peak resident memory of the whole qorvil run (target: at most\n"
+                "150 MB); status: the exit status (0: every board programmed and verified)\n",
+                most);
     for (const auto &b : boards) {
         b->terminate();
         b->waitForFinished(10000);

@@ -124,7 +124,8 @@ TEST_F(Batch, ExitStatusSaysWhatHappened)
     } cases[] = {
         {{"--firmware", "V2.10"}, {"--identify"}, 0, "QORVIL V2.10\n", ""},
         {{"--wrong-id"}, {"--identify"}, 2, "", "not the programmer"},
-        {{}, {"--verify", hex}, 1, "", "< NG >"},
+        {{}, {"--verify", hex}, 1, "", "[ベリファイ結果] "},
+        {{}, {"--lang", "en", "--verify", hex}, 1, "", "[Verify result] "},
         {{"--silent-after", "1"}, {"--erase"}, 2, "", "処理中止 (2)"},
         {{}, {"--program", path("nothing.hex")}, 3, "", "nothing.hex"},
         {{}, {"--verify", path("notes.txt")}, 3, "", "not an Intel HEX file"},
