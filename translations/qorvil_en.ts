@@ -88,10 +88,6 @@
         <translation>cannot write %1: %2</translation>
     </message>
     <message>
-        <source>the next serial number does not fit in %1 bytes</source>
-        <translation>the next serial number does not fit in %1 bytes</translation>
-    </message>
-    <message>
         <source>serial numbers in %1: %2</source>
         <translation>serial numbers in %1: %2</translation>
     </message>
@@ -158,10 +154,6 @@
     <message>
         <source>--serial needs --program</source>
         <translation>--serial needs --program</translation>
-    </message>
-    <message>
-        <source>the serial number %1 does not fit in %2 bytes</source>
-        <translation>the serial number %1 does not fit in %2 bytes</translation>
     </message>
     <message>
         <source>--watch needs exactly one --program FILE to watch</source>
@@ -386,14 +378,6 @@ run reports it (exit status 2).
         <translation>the image already holds the word %1 at 0x%2, where the serial number goes</translation>
     </message>
     <message>
-        <source>line %1 is not &apos;next N&apos;, &apos;free N&apos; or &apos;pending N …&apos;</source>
-        <translation>line %1 is not &apos;next N&apos;, &apos;free N&apos; or &apos;pending N …&apos;</translation>
-    </message>
-    <message>
-        <source>the line &apos;next N&apos; is missing</source>
-        <translation>the line &apos;next N&apos; is missing</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 cannot be read: %2</translation>
     </message>
@@ -404,6 +388,102 @@ run reports it (exit status 2).
     <message>
         <source>%1 does not end with the end record yet</source>
         <translation>%1 does not end with the end record yet</translation>
+    </message>
+    <message>
+        <source>%1 is not pending</source>
+        <translation>%1 is not pending</translation>
+    </message>
+    <message>
+        <source>serial number %1 is in a chip</source>
+        <translation>serial number %1 is in a chip</translation>
+    </message>
+    <message>
+        <source>serial number %1 is free again</source>
+        <translation>serial number %1 is free again</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 is larger than any image can be</source>
+        <translation>%1 is larger than any image can be</translation>
+    </message>
+    <message>
+        <source>the run ended early: %1</source>
+        <translation>the run ended early: %1</translation>
+    </message>
+    <message>
+        <source>the next serial number does not fit in %1</source>
+        <translation>the next serial number does not fit in %1</translation>
+    </message>
+    <message>
+        <source>waiting for %1, which another program has locked</source>
+        <translation>waiting for %1, which another program has locked</translation>
+    </message>
+    <message>
+        <source>no result</source>
+        <translation>no result</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 is given twice</translation>
+    </message>
+    <message>
+        <source>%1 takes a serial number, not &apos;%2&apos;</source>
+        <translation>%1 takes a serial number, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--boards takes a number of boards from 1 to 99, not &apos;%1&apos;</source>
+        <translation>--boards takes a number of boards from 1 to 99, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--serial-free and --serial-used need --serial-file FILE</source>
+        <translation>--serial-free and --serial-used need --serial-file FILE</translation>
+    </message>
+    <message>
+        <source>--serial-free and --serial-used go only with --serial-file: they touch no board</source>
+        <translation>--serial-free and --serial-used go only with --serial-file: they touch no board</translation>
+    </message>
+    <message>
+        <source>the serial number %1 does not fit in %2</source>
+        <translation>the serial number %1 does not fit in %2</translation>
+    </message>
+    <message>
+        <source>--boards goes with --port all</source>
+        <translation>--boards goes with --port all</translation>
+    </message>
+    <message>
+        <source>found %1 of the %2 boards expected</source>
+        <translation>found %1 of the %2 boards expected</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>line %1 is not &apos;next N&apos;, &apos;free N&apos;, &apos;pending N …&apos; or a comment</source>
+        <translation>line %1 is not &apos;next N&apos;, &apos;free N&apos;, &apos;pending N …&apos; or a comment</translation>
+    </message>
+    <message>
+        <source>line %1 is a second &apos;next&apos; line (the first is line %2)</source>
+        <translation>line %1 is a second &apos;next&apos; line (the first is line %2)</translation>
+    </message>
+    <message>
+        <source>the line &apos;next N&apos; is missing (only a file that does not exist starts at %1)</source>
+        <translation>the line &apos;next N&apos; is missing (only a file that does not exist starts at %1)</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not below &apos;next %3&apos;</source>
+        <translation>line %1: %2 is not below &apos;next %3&apos;</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is listed in line %3 already</source>
+        <translation>line %1: %2 is listed in line %3 already</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1369,34 @@ run reports it (exit status 2).
     <message>
         <source>cannot create the lock file %1.lock</source>
         <translation>cannot create the lock file %1.lock</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>no file named</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>the folder of %1 does not exist</source>
+        <translation>the folder of %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message>
+        <source>stopped while %1 was locked by another program</source>
+        <translation>stopped while %1 was locked by another program</translation>
+    </message>
+    <message>
+        <source>the port is in use by another program</source>
+        <translation>the port is in use by another program</translation>
     </message>
 </context>
 <context>

@@ -17,13 +17,16 @@
 #include "operations/operation_frame.h"
 #include "operations/operations.h"
 #include "platform/com_ports.h"
+#include "platform/files.h"
 #include "platform/settings.h"
 #include "session/version.h"
 #include "words/word_text.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <exception>
 
 namespace batch {
 namespace {
@@ -42,6 +45,33 @@ QString action_name(Batch_action::Kind kind)
 
 } // namespace
 
+QString file_problem(const Batch_options &o)
+{
+    for (const Batch_action &a : o.actions) {
+        if ((a.kind != Batch_action::program && a.kind != Batch_action::verify) || o.watch)
+            continue;
+        const QFileInfo info(a.value);
+        if (!image::File_exists(a.value))
+            return Tr::tr("cannot read %1").arg(a.value);
+        if (!info.isFile())
+            return Tr::tr("%1 is not a regular file").arg(a.value);
+        if (info.size() > image::max_hex_file_size)
+            return Tr::tr("%1 is larger than any image can be").arg(a.value);
+    }
+    QStringList targets;
+    if (o.log_csv)
+        targets << *o.log_csv;
+    if (o.trace)
+        targets << *o.trace;
+    for (const Batch_action &a : o.actions)
+        if (a.kind == Batch_action::read)
+            targets << a.value;
+    for (const QString &target : targets)
+        if (const QString problem = platform::output_problem(target); !problem.isEmpty())
+            return Tr::tr("cannot write %1: %2").arg(target, problem);
+    return {};
+}
+
 Batch_run::Batch_run(const Batch_options &options, session::Session &s, Board_output &out, bool quiet)
     : options_(options), s_(s), out_(out), quiet_(quiet), board_(options_, s, out, [this](const QString &text) { error(text); })
 {
@@ -52,9 +82,20 @@ Batch_run::~Batch_run() { s_.set_listener(nullptr); }
 
 int Batch_run::run()
 {
+    // What the run reads must be there, and what it writes writable, before any board is touched.
+    if (const QString problem = file_problem(options_); !problem.isEmpty()) {
+        error(problem);
+        return batch_bad_input;
+    }
     prepare();
     start_trace();
-    const int result = options_.watch ? watch() : run_once();
+    int result = batch_link_failed;
+    try {
+        result = options_.watch ? watch() : run_once();
+    } catch (const std::exception &e) {
+        error(Tr::tr("the run ended early: %1").arg(QString::fromLocal8Bit(e.what())));
+        board_.abandon();
+    }
     operations::Close_port_if_open(s_);
     comm::stop_trace(s_);
     return result;
@@ -224,7 +265,9 @@ int Batch_run::connect_board()
         error(Tr::tr("cannot open %1: %2").arg(device, fault.reason));
         return batch_link_failed;
     }
-    const comm::Identification id = comm::identify_board(s_);
+    const comm::Identification id = comm::identify_board(s_, [this] { return !s_.stopping(); });
+    if (id.outcome == comm::Identification::abandoned)
+        return batch_link_failed;
     if (id.outcome != comm::Identification::identified) {
         error(id.outcome == comm::Identification::no_answer
                   ? Tr::tr("the programmer on %1 does not answer").arg(device)
@@ -251,6 +294,12 @@ int Batch_run::load(const QString &path)
         break;
     case image::Import_result::not_hex:
         error(Tr::tr("%1 is not an Intel HEX file").arg(path));
+        return batch_bad_input;
+    case image::Import_result::not_a_file:
+        error(Tr::tr("%1 is not a regular file").arg(path));
+        return batch_bad_input;
+    case image::Import_result::too_large:
+        error(Tr::tr("%1 is larger than any image can be").arg(path));
         return batch_bad_input;
     case image::Import_result::cannot_open:
     case image::Import_result::reading_error:
@@ -288,7 +337,9 @@ int Batch_run::status_of(const operations::Outcome &o)
     case operations::Outcome::differences:
         return batch_differences;
     case operations::Outcome::stopped:
-        box(operations::abort_box_title(), operations::abort_box_text(), false);
+        // A stop that was asked for is no device access error; the run says it was interrupted.
+        if (!board_.interrupted() || o.stop.reason != operations::Stop::cancel)
+            box(operations::abort_box_title(), operations::abort_box_text(), false);
         return batch_link_failed;
     case operations::Outcome::not_started:
         if (o.refusal == operations::Outcome::oscillator_missing)

@@ -14,6 +14,10 @@
 
 namespace batch {
 
+// Why a file the run reads (an image to program or verify) cannot be read, or one it writes
+// (the production log, the trace, a read image) cannot be written; empty when every one can.
+QString file_problem(const Batch_options &options);
+
 class Batch_run final : public session::Listener {
 public:
     // `quiet`: only errors and the reports of faults, stops and differences are printed.

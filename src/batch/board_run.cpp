@@ -35,6 +35,7 @@ Board_run::Board_run(const Batch_options &options, session::Session &s, Board_ou
 
 void Board_run::begin()
 {
+    begun_ = true;
     clock_.start();
     started_ = platform::wall_time();
     s_.failure = {};
@@ -68,15 +69,21 @@ int Board_run::take_serial()
                               .arg(QCoreApplication::applicationPid())
                               .arg(iso_time(started_));
     std::optional<std::uint64_t> taken;
-    const QString problem = change_pool([&](Serial_pool &pool) {
-        taken = batch::take_serial(pool, plan_.step, plan_.bytes, owner);
-        return taken ? QString()
-                     : Tr::tr("the next serial number does not fit in %1 bytes")
-                           .arg(plan_.bytes);
-    });
+    const QString problem = change_serial_file(
+        *options_.serial_file, plan_.start,
+        [&](Serial_pool &pool) {
+            taken = batch::take_serial(pool, plan_.step, plan_.bytes, owner);
+            return taken ? QString() : Tr::tr("the next serial number does not fit in %1").arg(byte_count(plan_.bytes));
+        },
+        [this, said = false]() mutable {
+            if (!said)
+                error_(Tr::tr("waiting for %1, which another program has locked").arg(*options_.serial_file));
+            said = true;
+            return interrupted();
+        });
     if (!problem.isEmpty()) {
         error_(Tr::tr("serial numbers in %1: %2").arg(*options_.serial_file, problem));
-        return batch_bad_input;
+        return interrupted() ? batch_link_failed : batch_bad_input;
     }
     serial_ = taken;
     return batch_ok;
@@ -86,7 +93,7 @@ void Board_run::settle(bool used)
 {
     const std::uint64_t number = *serial_;
     settled_ = true;
-    const QString problem = change_pool([&](Serial_pool &pool) {
+    const QString problem = change_serial_file(*options_.serial_file, plan_.start, [&](Serial_pool &pool) {
         settle_serial(pool, number, used);
         return QString();
     });
@@ -94,22 +101,6 @@ void Board_run::settle(bool used)
         error_(Tr::tr("serial number %1 stays pending in %2: %3")
                    .arg(number)
                    .arg(*options_.serial_file, problem));
-}
-
-QString Board_run::change_pool(const std::function<QString(Serial_pool &)> &change) const
-{
-    QString problem;
-    const QString failure =
-        platform::change_locked(*options_.serial_file, [&](const QByteArray &old) -> std::optional<QByteArray> {
-            Serial_pool pool;
-            problem = parse_serial_pool(old, plan_.start, pool);
-            if (problem.isEmpty())
-                problem = change(pool);
-            if (!problem.isEmpty())
-                return std::nullopt;
-            return format_serial_pool(pool);
-        });
-    return failure.isEmpty() ? problem : failure;
 }
 
 void Board_run::connected(bool opened)
@@ -187,15 +178,22 @@ QString Board_run::result_text(int status, const QString &refusal) const
     }
 }
 
-int Board_run::end(int status, const QString &refusal)
+void Board_run::abandon()
 {
+    if (begun_)
+        end(batch_link_failed, {}, Tr::tr("no result"));
+}
+
+int Board_run::end(int status, const QString &refusal, const QString &result)
+{
+    begun_ = false;
     if (serial_ && !settled_)
         settle(false);
     serial_.reset();
     settled_ = false;
     report_.status = status;
     report_.milliseconds = clock_.elapsed();
-    report_.result = result_text(status, refusal);
+    report_.result = result.isEmpty() ? result_text(status, refusal) : result;
     if (options_.log_csv) {
         Log_row row;
         row.time = iso_time(started_);

@@ -23,7 +23,7 @@ public:
 
     // A stop was asked for: the running operation aborts at its next test (leaving ISP mode)
     // and no further action starts.
-    bool interrupted() const { return s_.stop_requested; }
+    bool interrupted() const { return s_.stopping(); }
 
     // A run begins: the clock, the failed-exchange note, "connecting".
     void begin();
@@ -42,18 +42,17 @@ public:
     // Program has ended with `status`; a programmed and verified chip uses the number up.
     int program_done(int status);
     // The run ends: an unused number goes back, the log row is written, the report is given.
-    // `refusal` is the last error printed (for a refused run). Returns the status.
-    int end(int status, const QString &refusal);
+    // `refusal` is the last error printed (for a refused run); `result`, when given, is the
+    // result instead of the one the status stands for. Returns the status.
+    int end(int status, const QString &refusal, const QString &result = {});
+    // The run ended early, without a result of its own: it still gets its log row.
+    void abandon();
 
     const Run_report &report() const { return report_; }
 
 private:
     QString result_text(int status, const QString &refusal) const;
     void settle(bool used);
-    // Changes the numbers file under its lock: `change` gets the numbers read from it and
-    // returns an empty text to have them written back, or why not. Returns why the file
-    // could not be read, changed or written; empty when it was.
-    QString change_pool(const std::function<QString(Serial_pool &)> &change) const;
 
     const Batch_options &options_;
     session::Session &s_;
@@ -65,6 +64,7 @@ private:
     QDateTime started_;
     std::optional<std::uint64_t> serial_;  // the run's number, in every image it loads
     bool settled_ = false;                 // used up, or given back
+    bool begun_ = false;                   // between begin() and end()
     QString device_;  // the serial device, once the run has set up the port
     QString image_, crc_, action_, phase_;
     int step_ = -1;

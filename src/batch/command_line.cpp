@@ -19,19 +19,36 @@ struct Option_row {
 
 bool whole_number(const QString &text, int low, int high, int &out)
 {
-    bool ok = false;
-    const int v = text.toInt(&ok, 10);
-    if (!ok || v < low || v > high)
+    const std::optional<std::uint64_t> v = parse_number(text, false);
+    if (!v || *v < std::uint64_t(low) || *v > std::uint64_t(high))
         return false;
-    out = v;
+    out = int(*v);
     return true;
 }
 
 bool config_word(const QString &text)
 {
     static const QRegularExpression word(QStringLiteral("^(0[xX])?([0-9A-Fa-f]{1,4})$"));
-    const auto m = word.match(text);
+    const auto m = word.match(text.trimmed());
     return m.hasMatch() && m.captured(2).toInt(nullptr, 16) <= 0xFFF;
+}
+
+// An option that may be given once only.
+template <typename T> QString once(std::optional<T> &slot, const QString &name, T value)
+{
+    if (slot)
+        return Tr::tr("%1 is given twice").arg(name);
+    slot = value;
+    return {};
+}
+
+QString release(Command_line &c, const QString &name, const QString &value, bool used)
+{
+    const std::optional<std::uint64_t> n = parse_number(value);
+    if (!n)
+        return Tr::tr("%1 takes a serial number, not '%2'").arg(name, value);
+    c.options.releases.emplace_back(*n, used);
+    return {};
 }
 
 QString action(Command_line &c, Batch_action::Kind kind, const QString &value)
@@ -79,12 +96,14 @@ const Option_row rows[] = {
          return QString();
      }},
     {"--pins", nullptr, true, [](Command_line &c, const QString &, const QString &v) {
-         if (v != QLatin1String("18") && v != QLatin1String("28"))
+         const std::optional<std::uint64_t> pins = parse_number(v, false);
+         if (pins != 18u && pins != 28u)
              return QStringLiteral("--pins takes 18 or 28, not '%1'").arg(v);
-         c.options.pins = v.toInt();
+         c.options.pins = int(*pins);
          return QString();
      }},
-    {"--rev", nullptr, true, [](Command_line &c, const QString &, const QString &v) {
+    {"--rev", nullptr, true, [](Command_line &c, const QString &, const QString &value) {
+         const QString v = value.trimmed();
          if (v.compare(QLatin1String("old"), Qt::CaseInsensitive) == 0)
              c.options.rev = 0;
          else if (v.compare(QLatin1String("A"), Qt::CaseInsensitive) == 0)
@@ -113,34 +132,43 @@ const Option_row rows[] = {
     {"--fuse", nullptr, true, [](Command_line &c, const QString &name, const QString &v) {
          if (!config_word(v))
              return Tr::tr("%1 takes a 12-bit hexadecimal word, not '%2'").arg(name, v);
-         return action(c, Batch_action::fuse, v);
+         return action(c, Batch_action::fuse, v.trimmed());
      }},
     {"--fusex", nullptr, true, [](Command_line &c, const QString &name, const QString &v) {
          if (!config_word(v))
              return Tr::tr("%1 takes a 12-bit hexadecimal word, not '%2'").arg(name, v);
-         return action(c, Batch_action::fusex, v);
+         return action(c, Batch_action::fusex, v.trimmed());
      }},
     {"--serial", nullptr, true, [](Command_line &c, const QString &name, const QString &v) {
          Serial_plan plan;
          const QString error = parse_serial_plan(v, plan);
-         c.options.serial = plan;
-         return error.isEmpty() ? needs_value(name, v) : error;
+         if (!error.isEmpty())
+             return error;
+         return once(c.options.serial, name, plan);
      }},
-    {"--serial-bytes", nullptr, true, [](Command_line &c, const QString &, const QString &v) {
-         bool ok = false;
-         const int n = v.toInt(&ok);
-         c.options.serial_bytes = n;
-         if (!ok || n < 1 || n > 4)
+    {"--serial-bytes", nullptr, true, [](Command_line &c, const QString &name, const QString &v) {
+         int n = 0;
+         if (!whole_number(v, 1, 4, n))
              return Tr::tr("--serial-bytes takes 1, 2, 3 or 4, not '%1'").arg(v);
-         return QString();
+         return once(c.options.serial_bytes, name, n);
      }},
     {"--serial-file", nullptr, true, [](Command_line &c, const QString &name, const QString &v) {
-         c.options.serial_file = v;
-         return needs_value(name, v);
+         const QString problem = needs_value(name, v);
+         return problem.isEmpty() ? once(c.options.serial_file, name, v) : problem;
      }},
+    {"--serial-free", nullptr, true,
+     [](Command_line &c, const QString &name, const QString &v) { return release(c, name, v, false); }},
+    {"--serial-used", nullptr, true,
+     [](Command_line &c, const QString &name, const QString &v) { return release(c, name, v, true); }},
     {"--log-csv", nullptr, true, [](Command_line &c, const QString &name, const QString &v) {
-         c.options.log_csv = v;
-         return needs_value(name, v);
+         const QString problem = needs_value(name, v);
+         return problem.isEmpty() ? once(c.options.log_csv, name, v) : problem;
+     }},
+    {"--boards", nullptr, true, [](Command_line &c, const QString &name, const QString &v) {
+         int n = 0;
+         if (!whole_number(v, 1, 99, n))
+             return Tr::tr("--boards takes a number of boards from 1 to 99, not '%1'").arg(v);
+         return once(c.options.boards, name, n);
      }},
     {"--watch", nullptr, false, [](Command_line &c, const QString &, const QString &) { c.options.watch = true; return QString(); }},
 };
@@ -158,6 +186,13 @@ QString combination_problem(const Batch_options &o)
 {
     const auto programs = std::count_if(o.actions.begin(), o.actions.end(),
                                         [](const Batch_action &a) { return a.kind == Batch_action::program; });
+    if (!o.releases.empty()) {
+        if (!o.serial_file)
+            return Tr::tr("--serial-free and --serial-used need --serial-file FILE");
+        if (!o.actions.empty() || o.serial || !o.ports.isEmpty() || o.log_csv || o.watch)
+            return Tr::tr("--serial-free and --serial-used go only with --serial-file: they touch no board");
+        return {};
+    }
     if (o.actions.empty())
         return Tr::tr("no action given");
     if ((o.serial_bytes || o.serial_file) && !o.serial)
@@ -167,7 +202,9 @@ QString combination_problem(const Batch_options &o)
     if (o.serial && programs == 0)
         return Tr::tr("--serial needs --program");
     if (o.serial && !serial_fits(o.serial->start, o.serial_bytes.value_or(2)))
-        return Tr::tr("the serial number %1 does not fit in %2 bytes").arg(o.serial->start).arg(o.serial_bytes.value_or(2));
+        return Tr::tr("the serial number %1 does not fit in %2").arg(o.serial->start).arg(byte_count(o.serial_bytes.value_or(2)));
+    if (o.boards && !(o.ports.size() == 1 && o.ports[0].compare(QLatin1String("all"), Qt::CaseInsensitive) == 0))
+        return Tr::tr("--boards goes with --port all");
     if (o.watch && programs != 1)
         return Tr::tr("--watch needs exactly one --program FILE to watch");
     if (o.ports.size() > 1 && o.ports.contains(QStringLiteral("all"), Qt::CaseInsensitive))

@@ -32,6 +32,10 @@ struct Batch_options {
     std::optional<QString> serial_file;
     std::optional<QString> log_csv;
     bool watch = false;
+    std::optional<int> boards;  // how many boards --port all must find
+    // Pending numbers of the numbers file put back by hand: free (false: the chip does not
+    // carry it) or used (true). A run of these touches no board.
+    std::vector<std::pair<std::uint64_t, bool>> releases;
 };
 
 struct Command_line {

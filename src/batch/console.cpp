@@ -11,18 +11,26 @@ Console::Console(bool quiet, bool watch) : quiet_(quiet), watch_(watch), tty_(pl
 
 Console::~Console() { clear_bar(); }
 
+void Console::write(std::FILE *to, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), to);
+    std::fflush(to);
+    if (!std::ferror(to))
+        return;
+    std::clearerr(to);
+    if (!closed_ && closed) {
+        closed_ = true;
+        closed();
+    }
+}
+
 void Console::line(const QString &text)
 {
     clear_bar();
-    std::fputs((text + '\n').toUtf8().constData(), stderr);
-    std::fflush(stderr);
+    write(stderr, text + '\n');
 }
 
-void Console::output(const QString &text)
-{
-    std::printf("%s\n", text.toUtf8().constData());
-    std::fflush(stdout);
-}
+void Console::output(const QString &text) { write(stdout, text + '\n'); }
 
 void Console::progress(long total, long current, const QString &activity)
 {
@@ -35,12 +43,10 @@ void Console::progress(long total, long current, const QString &activity)
     const int percent = total > 0 ? int(100 * current / total) : 100;
     const int width = 40;
     const int filled = percent * width / 100;
-    const QString bar = QStringLiteral("\r[%1%2] %3% %4")
-                            .arg(QString(filled, '#'), QString(width - filled, '.'))
-                            .arg(percent, 3)
-                            .arg(activity);
-    std::fputs(bar.toUtf8().constData(), stderr);
-    std::fflush(stderr);
+    write(stderr, QStringLiteral("\r[%1%2] %3% %4")
+                      .arg(QString(filled, '#'), QString(width - filled, '.'))
+                      .arg(percent, 3)
+                      .arg(activity));
     bar_shown_ = true;
 }
 
@@ -55,8 +61,8 @@ void Console::clear_bar()
 {
     if (!bar_shown_)
         return;
-    std::fputs("\r\033[K", stderr);
     bar_shown_ = false;
+    write(stderr, QStringLiteral("\r\033[K"));
 }
 
 } // namespace batch

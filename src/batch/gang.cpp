@@ -10,6 +10,7 @@
 #include "session/session.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QEventLoop>
 #include <QRegularExpression>
 #include <QThread>
@@ -25,6 +26,7 @@ namespace {
 
 struct Board {
     QString port, device;
+    Batch_options options;
     std::unique_ptr<session::Session> session;
     std::unique_ptr<QThread> thread;
     std::optional<Run_report> last;  // the last run's report
@@ -119,6 +121,10 @@ private:
             if (!options_.quiet)
                 say(all.report.first());
             ports = all.names;
+            if (options_.boards && ports.size() < *options_.boards) {
+                say(Tr::tr("found %1 of the %2 boards expected").arg(ports.size()).arg(*options_.boards));
+                return batch_link_failed;
+            }
         }
         if (stopping_) {
             say(Tr::tr("stopped before any board was started"));
@@ -128,12 +134,21 @@ private:
             say(Tr::tr("cannot create the trace folder %1").arg(*options_.trace));
             return batch_bad_input;
         }
-        display_ = std::make_unique<Gang_display>(ports, platform::error_is_terminal(), options_.quiet);
         for (const QString &port : ports) {
             boards_.push_back(std::make_unique<Board>());
-            boards_.back()->port = port;
-            boards_.back()->session = std::make_unique<session::Session>();
+            Board &b = *boards_.back();
+            b.port = port;
+            b.session = std::make_unique<session::Session>();
+            b.session->stop_signal = &platform::stop_signalled();
+            b.options = board_options(port);
+            // What every board reads and writes must be right before any board is touched.
+            if (const QString problem = file_problem(b.options); !problem.isEmpty()) {
+                say(problem);
+                return batch_bad_input;
+            }
         }
+        display_ = std::make_unique<Gang_display>(ports, platform::error_is_terminal(), options_.quiet);
+        display_->closed = [this] { stop(); };
         for (size_t i = 0; i < boards_.size(); ++i)
             start(int(i));
         if (!all_ended())
@@ -144,16 +159,25 @@ private:
         return sum_up();
     }
 
+    // A board's own options: its port, its trace file, its files read back.
+    Batch_options board_options(const QString &port) const
+    {
+        Batch_options o = options_;
+        o.port = port;
+        o.ports = QStringList{port};
+        if (options_.trace)
+            o.trace = board_trace_file(*options_.trace, port);
+        for (Batch_action &a : o.actions)
+            if (a.kind == Batch_action::read)
+                a.value = board_file(a.value, port);
+        return o;
+    }
+
     void start(int i)
     {
         Board &b = *boards_[size_t(i)];
-        Batch_options o = options_;
-        o.port = b.port;
-        o.ports = QStringList{b.port};
-        if (options_.trace)
-            o.trace = board_trace_file(*options_.trace, b.port);
         session::Session *s = b.session.get();
-        b.thread.reset(QThread::create([this, i, o, s] {
+        b.thread.reset(QThread::create([this, i, o = b.options, s] {
             Gang_output out(*this, i);
             int status = batch_link_failed;
             {
@@ -234,14 +258,30 @@ void Gang_output::result(const Run_report &report) { post([report](Gang &g, int 
 
 } // namespace
 
+QString board_name(const QString &port)
+{
+    QString name;
+    for (const char c : port.toUtf8()) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+            name += QLatin1Char(c);
+        else if (c == '/')
+            name += name.isEmpty() ? QString() : QStringLiteral("_");
+        else
+            name += QStringLiteral("-%1").arg(uint(uchar(c)), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return name;
+}
+
 QString board_trace_file(const QString &folder, const QString &port)
 {
-    static const QRegularExpression other(QStringLiteral("[^A-Za-z0-9]+"));
-    QString name = port;
-    name.replace(other, QStringLiteral("_"));
-    while (name.startsWith('_'))
-        name.remove(0, 1);
-    return QDir(folder).filePath(name + QStringLiteral(".trace"));
+    return QDir(folder).filePath(board_name(port) + QStringLiteral(".trace"));
+}
+
+QString board_file(const QString &path, const QString &port)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().isEmpty() ? QString() : '.' + info.suffix();
+    return QDir(info.path()).filePath(info.completeBaseName() + '-' + board_name(port) + suffix);
 }
 
 int run_gang(const Batch_options &options) { return Gang(options).run(); }

@@ -14,8 +14,16 @@ struct Batch_options;
 // 0 when every board succeeded, else the worst of the boards' statuses.
 int run_gang(const Batch_options &options);
 
-// The board's trace file in the trace folder: the port name with everything but letters
-// and digits made "_", and ".trace" ("/dev/ttyUSB0" gives "dev_ttyUSB0.trace").
+// A board's name in file names: the port's letters and digits, "_" for each "/" but the
+// first, and "-" with two hex digits for every other byte, so that no two ports share a name
+// ("/dev/ttyUSB0" gives "dev_ttyUSB0", "/dev/tty_S0" "dev_tty-5FS0").
+QString board_name(const QString &port);
+
+// The board's trace file in the trace folder: "dev_ttyUSB0.trace".
 QString board_trace_file(const QString &folder, const QString &port);
+
+// The board's own file for a file that every board reads back: "back.hex" gives
+// "back-COM1.hex".
+QString board_file(const QString &path, const QString &port);
 
 } // namespace batch

@@ -24,6 +24,13 @@ void Gang_display::write(const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stderr);
     std::fflush(stderr);
+    if (!std::ferror(stderr))
+        return;
+    std::clearerr(stderr);
+    if (!closed_ && closed) {
+        closed_ = true;
+        closed();
+    }
 }
 
 QString Gang_display::prefixed(int board, const QString &text) const

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 namespace batch {
@@ -23,6 +24,9 @@ public:
     // The last state of every board; the block is left behind.
     void close();
 
+    // Called once when standard error has been closed (the reader of a pipe went away).
+    std::function<void()> closed;
+
 private:
     void write(const QString &text);
     QString prefixed(int board, const QString &text) const;
@@ -32,6 +36,7 @@ private:
     QStringList ports_, steps_;
     bool terminal_, quiet_;
     int drawn_ = 0;  // lines of the block on screen
+    bool closed_ = false;
     QTimer redraw_;
 };
 

@@ -1,7 +1,9 @@
 #include "batch/serial_numbers.h"
 #include "batch/tr.h"
+#include "platform/locked_file.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -10,15 +12,34 @@ namespace {
 
 bool number_of(const QString &text, std::uint64_t &out)
 {
-    bool ok = false;
-    out = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? text.mid(2).toULongLong(&ok, 16)
-                                                                    : text.toULongLong(&ok, 10);
-    return ok && !text.startsWith('+') && !text.startsWith('-');
+    const std::optional<std::uint64_t> n = parse_number(text);
+    out = n.value_or(0);
+    return n.has_value();
+}
+
+bool is_digit(QChar c, int base)
+{
+    return (c >= '0' && c <= '9') || (base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
 }
 
 QString hex3(int value) { return QString::number(value, 16).toUpper().rightJustified(3, QLatin1Char('0')); }
 
 } // namespace
+
+std::optional<std::uint64_t> parse_number(const QString &text, bool hex_allowed)
+{
+    QString digits = text.trimmed();
+    int base = 10;
+    if (hex_allowed && digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        digits = digits.mid(2);
+        base = 16;
+    }
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [base](QChar c) { return is_digit(c, base); }))
+        return std::nullopt;
+    bool ok = false;
+    const std::uint64_t n = digits.toULongLong(&ok, base);
+    return ok ? std::optional<std::uint64_t>(n) : std::nullopt;
+}
 
 QString parse_serial_plan(const QString &text, Serial_plan &plan)
 {
@@ -37,6 +58,8 @@ QString parse_serial_plan(const QString &text, Serial_plan &plan)
     plan.step = step;
     return {};
 }
+
+QString byte_count(int bytes) { return bytes == 1 ? Tr::tr("1 byte") : Tr::tr("%1 bytes").arg(bytes); }
 
 bool serial_fits(std::uint64_t number, int bytes) { return bytes >= 8 || number >> (8 * bytes) == 0; }
 
@@ -61,36 +84,72 @@ QString serial_target_problem(const Serial_plan &plan, int last_address, const s
     return {};
 }
 
-QString parse_serial_pool(const QByteArray &text, std::uint64_t start, Serial_pool &pool)
+QString parse_serial_pool(const QByteArray *text, std::uint64_t start, Serial_pool &pool)
 {
     pool = {};
-    bool next_seen = false;
+    if (!text) {
+        pool.next = start;
+        return {};
+    }
+    std::vector<std::pair<std::uint64_t, int>> listed;  // every free and pending number, with its line
+    static const QRegularExpression form(QStringLiteral("^(next|free|pending)\\s+(\\S+)(?:\\s+(.*))?$"));
+    int next_line = 0;
     int line_number = 0;
-    for (const QByteArray &raw : text.split('\n')) {
+    for (const QByteArray &raw : text->split('\n')) {
         ++line_number;
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const QString key = line.section(' ', 0, 0);
-        std::uint64_t n = 0;
-        const bool number = number_of(line.section(' ', 1, 1, QString::SectionSkipEmpty), n);
-        if (key == QLatin1String("next") && number && !next_seen) {
-            pool.next = n;
-            next_seen = true;
-        } else if (key == QLatin1String("free") && number) {
-            pool.free.push_back(n);
-        } else if (key == QLatin1String("pending") && number) {
-            pool.pending.push_back({n, line.section(' ', 2, -1, QString::SectionSkipEmpty)});
-        } else {
-            return Tr::tr("line %1 is not 'next N', 'free N' or 'pending N …'").arg(line_number);
+        const QRegularExpressionMatch m = form.match(line);
+        const std::optional<std::uint64_t> n = parse_number(m.captured(2), false);
+        const QString key = m.captured(1), owner = m.captured(3);
+        if (!m.hasMatch() || !n || (key != QLatin1String("pending") && !owner.isEmpty()))
+            return Tr::tr("line %1 is not 'next N', 'free N', 'pending N …' or a comment").arg(line_number);
+        if (key == QLatin1String("next")) {
+            if (next_line)
+                return Tr::tr("line %1 is a second 'next' line (the first is line %2)").arg(line_number).arg(next_line);
+            pool.next = *n;
+            next_line = line_number;
+            continue;
         }
+        if (key == QLatin1String("pending"))
+            pool.pending.push_back({*n, owner});
+        else
+            pool.free.push_back(*n);
+        listed.emplace_back(*n, line_number);
     }
-    if (!next_seen) {
-        if (!pool.free.empty() || !pool.pending.empty())
-            return Tr::tr("the line 'next N' is missing");
-        pool.next = start;
+    if (!next_line)
+        return Tr::tr("the line 'next N' is missing (only a file that does not exist starts at %1)").arg(start);
+    std::sort(listed.begin(), listed.end());
+    for (size_t i = 0; i < listed.size(); ++i) {
+        if (listed[i].first >= pool.next)
+            return Tr::tr("line %1: %2 is not below 'next %3'").arg(listed[i].second).arg(listed[i].first).arg(pool.next);
+        if (i > 0 && listed[i].first == listed[i - 1].first)
+            return Tr::tr("line %1: %2 is listed in line %3 already")
+                .arg(std::max(listed[i].second, listed[i - 1].second))
+                .arg(listed[i].first)
+                .arg(std::min(listed[i].second, listed[i - 1].second));
     }
     return {};
+}
+
+QString change_serial_file(const QString &path, std::uint64_t start, const std::function<QString(Serial_pool &)> &change,
+                           const std::function<bool()> &give_up)
+{
+    QString problem;
+    const QString failure = platform::change_locked(
+        path,
+        [&](const QByteArray *old) -> std::optional<QByteArray> {
+            Serial_pool pool;
+            problem = parse_serial_pool(old, start, pool);
+            if (problem.isEmpty())
+                problem = change(pool);
+            if (!problem.isEmpty())
+                return std::nullopt;
+            return format_serial_pool(pool);
+        },
+        give_up);
+    return failure.isEmpty() ? problem : failure;
 }
 
 QByteArray format_serial_pool(const Serial_pool &pool)
@@ -121,15 +180,16 @@ std::optional<std::uint64_t> take_serial(Serial_pool &pool, std::uint64_t step, 
     return n;
 }
 
-void settle_serial(Serial_pool &pool, std::uint64_t number, bool used)
+bool settle_serial(Serial_pool &pool, std::uint64_t number, bool used)
 {
     const auto p = std::find_if(pool.pending.begin(), pool.pending.end(),
                                 [number](const Serial_pool::Pending &e) { return e.number == number; });
     if (p == pool.pending.end())
-        return;
+        return false;
     pool.pending.erase(p);
     if (!used)
         pool.free.push_back(number);
+    return true;
 }
 
 } // namespace batch

@@ -25,6 +25,11 @@
 
 namespace batch {
 
+// A whole number as the options and the numbers file give it: decimal digits, or with
+// `hex_allowed` also "0x" and hexadecimal digits; blanks around it do not count, a sign or
+// anything else makes it no number.
+std::optional<std::uint64_t> parse_number(const QString &text, bool hex_allowed = true);
+
 struct Serial_plan {
     int address = 0;         // program word address of the first RETW word
     std::uint64_t start = 0;
@@ -35,6 +40,9 @@ struct Serial_plan {
 // Reads "ADDR:START[:STEP]" (each decimal, or hexadecimal with 0x). Returns an empty text,
 // or what is wrong.
 QString parse_serial_plan(const QString &text, Serial_plan &plan);
+
+// "1 byte", "2 bytes".
+QString byte_count(int bytes);
 
 // Whether `number` fits in `bytes` bytes.
 bool serial_fits(std::uint64_t number, int bytes);
@@ -56,16 +64,25 @@ struct Serial_pool {
     std::vector<Pending> pending;
 };
 
-// Reads the numbers file; a file without contents starts at `start`. Returns an empty text
-// or what is wrong with the file.
-QString parse_serial_pool(const QByteArray &text, std::uint64_t start, Serial_pool &pool);
+// Reads the numbers file: `text` is what it holds, none when it does not exist (the numbers
+// then start at `start`). The whole file is checked: comments and blank lines, exactly one
+// "next N", and "free N" and "pending N …" lines whose numbers lie below N, each number in one
+// line only. Returns an empty text, or what is wrong with the file, naming its line.
+QString parse_serial_pool(const QByteArray *text, std::uint64_t start, Serial_pool &pool);
 QByteArray format_serial_pool(const Serial_pool &pool);
+
+// Changes the numbers file at `path` under its lock: `change` gets the numbers read from it and
+// returns an empty text to have them written back, or why not. Returns why the file could not
+// be read, changed or written; empty when it was. `give_up` may end the wait for the lock.
+QString change_serial_file(const QString &path, std::uint64_t start, const std::function<QString(Serial_pool &)> &change,
+                           const std::function<bool()> &give_up = {});
 
 // Hands out the next number (lowest free, else next) and lists it as pending for `owner`;
 // nothing when that number does not fit in `bytes` bytes.
 std::optional<std::uint64_t> take_serial(Serial_pool &pool, std::uint64_t step, int bytes, const QString &owner);
 
-// Ends a pending number: used up, or back among the free ones.
-void settle_serial(Serial_pool &pool, std::uint64_t number, bool used);
+// Ends a pending number: used up, or back among the free ones. Returns false when the number
+// is not pending.
+bool settle_serial(Serial_pool &pool, std::uint64_t number, bool used);
 
 } // namespace batch

@@ -1,17 +1,24 @@
 #include "batch/watch_mode.h"
 #include "batch/tr.h"
 
+#include "image/hex_import.h"
 #include "image/hex_records.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace batch {
 
 QString hex_file_problem(const QString &path)
 {
+    const QFileInfo file_info(path);
+    if (file_info.exists() && !file_info.isFile())
+        return Tr::tr("%1 is not a regular file").arg(path);
+    if (file_info.size() > image::max_hex_file_size)
+        return Tr::tr("%1 is larger than any image can be").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Tr::tr("%1 cannot be read: %2").arg(path, file.errorString());

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -23,6 +24,13 @@ QString fuse_warning_text() { return Tr::tr("FUSE設定を確認して下さい�
 Import_result Import_hex(session::Session &s, const QString &path)
 {
     Import_result result;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        result.end = Import_result::not_a_file;
+    else if (info.size() > max_hex_file_size)
+        result.end = Import_result::too_large;
+    if (result.end != Import_result::read)
+        return result;
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         result.end = Import_result::cannot_open;

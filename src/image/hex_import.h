@@ -10,12 +10,17 @@ namespace image {
 // True when `path` names a file that can be opened for reading.
 bool File_exists(const QString &path);
 
+// No Intel HEX file of an image is anywhere near this size (the largest image is 5001 words).
+inline constexpr qint64 max_hex_file_size = 4 * 1024 * 1024;
+
 struct Import_result {
     enum End {
         read,           // the file is the image now
         cannot_open,    // nothing changed
         not_hex,        // a line is not a record: status panel 1 says so; nothing changed
         reading_error,  // a malformed record or a word beyond the image; nothing changed
+        not_a_file,     // a folder, a device or a pipe: not read at all; nothing changed
+        too_large,      // larger than any image can be (max_hex_file_size): not read; nothing changed
     } end = read;
     // The file did not carry both FUSE and FUSEX: the fuse tab is in front, and the user is
     // to check the settings (the "FUSE設定" warning).

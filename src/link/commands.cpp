@@ -251,11 +251,13 @@ void execute(session::Session &s, char character)
         if (c->payload)
             c->payload(s, run);
         start_reply_clock(s);
-        if (!wait_reply(s, c->reply_bytes, c->limit_s, c->yields)) {
+        const Wait wait = wait_reply(s, c->reply_bytes, c->limit_s, c->yields);
+        if (wait != Wait::arrived) {
             s.Link.comxx_error = 1;
-            note_failed_exchange(s, session::Failure::time_out, c->name);
+            if (wait == Wait::timed_out)
+                note_failed_exchange(s, session::Failure::time_out, c->name);
             if (Trace *t = tracing(s))
-                t->end(s.port(), c->reply_bytes, false);
+                t->end(s.port(), c->reply_bytes, false, wait == Wait::stopped ? "stopped" : nullptr);
             return;
         }
         c->after(s, run);

@@ -8,16 +8,21 @@
 
 #include <QEventLoop>
 
+#include <tuple>
+
 namespace comm {
 
 namespace {
-constexpr int reply_limit_ms = 2000;
+// The first request, the drain after the one that brings a board back in step, and the
+// second request: a live board answers that in about 10 ms.
+constexpr int reply_limit_ms = 2000, drain_ms = 100, retry_limit_ms = 500;
 }
 
 struct Port_probe::Port {
     size_t index = 0;  // of the target and its result
     platform::Async_serial_port line;
     QByteArray reply;
+    QByteArray sent;
     bool decided = false;
 };
 
@@ -32,7 +37,26 @@ std::vector<Probe_target> com_targets()
 Port_probe::Port_probe(Finished finished) : finished_(std::move(finished))
 {
     timer_.setTimerType(Qt::PreciseTimer);  // the board is owed its full 2 seconds
-    timer_.callOnTimeout([this] { finish(); });
+    timer_.callOnTimeout([this] { next_phase(); });
+}
+
+// A port that did not answer may hold a board that still waits for a payload byte or two
+// (its host went away in the middle of a command) and took the request for one: one more "="
+// completes that command, what comes back is drained, and the board is asked again.
+void Port_probe::next_phase()
+{
+    if (undecided_ == 0 || phase_ == Phase::retry) {
+        finish();
+        return;
+    }
+    phase_ = phase_ == Phase::first ? Phase::drain : Phase::retry;
+    for (const auto &port : ports_)
+        if (!port->decided) {
+            port->reply.clear();
+            port->sent += '=';
+            port->line.write(QByteArrayLiteral("="));
+        }
+    timer_.start(phase_ == Phase::drain ? drain_ms : retry_limit_ms);
 }
 
 Port_probe::~Port_probe() { cancel(); }
@@ -43,6 +67,7 @@ void Port_probe::start(const std::vector<Probe_target> &targets, Trace *trace)
     trace_ = trace;
     results_.clear();
     undecided_ = 0;
+    phase_ = Phase::first;
     running_ = true;
     for (const Probe_target &target : targets) {
         Probe_result &result = results_.emplace_back();
@@ -63,6 +88,7 @@ void Port_probe::start(const std::vector<Probe_target> &targets, Trace *trace)
         p->line.on_failure = [this, p](const QString &) { decide(*p, Probe_result::silent); };
         ports_.push_back(std::move(port));
         ++undecided_;
+        p->sent = "=";
         p->line.write(QByteArrayLiteral("="));
     }
     timer_.start(undecided_ > 0 ? reply_limit_ms : 0);
@@ -70,7 +96,7 @@ void Port_probe::start(const std::vector<Probe_target> &targets, Trace *trace)
 
 void Port_probe::take(Port &port, const QByteArray &bytes)
 {
-    if (port.decided)
+    if (port.decided || phase_ == Phase::drain)
         return;
     port.reply += bytes;
     if (port.reply.size() < identification_length)
@@ -98,15 +124,17 @@ void Port_probe::finish()
 {
     timer_.stop();
     if (trace_ && trace_->on()) {
-        const char *outcomes[] = {"ok", "time-out after 2000 ms", "wrong identification", "cannot open: ", "no device"};
+        const QString outcomes[] = {QStringLiteral("ok"),
+                                    QStringLiteral("time-out after %1 ms").arg(reply_limit_ms + drain_ms + retry_limit_ms),
+                                    QStringLiteral("wrong identification"), QStringLiteral("cannot open: "),
+                                    QStringLiteral("no device")};
         for (const Probe_result &r : results_) {
-            QByteArray got;
+            QByteArray sent, got;
             for (const auto &port : ports_)
                 if (port->index == size_t(&r - results_.data()))
-                    got = port->reply;
+                    std::tie(sent, got) = std::pair(port->sent, port->reply);
             if (!r.device.isEmpty())
-                trace_->probe(r.device, r.outcome == Probe_result::cannot_open ? QByteArray() : QByteArrayLiteral("="), got,
-                            QString::fromLatin1(outcomes[r.outcome]) + r.reason);
+                trace_->probe(r.device, sent, got, outcomes[r.outcome] + r.reason);
         }
     }
     ports_.clear();

@@ -30,10 +30,11 @@ struct Probe_result {
 std::vector<Probe_target> com_targets();
 
 // Opens every target with the board's line settings, sends "=" on each and collects the
-// replies as they arrive, on the event loop. A reply of 15 bytes decides a port at once;
-// the probe ends when every port has been decided or 2 seconds after the requests went
-// out, whichever comes first. Every port it opened is closed before `finished` is called
-// with one result per target, in the order given.
+// replies as they arrive, on the event loop. A reply of 15 bytes decides a port at once. A
+// port silent for 2 seconds is brought back in step and asked again (for half a second); the
+// probe ends when every port has been decided, 2.6 seconds after the requests went out at
+// the most. Every port it opened is closed before `finished` is called with one result per
+// target, in the order given.
 class Port_probe {
 public:
     using Finished = std::function<void(const std::vector<Probe_result> &)>;
@@ -52,7 +53,9 @@ private:
     struct Port;
     void take(Port &port, const QByteArray &bytes);
     void decide(Port &port, Probe_result::Outcome outcome);
+    void next_phase();
     void finish();
+    enum class Phase { first, drain, retry } phase_ = Phase::first;
 
     Finished finished_;
     Trace *trace_ = nullptr;

@@ -28,23 +28,23 @@ void send_payload_byte(session::Session &s, uint8_t value)
 
 void start_reply_clock(session::Session &s) { s.Link.comxx_Start_time = platform::now_seconds(); }
 
-bool wait_reply(session::Session &s, int count, double limit_s, bool yields)
+Wait wait_reply(session::Session &s, int count, double limit_s, bool yields)
 {
     auto &port = s.port();
     for (;;) {
         if (port.bytes_waiting() >= count)
-            return true;
+            return Wait::arrived;
         if (yields)
             platform::yield_events();
+        if (s.stopping())
+            return Wait::stopped;
         const double elapsed = platform::now_seconds() - s.Link.comxx_Start_time;
         if (elapsed > limit_s)
-            return false;
-        // Block on the port for the rest of the limit; a yielding wait wakes up often
-        // enough to keep the windows responsive.
-        int left_ms = int(std::ceil((limit_s - elapsed) * 1000.0)) + 1;
-        if (yields)
-            left_ms = std::min(left_ms, 15);
-        port.wait_for_bytes(count, left_ms);
+            return Wait::timed_out;
+        // Block on the port for the rest of the limit, waking up often enough to hear a stop
+        // request, and, in a yielding wait, to keep the windows responsive.
+        const int left_ms = int(std::ceil((limit_s - elapsed) * 1000.0)) + 1;
+        port.wait_for_bytes(count, std::min(left_ms, yields ? 15 : 100));
     }
 }
 

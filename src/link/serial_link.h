@@ -22,8 +22,9 @@ void start_reply_clock(session::Session &s);
 
 // Waits until `count` bytes are waiting or `limit_s` seconds have passed since
 // comxx_Start_time. Blocks on the port; a yielding wait lets the event loop run meanwhile.
-// Returns false on a time-out. Throws platform::Port_fault.
-bool wait_reply(session::Session &s, int count, double limit_s, bool yields);
+// A session asked to stop ends the wait early. Throws platform::Port_fault.
+enum class Wait { arrived, timed_out, stopped };
+Wait wait_reply(session::Session &s, int count, double limit_s, bool yields);
 
 // Reads every waiting byte into comxx_Get_buffer.
 void read_reply(session::Session &s);

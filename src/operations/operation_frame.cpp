@@ -80,7 +80,7 @@ void Close_port_if_open(session::Session &s)
 bool stopped(session::Session &s, Outcome &o)
 {
     // An operation clears the counter when it starts; a stop asked for before must hold.
-    if (s.stop_requested && s.Link.comxx_error == 0)
+    if (s.stopping() && s.Link.comxx_error == 0)
         s.Link.comxx_error = 1;
     if (s.Link.comxx_error == 0)
         return false;

@@ -20,13 +20,13 @@ void exchange_with(session::Session &s, char command, int reply_bytes, double li
     try {
         send();
         comm::start_reply_clock(s);
-        const bool arrived = comm::wait_reply(s, reply_bytes, limit_s, false);
-        if (!arrived) {
+        const comm::Wait wait = comm::wait_reply(s, reply_bytes, limit_s, false);
+        if (wait != comm::Wait::arrived)
             s.Link.comxx_error = 1;
+        if (wait == comm::Wait::timed_out)
             comm::note_failed_exchange(s, session::Failure::time_out, loop, command);
-        }
         if (comm::Trace *t = comm::tracing(s))
-            t->end(s.port(), reply_bytes, arrived);
+            t->end(s.port(), reply_bytes, wait == comm::Wait::arrived, wait == comm::Wait::stopped ? "stopped" : nullptr);
     } catch (const platform::Port_fault &fault) {
         s.Link.comxx_error = 1;
         comm::note_failed_exchange(s, session::Failure::port_fault, loop, command, fault.reason);

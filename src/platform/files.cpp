@@ -8,6 +8,8 @@
 #include <QStringConverter>
 #include <QUrl>
 
+#include <unistd.h>
+
 namespace platform {
 namespace {
 QString with_separator(QString folder)
@@ -101,8 +103,25 @@ QString write_text_lines(const QString &path, const QStringList &lines)
 
 bool can_read(const QString &path)
 {
-    QFile f(path);  // a file without a name does not open
-    return !QFileInfo(path).isDir() && f.open(QIODevice::ReadOnly);
+    // Asked rather than tried: opening a pipe would wait for a writer.
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir() && ::access(QFile::encodeName(info.absoluteFilePath()).constData(), R_OK) == 0;
+}
+
+QString output_problem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty())
+        return QCoreApplication::translate("platform", "no file named");
+    if (info.isDir())
+        return QCoreApplication::translate("platform", "%1 is a folder").arg(path);
+    if (info.exists() && !info.isFile())
+        return QCoreApplication::translate("platform", "%1 is not a regular file").arg(path);
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return QCoreApplication::translate("platform", "the folder of %1 does not exist").arg(path);
+    if (info.exists() ? !info.isWritable() : !QFileInfo(info.absolutePath()).isWritable())
+        return QCoreApplication::translate("platform", "%1 cannot be written").arg(path);
+    return {};
 }
 
 void remove_file(const QString &path) { QFile::remove(path); }

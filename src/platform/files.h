@@ -28,6 +28,10 @@ QString help_address(const QString &section);
 QString write_text_lines(const QString &path, const QStringList &lines);
 
 bool can_read(const QString &path);
+
+// Why a file cannot be written where `path` says (a folder, not a regular file, a folder that
+// does not exist, no permission); empty when it can.
+QString output_problem(const QString &path);
 void remove_file(const QString &path);  // errors ignored
 
 } // namespace platform

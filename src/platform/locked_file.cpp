@@ -1,6 +1,7 @@
 #include "platform/locked_file.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -24,15 +25,31 @@ QString lock_failure(const QString &path, const QLockFile &lock)
                : QCoreApplication::translate("platform", "cannot create the lock file %1.lock").arg(path);
 }
 
+// Takes the lock, looking every 50 ms whether to give up; empty, or why the lock was not taken.
+QString take(QLockFile &lock, const QString &path, const Give_up &give_up)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(50)) {
+        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() >= lock_wait_ms)
+            return lock_failure(path, lock);
+        if (give_up && give_up())
+            return QCoreApplication::translate("platform", "stopped while %1 was locked by another program").arg(path);
+    }
+    return {};
+}
+
 } // namespace
 
-QString change_locked(const QString &path, const std::function<std::optional<QByteArray>(const QByteArray &)> &change)
+QString change_locked(const QString &path,
+                      const std::function<std::optional<QByteArray>(const QByteArray *old)> &change,
+                      const Give_up &give_up)
 {
     const std::lock_guard<std::mutex> turn(in_process);
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(lock_wait_ms))
-        return lock_failure(path, lock);
-    QByteArray old;
+    if (const QString failure = take(lock, path, give_up); !failure.isEmpty())
+        return failure;
+    std::optional<QByteArray> old;
     QFile in(path);
     if (in.exists()) {
         if (!in.open(QIODevice::ReadOnly))
@@ -40,7 +57,7 @@ QString change_locked(const QString &path, const std::function<std::optional<QBy
         old = in.readAll();
         in.close();
     }
-    const std::optional<QByteArray> contents = change(old);
+    const std::optional<QByteArray> contents = change(old ? &*old : nullptr);
     if (!contents)
         return {};
     QSaveFile out(path);
@@ -49,12 +66,12 @@ QString change_locked(const QString &path, const std::function<std::optional<QBy
     return {};
 }
 
-QString append_locked(const QString &path, const QByteArray &first, const QByteArray &bytes)
+QString append_locked(const QString &path, const QByteArray &first, const QByteArray &bytes, const Give_up &give_up)
 {
     const std::lock_guard<std::mutex> turn(in_process);
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(lock_wait_ms))
-        return lock_failure(path, lock);
+    if (const QString failure = take(lock, path, give_up); !failure.isEmpty())
+        return failure;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return file.errorString();

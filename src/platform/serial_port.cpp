@@ -2,8 +2,12 @@
 
 #include "platform/serial_line.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSerialPort>
+
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -21,7 +25,12 @@ public:
         low_latency_ = {};
         if (!port_.open(QIODevice::ReadWrite)) {
             last_event_ = port_.error();
-            const QString reason = port_.errorString();
+            QString reason = port_.errorString();
+            // The system says "permission" both for a device we may not use and for one that
+            // another program holds.
+            if (last_event_ == QSerialPort::PermissionError
+                && ::access(QFile::encodeName(device_).constData(), R_OK | W_OK) == 0)
+                reason = QCoreApplication::translate("platform", "the port is in use by another program");
             port_.clearError();
             throw Port_fault{fault_open_failed, reason};
         }

@@ -14,11 +14,15 @@ namespace {
 int pipe_fds[2] = {-1, -1};
 QSocketNotifier *notifier = nullptr;
 std::function<void()> handler;
+std::atomic<bool> signalled{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler sets it");
 
-// The only thing a signal handler may safely do here: note the signal in the pipe.
+// The only things a signal handler may safely do here: set the flag and note the signal in
+// the pipe.
 extern "C" void note_signal(int)
 {
     const int saved = errno;
+    signalled = true;
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = ::write(pipe_fds[1], &byte, 1);
     errno = saved;
@@ -30,8 +34,12 @@ void set_handlers(void (*action)(int))
     sa.sa_handler = action;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(s, &sa, nullptr);
+    struct sigaction pipe {};
+    pipe.sa_handler = action == SIG_DFL ? SIG_DFL : SIG_IGN;  // a closed output fails a write
+    sigemptyset(&pipe.sa_mask);
+    sigaction(SIGPIPE, &pipe, nullptr);
 }
 
 } // namespace
@@ -58,7 +66,8 @@ void release_stop_signals()
 {
     if (!notifier)
         return;
-    set_handlers(SIG_DFL);
+    // After a stop the process is on its way out: a second Ctrl-C must not cut that short.
+    set_handlers(signalled ? SIG_IGN : SIG_DFL);
     delete notifier;
     notifier = nullptr;
     ::close(pipe_fds[0]);
@@ -66,5 +75,7 @@ void release_stop_signals()
     pipe_fds[0] = pipe_fds[1] = -1;
     handler = {};
 }
+
+const std::atomic<bool> &stop_signalled() { return signalled; }
 
 } // namespace platform

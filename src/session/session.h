@@ -148,8 +148,11 @@ public:
     std::shared_ptr<comm::Trace> trace;
     Failure failure;
     // Set from any thread: the running operation stops at its next test, through its abort
-    // path, and whatever a front end runs after it does not start.
+    // path, and whatever a front end runs after it does not start. `stop_signal`, when given,
+    // is a flag that a signal sets, which stops the session as well.
     std::atomic<bool> stop_requested{false};
+    const std::atomic<bool> *stop_signal = nullptr;
+    bool stopping() const { return stop_requested || (stop_signal && *stop_signal); }
 
     // --- Telling the front end ---------------------------------------------------------------
     Listener &listener() { return *listener_; }

@@ -72,6 +72,8 @@ void Open_command()
         break;
     case image::Import_result::cannot_open:
     case image::Import_result::reading_error:
+    case image::Import_result::not_a_file:
+    case image::Import_result::too_large:
         box(desktop::Icon::information, session::app_title, image::reading_error_text());
         [[fallthrough]];
     case image::Import_result::not_hex:

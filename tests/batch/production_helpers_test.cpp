@@ -54,17 +54,17 @@ TEST(SerialNumbers, PlanTextWordsAndTarget)
 TEST(SerialNumbers, TheFileHandsEveryNumberOutOnce)
 {
     Serial_pool pool;
-    ASSERT_TRUE(parse_serial_pool("", 100, pool).isEmpty());
+    ASSERT_TRUE(parse_serial_pool(nullptr, 100, pool).isEmpty());  // no file: START
     EXPECT_EQ(take_serial(pool, 10, 2, "COM1"), 100u);
     EXPECT_EQ(take_serial(pool, 10, 2, "COM2"), 110u);
     EXPECT_EQ(take_serial(pool, 10, 2, "COM3"), 120u);
-    settle_serial(pool, 110, false);  // COM2 failed: 110 goes back
-    settle_serial(pool, 100, true);
+    EXPECT_TRUE(settle_serial(pool, 110, false));  // COM2 failed: 110 goes back
+    EXPECT_TRUE(settle_serial(pool, 100, true) && !settle_serial(pool, 100, true));
     const QByteArray text = format_serial_pool(pool);
     EXPECT_TRUE(text.endsWith("next 130\nfree 110\npending 120 COM3\n")) << text.toStdString();
 
     Serial_pool again;
-    ASSERT_TRUE(parse_serial_pool(text, 5, again).isEmpty());
+    ASSERT_TRUE(parse_serial_pool(&text, 5, again).isEmpty());
     EXPECT_EQ(take_serial(again, 10, 2, "COM4"), 110u);  // the free one first
     EXPECT_EQ(take_serial(again, 10, 2, "COM5"), 130u);
     settle_serial(again, 130, false);
@@ -72,11 +72,36 @@ TEST(SerialNumbers, TheFileHandsEveryNumberOutOnce)
     EXPECT_TRUE(format_serial_pool(again).endsWith("next 140\nfree 120\nfree 130\npending 110 COM4\n"));
 
     Serial_pool full;
-    ASSERT_TRUE(parse_serial_pool("next 255\n", 0, full).isEmpty());
+    const QByteArray last = "next 255\n";
+    ASSERT_TRUE(parse_serial_pool(&last, 0, full).isEmpty());
     EXPECT_EQ(take_serial(full, 1, 1, "x"), 255u);
     EXPECT_FALSE(take_serial(full, 1, 1, "x"));  // 256 does not fit in a byte
-    for (const char *bad : {"next 5\nnext 6\n", "free 3\n", "next x\n", "what 5\n"})
-        EXPECT_FALSE(parse_serial_pool(bad, 0, full).isEmpty()) << bad;
+}
+
+// Every read checks the whole file; what is wrong names its line.
+TEST(SerialNumbers, AFileThatCouldGiveANumberTwiceIsRefused)
+{
+    const std::pair<QByteArray, const char *> files[] = {
+        {"# a comment\n\n next  1003 \r\nfree 1001\npending 1002 COM1, process 1\n", ""},
+        {"", "the line 'next N' is missing"},
+        {"# only a comment\n", "the line 'next N' is missing"},
+        {"next 1003\nfree 1004\n", "line 2: 1004 is not below 'next 1003'"},
+        {"next 1006\nfree 1005\nfree 1005\n", "line 3: 1005 is listed in line 2 already"},
+        {"next 1006\npending 1005 COM1\nfree 1005\n", "line 3: 1005 is listed in line 2 already"},
+        {"next 1003\nnext 1004\n", "line 2 is a second 'next' line (the first is line 1)"},
+        {QByteArray("next 10\0" "05\n", 11), "line 1 is not"},
+        {"next 5 more\n", "line 1 is not"}, {"next -5\n", "line 1 is not"}, {"what 5\n", "line 1 is not"},
+        {"next 0x10\n", "line 1 is not"}, {"free 3\n", "the line 'next N' is missing"},
+    };
+    for (const auto &[contents, problem] : files) {
+        Serial_pool pool;
+        const QString found = parse_serial_pool(&contents, 1, pool);
+        EXPECT_TRUE(*problem ? found.startsWith(QString::fromUtf8(problem)) : found.isEmpty())
+            << contents.toStdString() << ": " << found.toStdString();
+    }
+    EXPECT_EQ(parse_number(" 0x1F "), 31u);
+    EXPECT_FALSE(parse_number("0x1F", false) || parse_number("+5") || parse_number("") || parse_number("1 2"));
+    EXPECT_EQ(byte_count(1) + '|' + byte_count(4), "1 byte|4 bytes");
 }
 
 TEST(ProductionLog, CrcAndCsv)

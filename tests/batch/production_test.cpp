@@ -34,8 +34,9 @@ TEST_F(Production, SerialNumbersAreUsedOnlyByGoodBoardsAndTheLogSaysWhatHappened
 {
     test::write_file(path("image.hex"), test::hex_text({0x123, 0x456}));
     test::Sim_process good, silent({"--silent-after", "11"});  // the 12th command programs FUSEX
-    const QStringList serial{"--serial", "0x10:1000:7", "--serial-file", path("serials.txt"), "--log-csv",
-                             path("log.csv"), "--program", path("image.hex")};
+    const QStringList serial{"--serial-file", path("serials.txt"), "--log-csv", path("log.csv"), "--program",
+                             path("image.hex")};
+    const QStringList plan{"--serial", " 0x10 : 1000 : 7 "};  // blanks around numbers do not count
     const struct {
         test::Sim_process *board;
         QStringList more;
@@ -43,9 +44,9 @@ TEST_F(Production, SerialNumbersAreUsedOnlyByGoodBoardsAndTheLogSaysWhatHappened
         QString serials;  // the numbers file afterwards, without its comment lines
         std::vector<int> read_back;  // words 0x10 and 0x11 of the chip
     } runs[] = {
-        {&silent, {}, 2, "next 1007\nfree 1000\n", {}},
-        {&good, {"--read", path("back1.hex")}, 0, "next 1007\n", {0x8E8, 0x803}},
-        {&good, {"--read", path("back2.hex")}, 0, "next 1014\n", {0x8EF, 0x803}},
+        {&silent, plan, 2, "next 1007\nfree 1000\n", {}},
+        {&good, plan + QStringList{"--read", path("back1.hex")}, 0, "next 1007\n", {0x8E8, 0x803}},
+        {&good, plan + QStringList{"--read", path("back2.hex")}, 0, "next 1014\n", {0x8EF, 0x803}},
         {&good, {"--serial", "0x1:1000"}, 3, "next 1014\n", {}},  // word 1 is taken
     };
     int n = 0;

@@ -172,7 +172,7 @@ TEST_F(Link, LateReplyIsDroppedByTheNextCommand)
     test::Board_port &port = test::install_board(s, options);
     cor_exit_ISP(s);
     EXPECT_EQ(s.Link.comxx_error, 1);
-    EXPECT_LE(port.waits, 5);  // the wait blocks on the port rather than polling
+    EXPECT_LE(port.waits, 12);  // the wait blocks on the port rather than polling, 100 ms at a time
     ASSERT_TRUE(test::wait_until([this] { return s.port().bytes_waiting() == 1; }, 5000));
     send_command(s, '6');
     EXPECT_EQ(s.port().bytes_waiting(), 0);
@@ -242,8 +242,8 @@ TEST_F(Link, OnlyYieldingWaitsLetWindowEventsRun)
     bool fired = false;
     QTimer::singleShot(0, [&] { fired = true; });
     start_reply_clock(s);
-    EXPECT_FALSE(wait_reply(s, 1, 0.1, false) || fired);
-    EXPECT_TRUE(!wait_reply(s, 1, 0.2, true) && fired);
+    EXPECT_TRUE(wait_reply(s, 1, 0.1, false) == Wait::timed_out && !fired);
+    EXPECT_TRUE(wait_reply(s, 1, 0.2, true) == Wait::timed_out && fired);
 }
 
 } // namespace

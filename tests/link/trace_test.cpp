@@ -73,12 +73,11 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
     EXPECT_TRUE(lines.takeFirst().startsWith("trace started "));
     EXPECT_EQ(lines.join('\n').toStdString(), expected.join('\n').toStdString());
 
-    // A trace file that cannot be opened is reported, and the run goes on.
+    // A trace file that cannot be written is found before the board is touched.
     const QString bad = hex + "/trace.log";
     const Batch_run identify = qorvil_batch(dir, {"--port", board.device, "--trace", bad, "--identify"});
-    EXPECT_EQ(identify.code, 0);
-    EXPECT_EQ(identify.out, "QORVIL V1.02\n");
-    EXPECT_TRUE(identify.err.contains("qorvil: cannot write the trace to " + bad + ": ")) << identify.err.toStdString();
+    EXPECT_TRUE(identify.code == 3 && identify.out.isEmpty()) << identify.err.toStdString();
+    EXPECT_TRUE(identify.err.contains("qorvil: cannot write " + bad + ": the folder of ")) << identify.err.toStdString();
 }
 
 TEST(Trace, OpenAsksForLowLatencyAndGoesOnWhenRefused)

@@ -161,7 +161,7 @@ sim::Chip hex_chip(const QString &file)
     return chip;
 }
 
-Batch_process::Batch_process(const QString &home, const QStringList &args, int columns)
+Batch_process::Batch_process(const QString &home, const QStringList &args, int columns, int head_lines)
 {
     if (columns > 0) {
         terminal_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -176,7 +176,13 @@ Batch_process::Batch_process(const QString &home, const QStringList &args, int c
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
     env.remove(QStringLiteral("DISPLAY"));
     process_.setProcessEnvironment(env);
-    process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/qorvil"), QStringList{"--batch"} + args);
+    const QString qorvil = QCoreApplication::applicationDirPath() + QStringLiteral("/qorvil");
+    if (head_lines > 0)  // `qorvil … 2>&1 | head -n N`: the reader goes away after N lines
+        process_.start(QStringLiteral("/bin/bash"),
+                       QStringList{"-c", QStringLiteral("set -o pipefail; \"$0\" --batch \"$@\" 2>&1 | head -n %1").arg(head_lines),
+                                   qorvil} + args);
+    else
+        process_.start(qorvil, QStringList{"--batch"} + args);
 }
 
 Batch_process::~Batch_process()
@@ -219,6 +225,8 @@ int Batch_process::finish(int limit_ms)
 }
 
 void Batch_process::signal(int number) { ::kill(pid_t(process_.processId()), number); }
+
+
 
 QByteArray hex_text(const std::vector<int> &words, int fuse, int fusex)
 {
