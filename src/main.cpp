@@ -4,6 +4,7 @@
 
 #include "batch/batch.h"
 #include "batch/command_line.h"
+#include "platform/argument_paths.h"
 #include "platform/files.h"
 #include "platform/language.h"
 #include "session/version.h"
@@ -24,14 +25,6 @@ void name_the_application()
     QCoreApplication::setApplicationName(session::app_title);
     QCoreApplication::setOrganizationName(session::app_title);
     QCoreApplication::setApplicationVersion(session::version_number());
-}
-
-QStringList arguments(int argc, char *argv[])
-{
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    return args;
 }
 
 // Batch mode, --help, --version and --help-path: text in, text out.
@@ -91,7 +84,7 @@ int run_windows(int argc, char *argv[], const batch::Command_line &command_line)
 
 int main(int argc, char *argv[])
 {
-    const batch::Command_line command_line = batch::parse_command_line(arguments(argc, argv));
+    const batch::Command_line command_line = batch::parse_command_line(platform::arguments(argc, argv));
     if (command_line.batch || command_line.help || command_line.version || command_line.help_path)
         return run_without_windows(argc, argv, command_line);
     return run_windows(argc, argv, command_line);

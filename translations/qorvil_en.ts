@@ -1398,6 +1398,10 @@ run reports it (exit status 2).
         <source>the port is in use by another program</source>
         <translation>the port is in use by another program</translation>
     </message>
+    <message>
+        <source>%1: a file whose name is not UTF-8 can be read, not written</source>
+        <translation>%1: a file whose name is not UTF-8 can be read, not written</translation>
+    </message>
 </context>
 <context>
     <name>shell</name>

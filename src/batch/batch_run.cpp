@@ -63,6 +63,8 @@ QString file_problem(const Batch_options &o)
         targets << *o.log_csv;
     if (o.trace)
         targets << *o.trace;
+    if (o.serial_file)
+        targets << *o.serial_file;
     for (const Batch_action &a : o.actions)
         if (a.kind == Batch_action::read)
             targets << a.value;

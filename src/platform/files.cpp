@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/argument_paths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -104,6 +106,8 @@ QString write_text_lines(const QString &path, const QStringList &lines)
 bool can_read(const QString &path)
 {
     // Asked rather than tried: opening a pipe would wait for a writer.
+    if (write_protected_argument(path) && !path.startsWith(QLatin1String("/proc/self/fd/")))
+        return false;  // named in an encoding that could not be opened: it does not exist
     const QFileInfo info(path);
     return info.exists() && !info.isDir() && ::access(QFile::encodeName(info.absoluteFilePath()).constData(), R_OK) == 0;
 }
@@ -113,6 +117,9 @@ QString output_problem(const QString &path)
     const QFileInfo info(path);
     if (path.isEmpty())
         return QCoreApplication::translate("platform", "no file named");
+    if (write_protected_argument(path))
+        return QCoreApplication::translate("platform", "%1: a file whose name is not UTF-8 can be read, not written")
+            .arg(path);
     if (info.isDir())
         return QCoreApplication::translate("platform", "%1 is a folder").arg(path);
     if (info.exists() && !info.isFile())

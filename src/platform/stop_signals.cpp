@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
@@ -15,6 +16,7 @@ int pipe_fds[2] = {-1, -1};
 QSocketNotifier *notifier = nullptr;
 std::function<void()> handler;
 std::atomic<bool> signalled{false};
+struct sigaction inherited_pipe {};
 static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler sets it");
 
 // The only things a signal handler may safely do here: set the flag and note the signal in
@@ -28,18 +30,54 @@ extern "C" void note_signal(int)
     errno = saved;
 }
 
-void set_handlers(void (*action)(int))
+struct sigaction inherited[3];
+constexpr int stop_signals[3] = {SIGINT, SIGTERM, SIGHUP};
+QTimer *parent_watch = nullptr;
+
+void install(void (*action)(int))
 {
-    struct sigaction sa {};
-    sa.sa_handler = action;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    for (const int s : {SIGINT, SIGTERM, SIGHUP})
-        sigaction(s, &sa, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        struct sigaction sa {};
+        sa.sa_handler = action;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        sigaction(stop_signals[i], &sa, &inherited[i]);
+        // A run started with nohup, or in the background by a script, was told to ignore the
+        // hang-up or Ctrl-C of its terminal: it goes on ignoring them.
+        if (inherited[i].sa_handler == SIG_IGN && stop_signals[i] != SIGTERM)
+            sigaction(stop_signals[i], &inherited[i], nullptr);
+    }
     struct sigaction pipe {};
-    pipe.sa_handler = action == SIG_DFL ? SIG_DFL : SIG_IGN;  // a closed output fails a write
+    pipe.sa_handler = SIG_IGN;  // a closed output fails a write instead of ending the process
     sigemptyset(&pipe.sa_mask);
-    sigaction(SIGPIPE, &pipe, nullptr);
+    sigaction(SIGPIPE, &pipe, &inherited_pipe);
+}
+
+void restore()
+{
+    for (int i = 0; i < 3; ++i) {
+        // After a stop the process is on its way out: a second Ctrl-C must not cut that short.
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(stop_signals[i], signalled ? &ignore : &inherited[i], nullptr);
+    }
+    sigaction(SIGPIPE, &inherited_pipe, nullptr);
+}
+
+// A run whose parent (a terminal's shell, a supervising program) has gone is treated as hung
+// up: it is then a child of the system's process keeper.
+void watch_parent()
+{
+    const pid_t first = ::getppid();
+    parent_watch = new QTimer(QCoreApplication::instance());
+    parent_watch->setInterval(250);
+    QObject::connect(parent_watch, &QTimer::timeout, parent_watch, [first] {
+        if (::getppid() == first)
+            return;
+        parent_watch->stop();
+        ::raise(SIGHUP);
+    });
+    parent_watch->start();
 }
 
 } // namespace
@@ -59,15 +97,17 @@ void catch_stop_signals(std::function<void()> on_stop)
         if (handler)
             handler();
     });
-    set_handlers(note_signal);
+    install(note_signal);
+    watch_parent();
 }
 
 void release_stop_signals()
 {
     if (!notifier)
         return;
-    // After a stop the process is on its way out: a second Ctrl-C must not cut that short.
-    set_handlers(signalled ? SIG_IGN : SIG_DFL);
+    restore();
+    delete parent_watch;
+    parent_watch = nullptr;
     delete notifier;
     notifier = nullptr;
     ::close(pipe_fds[0]);

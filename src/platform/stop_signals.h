@@ -3,6 +3,8 @@
 // call on the event loop, so that the program can end what it is doing in order instead of
 // dying in the middle of it. While they are caught, a write to a closed pipe fails instead of
 // ending the process (SIGPIPE is ignored), so that a closed output can stop a run in order too.
+// A parent that goes away counts as a hang-up. A signal the process was started ignoring
+// (nohup; Ctrl-C for a job a script put in the background) stays ignored.
 
 #include <atomic>
 #include <functional>
@@ -13,8 +15,8 @@ namespace platform {
 // yield of a running operation). A second call replaces the handler.
 void catch_stop_signals(std::function<void()> on_stop);
 
-// The signals end the process again, as they do by default; after a caught stop signal
-// they are ignored from now on, so that a second one cannot cut the orderly end short.
+// The signals act again as they did before; after a caught stop signal they are ignored from
+// now on, so that a second one cannot cut the orderly end short.
 void release_stop_signals();
 
 // Set at once by the signal itself, from the first caught signal on: long waits look at it

@@ -15,7 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -67,28 +69,35 @@ TEST_F(Unattended, ADamagedNumbersFileIsRefusedAndPendingNumbersArePutBackByOpti
     EXPECT_TRUE(r.code == 3 && r.err.contains("3 is not pending") && read("serials.txt") == "next 5\nfree 3\n");
 }
 
-// A closed terminal (SIGHUP) or a reader of the output that went away stops a run as Ctrl-C
-// does: the chip leaves ISP mode, the number goes back, the log has the run's row.
-TEST_F(Unattended, AClosedTerminalOrOutputStopsTheRunThroughItsAbortPath)
+// A closed terminal (SIGHUP), a reader of the output that went away or a parent that died
+// stops a run as Ctrl-C does: the chip leaves ISP mode, the number goes back, the log has the
+// run's row.
+TEST_F(Unattended, AClosedTerminalOrOutputOrADeadParentStopsTheRunThroughItsAbortPath)
 {
     std::vector<int> words(512, 0x123);
     test::write_file(path("big.hex"), test::hex_text(words));
-    for (const bool hang_up : {true, false}) {
+    enum { hang_up, output_closed, parent_gone };
+    for (const int way : {hang_up, output_closed, parent_gone}) {
         test::Sim_process board({"--late-ms", "2"});
         QFile::remove(path("serials.txt"));
         QFile::remove(path("log.csv"));
+        // `qorvil … | head -n N` in a shell: the shell is the run's parent.
         test::Batch_process run(home.path(),
                                 {"--port", board.device, "--program", path("big.hex"), "--serial", "0x300:1",
                                  "--serial-file", path("serials.txt"), "--log-csv", path("log.csv")},
-                                0, hang_up ? 0 : 1);
-        if (hang_up) {
+                                0, way == hang_up ? 0 : way == output_closed ? 1 : 1000);
+        if (way == hang_up) {
             ASSERT_TRUE(run.wait_for_errors({"書き込み中....."})) << run.err.toStdString();
             run.signal(SIGHUP);
+        } else if (way == parent_gone) {
+            board.log(20);  // programming
+            run.signal(SIGKILL);
         }
-        EXPECT_EQ(run.finish(), 2) << hang_up;
-        EXPECT_TRUE(board.log().endsWith(':')) << hang_up;
+        EXPECT_EQ(run.finish(), way == parent_gone ? -1 : 2) << way;
+        EXPECT_TRUE(test::wait_until([&] { return read("log.csv").contains(",,interrupted,"); }, 60000))
+            << read("log.csv").toStdString();
+        EXPECT_TRUE(board.log().endsWith(':')) << way;
         EXPECT_EQ(read("serials.txt"), "next 2\nfree 1\n");
-        EXPECT_TRUE(read("log.csv").contains(",,interrupted,")) << read("log.csv").toStdString();
         EXPECT_FALSE(run.err.contains("[error]")) << run.err.toStdString();  // no device access error
     }
 }
@@ -158,6 +167,41 @@ TEST_F(Unattended, ABoardLeftWaitingForAPayloadIsBroughtBackInStep)
     ASSERT_TRUE(holder.holding);
     const Run r = qorvil({"--port", board.device, "--identify"});
     EXPECT_TRUE(r.code == 2 && r.err.contains("the port is in use by another program")) << r.err.toStdString();
+}
+
+// Names written in another encoding than UTF-8: a folder of any name takes every file the run
+// writes; a file named so is read, and refused at once as an output.
+TEST_F(Unattended, NamesThatAreNotUtf8AreReachedOrRefusedAtOnce)
+{
+    const QByteArray folder = QFile::encodeName(home.path()) + "/B\xe4nder";  // "Bänder" in Latin-1
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    ASSERT_EQ(std::rename(QFile::encodeName(path("image.hex")).constData(), (folder + "/Pr\xfc" "fung.hex").constData()), 0);
+    const QString shown = path("B\\xe4nder/");  // as the shell gets it
+    {
+        test::Sim_process board;
+        const Run r = qorvil({"--port", board.device, "--program", shown + "Pr\\xfc" "fung.hex", "--read", shown + "back.hex",
+                              "--log-csv", shown + "log.csv"});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        ASSERT_EQ(std::rename((folder + "/back.hex").constData(), QFile::encodeName(path("back.hex")).constData()), 0);
+        EXPECT_EQ(test::hex_chip(path("back.hex")).words[1], 0x456);
+        EXPECT_EQ(::access((folder + "/log.csv").constData(), R_OK), 0);
+    }
+    test::Sim_process board;
+    const std::pair<QStringList, QString> refused[] = {
+        {{"--program", shown + "Pr\\xfc" "fung.hex", "--read", shown + "\\xe4.hex"}, "whose name is not UTF-8 can be read, not written"},
+        {{"--program", shown + "\\xe4.hex"}, "cannot read"},
+    };
+    for (const auto &[args, problem] : refused) {
+        const Run r = qorvil(QStringList{"--port", board.device} + args);
+        EXPECT_TRUE(r.code == 3 && r.err.contains(problem)) << r.err.toStdString();
+    }
+    EXPECT_EQ(board.log(), "");
+    if (DIR *d = ::opendir(folder.constData())) {  // beyond what the toolkit can remove
+        while (const dirent *e = ::readdir(d))
+            ::unlinkat(::dirfd(d), e->d_name, 0);
+        ::closedir(d);
+    }
+    ::rmdir(folder.constData());
 }
 
 // --boards: a gang that finds fewer boards than the line expects touches none of them.

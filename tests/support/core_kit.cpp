@@ -6,6 +6,7 @@
 #include "sim/state_file.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -177,9 +178,15 @@ Batch_process::Batch_process(const QString &home, const QStringList &args, int c
     env.remove(QStringLiteral("DISPLAY"));
     process_.setProcessEnvironment(env);
     const QString qorvil = QCoreApplication::applicationDirPath() + QStringLiteral("/qorvil");
-    if (head_lines > 0)  // `qorvil … 2>&1 | head -n N`: the reader goes away after N lines
+    // Arguments holding "\\xNN" go through the shell, which turns them into the bytes NN: names
+    // that are not UTF-8.
+    const bool raw_bytes = std::any_of(args.begin(), args.end(), [](const QString &a) { return a.contains("\\x"); });
+    if (head_lines > 0 || raw_bytes)  // `qorvil … 2>&1 | head -n N`: the reader goes away after N lines
         process_.start(QStringLiteral("/bin/bash"),
-                       QStringList{"-c", QStringLiteral("set -o pipefail; \"$0\" --batch \"$@\" 2>&1 | head -n %1").arg(head_lines),
+                       QStringList{"-c",
+                                   QStringLiteral("set -o pipefail; a=(); for x; do a+=(\"$(printf %b \"$x\")\"); done; ")
+                                       + (head_lines > 0 ? QStringLiteral("\"$0\" --batch \"${a[@]}\" 2>&1 | head -n %1").arg(head_lines)
+                                                         : QStringLiteral("exec \"$0\" --batch \"${a[@]}\"")),
                                    qorvil} + args);
     else
         process_.start(qorvil, QStringList{"--batch"} + args);
