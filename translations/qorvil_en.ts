@@ -264,52 +264,6 @@ or abort, 3 bad arguments or a file that cannot be read or written.
 </translation>
     </message>
     <message>
-        <source>
-Several boards (a gang) and production runs:
-  --port P --port Q..., --ports P,Q,...
-                       run every action on every board at the same time, one
-                       line per board and step, then a table of the results
-  --port all           every port where the programmer answers
-  --trace FOLDER       with several boards: one trace file per board in FOLDER
-  --serial ADDR:START[:STEP]
-                       write a serial number into each chip at program word
-                       ADDR as RETW words, low byte first (decimal or 0x hex)
-  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
-  --serial-file FILE   where the next number is kept (created with START);
-                       a number is used up only by a board that programmed and
-                       verified
-  --log-csv FILE       append one row per board and run: time, port, device,
-                       image, CRC-32, serial number, result, seconds
-  --watch              after the run, program again every time the --program
-                       file changes, until Ctrl-C
-
-Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
-run reports it (exit status 2).
-</source>
-        <translation>
-Several boards (a gang) and production runs:
-  --port P --port Q..., --ports P,Q,...
-                       run every action on every board at the same time, one
-                       line per board and step, then a table of the results
-  --port all           every port where the programmer answers
-  --trace FOLDER       with several boards: one trace file per board in FOLDER
-  --serial ADDR:START[:STEP]
-                       write a serial number into each chip at program word
-                       ADDR as RETW words, low byte first (decimal or 0x hex)
-  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
-  --serial-file FILE   where the next number is kept (created with START);
-                       a number is used up only by a board that programmed and
-                       verified
-  --log-csv FILE       append one row per board and run: time, port, device,
-                       image, CRC-32, serial number, result, seconds
-  --watch              after the run, program again every time the --program
-                       file changes, until Ctrl-C
-
-Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the
-run reports it (exit status 2).
-</translation>
-    </message>
-    <message>
         <source>run %1: %2</source>
         <translation>run %1: %2</translation>
     </message>
@@ -484,6 +438,68 @@ run reports it (exit status 2).
     <message>
         <source>line %1: %2 is listed in line %3 already</source>
         <translation>line %1: %2 is listed in line %3 already</translation>
+    </message>
+    <message>
+        <source>
+Several boards (a gang) and production runs:
+  --port P --port Q..., --ports P,Q,...
+                       run every action on every board at the same time, one
+                       line per board and step, then a table of the results
+  --port all           every port where the programmer answers
+  --boards N           with --port all: fewer answering boards is an error
+                       (exit status 2) before any board is touched
+  --trace FOLDER       with several boards: one trace file per board in FOLDER
+  --read FILE.hex      with several boards: one file per board, the port in its
+                       name (FILE-COM1.hex)
+  --serial ADDR:START[:STEP]
+                       write a serial number into each chip at program word
+                       ADDR as RETW words, low byte first (decimal or 0x hex)
+  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
+  --serial-file FILE   where the next number is kept (created with START);
+                       a number is used up only by a board that programmed and
+                       verified
+  --serial-free N, --serial-used N
+                       with --serial-file alone: settle the pending number N that
+                       a killed run left (back to free, or in a chip)
+  --log-csv FILE       append one row per board and run: time, port, device,
+                       image, CRC-32, serial number, result, seconds
+  --watch              after the run, program again every time the --program
+                       file changes, until Ctrl-C
+
+Ctrl-C, SIGTERM, SIGHUP, a closed output and the end of the parent process stop
+every board through the abort path: the chip leaves ISP mode, the number goes
+back, the log gets the row and the run reports it (exit status 2).
+</source>
+        <translation>
+Several boards (a gang) and production runs:
+  --port P --port Q..., --ports P,Q,...
+                       run every action on every board at the same time, one
+                       line per board and step, then a table of the results
+  --port all           every port where the programmer answers
+  --boards N           with --port all: fewer answering boards is an error
+                       (exit status 2) before any board is touched
+  --trace FOLDER       with several boards: one trace file per board in FOLDER
+  --read FILE.hex      with several boards: one file per board, the port in its
+                       name (FILE-COM1.hex)
+  --serial ADDR:START[:STEP]
+                       write a serial number into each chip at program word
+                       ADDR as RETW words, low byte first (decimal or 0x hex)
+  --serial-bytes N     1 to 4 bytes (RETW words), 2 by default
+  --serial-file FILE   where the next number is kept (created with START);
+                       a number is used up only by a board that programmed and
+                       verified
+  --serial-free N, --serial-used N
+                       with --serial-file alone: settle the pending number N that
+                       a killed run left (back to free, or in a chip)
+  --log-csv FILE       append one row per board and run: time, port, device,
+                       image, CRC-32, serial number, result, seconds
+  --watch              after the run, program again every time the --program
+                       file changes, until Ctrl-C
+
+Ctrl-C, SIGTERM, SIGHUP, a closed output and the end of the parent process stop
+every board through the abort path: the chip leaves ISP mode, the number goes
+back, the log gets the row and the run reports it (exit status 2).
+</translation>
     </message>
 </context>
 <context>

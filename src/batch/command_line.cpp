@@ -306,7 +306,11 @@ QString batch_usage()
                     "                       run every action on every board at the same time, one\n"
                     "                       line per board and step, then a table of the results\n"
                     "  --port all           every port where the programmer answers\n"
+                    "  --boards N           with --port all: fewer answering boards is an error\n"
+                    "                       (exit status 2) before any board is touched\n"
                     "  --trace FOLDER       with several boards: one trace file per board in FOLDER\n"
+                    "  --read FILE.hex      with several boards: one file per board, the port in its\n"
+                    "                       name (FILE-COM1.hex)\n"
                     "  --serial ADDR:START[:STEP]\n"
                     "                       write a serial number into each chip at program word\n"
                     "                       ADDR as RETW words, low byte first (decimal or 0x hex)\n"
@@ -314,13 +318,17 @@ QString batch_usage()
                     "  --serial-file FILE   where the next number is kept (created with START);\n"
                     "                       a number is used up only by a board that programmed and\n"
                     "                       verified\n"
+                    "  --serial-free N, --serial-used N\n"
+                    "                       with --serial-file alone: settle the pending number N that\n"
+                    "                       a killed run left (back to free, or in a chip)\n"
                     "  --log-csv FILE       append one row per board and run: time, port, device,\n"
                     "                       image, CRC-32, serial number, result, seconds\n"
                     "  --watch              after the run, program again every time the --program\n"
                     "                       file changes, until Ctrl-C\n"
                     "\n"
-                    "Ctrl-C stops every board through the abort path: the chip leaves ISP mode and the\n"
-                    "run reports it (exit status 2).\n");
+                    "Ctrl-C, SIGTERM, SIGHUP, a closed output and the end of the parent process stop\n"
+                    "every board through the abort path: the chip leaves ISP mode, the number goes\n"
+                    "back, the log gets the row and the run reports it (exit status 2).\n");
 }
 
 } // namespace batch
