@@ -21,7 +21,7 @@ int run_one_board(const Batch_options &options)
     s.stop_signal = &platform::stop_signalled();
     Console console(options.quiet, options.watch);
     Batch_run run(options, s, console, options.quiet);
-    console.closed = [&run] { run.request_stop(); };
+    console.out.closed = [&run] { run.request_stop(); };
     platform::catch_stop_signals([&run] { run.request_stop(); });
     const int status = run.run();
     platform::release_stop_signals();

@@ -11,26 +11,13 @@ Console::Console(bool quiet, bool watch) : quiet_(quiet), watch_(watch), tty_(pl
 
 Console::~Console() { clear_bar(); }
 
-void Console::write(std::FILE *to, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), to);
-    std::fflush(to);
-    if (!std::ferror(to))
-        return;
-    std::clearerr(to);
-    if (!closed_ && closed) {
-        closed_ = true;
-        closed();
-    }
-}
-
 void Console::line(const QString &text)
 {
     clear_bar();
-    write(stderr, text + '\n');
+    out.write(stderr, text + '\n');
 }
 
-void Console::output(const QString &text) { write(stdout, text + '\n'); }
+void Console::output(const QString &text) { out.write(stdout, text + '\n'); }
 
 void Console::progress(long total, long current, const QString &activity)
 {
@@ -43,7 +30,7 @@ void Console::progress(long total, long current, const QString &activity)
     const int percent = total > 0 ? int(100 * current / total) : 100;
     const int width = 40;
     const int filled = percent * width / 100;
-    write(stderr, QStringLiteral("\r[%1%2] %3% %4")
+    out.write(stderr, QStringLiteral("\r[%1%2] %3% %4")
                       .arg(QString(filled, '#'), QString(width - filled, '.'))
                       .arg(percent, 3)
                       .arg(activity));
@@ -62,7 +49,7 @@ void Console::clear_bar()
     if (!bar_shown_)
         return;
     bar_shown_ = false;
-    write(stderr, QStringLiteral("\r\033[K"));
+    out.write(stderr, QStringLiteral("\r\033[K"));
 }
 
 } // namespace batch

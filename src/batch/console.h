@@ -3,6 +3,7 @@
 // output, with a progress bar that is rewritten in place on a terminal.
 
 #include "batch/report.h"
+#include "batch/stream_writer.h"
 
 #include <cstdio>
 #include <functional>
@@ -19,19 +20,16 @@ public:
     void progress(long total, long current, const QString &activity) override;
     void result(const Run_report &report) override;
 
-    // Called once when standard output or standard error has been closed (the reader of a
-    // pipe went away): the run is to stop.
-    std::function<void()> closed;
+    // Told once when standard output or standard error has been closed.
+    Stream_writer out;
 
 private:
     void clear_bar();
-    void write(std::FILE *to, const QString &text);
 
     bool quiet_, watch_;
     bool tty_;
     bool bar_shown_ = false;
     int runs_ = 0;
-    bool closed_ = false;
 };
 
 } // namespace batch

@@ -78,8 +78,7 @@ public:
     }
     void output(int i, const QString &text)
     {
-        std::printf("%s: %s\n", qPrintable(boards_[size_t(i)]->port), text.toUtf8().constData());
-        std::fflush(stdout);
+        display_->output(i, text);
     }
     void state(int i, const QString &step)
     {
@@ -148,7 +147,7 @@ private:
             }
         }
         display_ = std::make_unique<Gang_display>(ports, platform::error_is_terminal(), options_.quiet);
-        display_->closed = [this] { stop(); };
+        display_->out.closed = [this] { stop(); };
         for (size_t i = 0; i < boards_.size(); ++i)
             start(int(i));
         if (!all_ended())

@@ -20,18 +20,9 @@ Gang_display::Gang_display(const QStringList &ports, bool terminal, bool quiet)
     redraw_.callOnTimeout([this] { redraw(); });
 }
 
-void Gang_display::write(const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stderr);
-    std::fflush(stderr);
-    if (!std::ferror(stderr))
-        return;
-    std::clearerr(stderr);
-    if (!closed_ && closed) {
-        closed_ = true;
-        closed();
-    }
-}
+void Gang_display::write(const QString &text) { out.write(stderr, text); }
+
+void Gang_display::output(int board, const QString &text) { out.write(stdout, prefixed(board, text) + '\n'); }
 
 QString Gang_display::prefixed(int board, const QString &text) const
 {

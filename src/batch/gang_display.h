@@ -3,6 +3,8 @@
 // and change, prefixed with the port ("COM3: program 45 %"). On a terminal: one line per
 // board that is rewritten in place, with notes and results printed above them.
 
+#include "batch/stream_writer.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -24,8 +26,11 @@ public:
     // The last state of every board; the block is left behind.
     void close();
 
-    // Called once when standard error has been closed (the reader of a pipe went away).
-    std::function<void()> closed;
+    // What a board's run prints on standard output, prefixed with its port.
+    void output(int board, const QString &text);
+
+    // Told once when standard output or standard error has been closed.
+    Stream_writer out;
 
 private:
     void write(const QString &text);
@@ -36,7 +41,6 @@ private:
     QStringList ports_, steps_;
     bool terminal_, quiet_;
     int drawn_ = 0;  // lines of the block on screen
-    bool closed_ = false;
     QTimer redraw_;
 };
 

@@ -95,22 +95,18 @@ void read_data(session::Session &s, Run &run)
     if (s.Address_pc < 0 || s.Address_pc >= session::image_size)
         throw platform::Port_fault{platform::fault_index, QStringLiteral("address outside the image")};
     s.Read_buffer[size_t(s.Address_pc)] = word;
-    run.step = 3;
+    // Nothing below touches the port: a fault is always reported at step 2.
     show_word_reply(s);
-    run.step = 4;
     if (s.address_pc != QLatin1String("0xFFF")) {
-        run.step = 5;
         s.Label_read_data = word;
         s.Label_read_data_bin = words::Hex_to_bin_text(word);
         s.show(session::read_data);
         return;
     }
     // At 0xFFF the chip shows its FUSE word.
-    run.step = 5;
     s.Read_data_word = word;
     if (s.Verify_running != 0)
         return;
-    run.step = 6;
     fuse::set_word(s, s.Label_fuse_word, s.Label_fuse_word_bin, word);
     fuse::Fuse_word_to_panel(s);
 }
@@ -122,7 +118,6 @@ void increment(session::Session &s, Run &run)
         return;
     run.step = 2;
     apply_ack_rule(s);
-    run.step = 3;
 }
 
 void entry_isp(session::Session &s, Run &)

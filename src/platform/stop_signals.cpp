@@ -16,7 +16,6 @@ int pipe_fds[2] = {-1, -1};
 QSocketNotifier *notifier = nullptr;
 std::function<void()> handler;
 std::atomic<bool> signalled{false};
-struct sigaction inherited_pipe {};
 static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler sets it");
 
 // The only things a signal handler may safely do here: set the flag and note the signal in
@@ -30,38 +29,26 @@ extern "C" void note_signal(int)
     errno = saved;
 }
 
-struct sigaction inherited[3];
 constexpr int stop_signals[3] = {SIGINT, SIGTERM, SIGHUP};
 QTimer *parent_watch = nullptr;
 
 void install(void (*action)(int))
 {
-    for (int i = 0; i < 3; ++i) {
-        struct sigaction sa {};
+    for (const int number : stop_signals) {
+        struct sigaction sa {}, inherited {};
         sa.sa_handler = action;
         sigemptyset(&sa.sa_mask);
         sa.sa_flags = SA_RESTART;
-        sigaction(stop_signals[i], &sa, &inherited[i]);
+        sigaction(number, &sa, &inherited);
         // A run started with nohup, or in the background by a script, was told to ignore the
         // hang-up or Ctrl-C of its terminal: it goes on ignoring them.
-        if (inherited[i].sa_handler == SIG_IGN && stop_signals[i] != SIGTERM)
-            sigaction(stop_signals[i], &inherited[i], nullptr);
+        if (inherited.sa_handler == SIG_IGN && number != SIGTERM)
+            sigaction(number, &inherited, nullptr);
     }
     struct sigaction pipe {};
     pipe.sa_handler = SIG_IGN;  // a closed output fails a write instead of ending the process
     sigemptyset(&pipe.sa_mask);
-    sigaction(SIGPIPE, &pipe, &inherited_pipe);
-}
-
-void restore()
-{
-    for (int i = 0; i < 3; ++i) {
-        // After a stop the process is on its way out: a second Ctrl-C must not cut that short.
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigaction(stop_signals[i], signalled ? &ignore : &inherited[i], nullptr);
-    }
-    sigaction(SIGPIPE, &inherited_pipe, nullptr);
+    sigaction(SIGPIPE, &pipe, nullptr);
 }
 
 // A run whose parent (a terminal's shell, a supervising program) has gone is treated as hung
@@ -101,20 +88,7 @@ void catch_stop_signals(std::function<void()> on_stop)
     watch_parent();
 }
 
-void release_stop_signals()
-{
-    if (!notifier)
-        return;
-    restore();
-    delete parent_watch;
-    parent_watch = nullptr;
-    delete notifier;
-    notifier = nullptr;
-    ::close(pipe_fds[0]);
-    ::close(pipe_fds[1]);
-    pipe_fds[0] = pipe_fds[1] = -1;
-    handler = {};
-}
+void release_stop_signals() { handler = {}; }
 
 const std::atomic<bool> &stop_signalled() { return signalled; }
 

@@ -15,8 +15,8 @@ namespace platform {
 // yield of a running operation). A second call replaces the handler.
 void catch_stop_signals(std::function<void()> on_stop);
 
-// The signals act again as they did before; after a caught stop signal they are ignored from
-// now on, so that a second one cannot cut the orderly end short.
+// The run has ended: a signal from now on is noted and otherwise ignored, so that a late one
+// cannot cut the program's orderly end short.
 void release_stop_signals();
 
 // Set at once by the signal itself, from the first caught signal on: long waits look at it

@@ -102,9 +102,11 @@ TEST_F(Batch, EraseAndConfigurationWordOverrides)
     QSettings conf(path("config/Qorvil/Qorvil.conf"), QSettings::IniFormat);  // stored choices out of range
     conf.setValue("Settings/Pin_mode", "20");
     conf.setValue("Settings/Rev_mode", "7");
+    conf.setValue("Settings/ComNo", "3");  // the port the dialog saved, without --port
+    conf.setValue("Ports/COM3", board.device);
     conf.sync();
 
-    Outcome r = qorvil({"--port", board.device, "--erase"});
+    Outcome r = qorvil({"--erase"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     r = qorvil({"--port", board.device, "--fuse", "0FF7", "--fusex", "0x0FBE", "--program", hex});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();

@@ -83,10 +83,11 @@ TEST_F(Gang, EveryBoardSaysWhatHappenedToIt)
     const std::vector<int> words = image_words(16);
     test::write_file(path("image.hex"), test::hex_text(words));
 
-    test::Batch_process gang(home.path(), {"--port", "all", "--program", path("image.hex"), "--trace", path("traces")});
+    test::Batch_process gang(home.path(), {"--port", "all", "--identify", "--program", path("image.hex"), "--trace", path("traces")});
     EXPECT_EQ(gang.finish(), 2) << gang.err.toStdString();
 
-    for (const char *line : {"COM1: connecting\n", "COM1: program 50 %\n", "COM1: verify 100 %\n",
+    EXPECT_EQ(QStringList(gang.out.split('\n')).filter("COM2: QORVIL V1.02").size(), 1) << gang.out.toStdString();
+    for (const char *line : {"COM1: connecting\n", "COM3: identify\n", "COM1: program 50 %\n", "COM1: verify 100 %\n",
                              "COM2: program 5 %\n", "COM3: verify 100 %\n", "COM2: [error] デバイス　アクセスエラー"})
         EXPECT_TRUE(gang.err.contains(line)) << line;
     const QStringList table = gang.err.section("\n\n", -1).split('\n', Qt::SkipEmptyParts);

@@ -100,6 +100,12 @@ TEST_F(Unattended, AClosedTerminalOrOutputOrADeadParentStopsTheRunThroughItsAbor
         EXPECT_EQ(read("serials.txt"), "next 2\nfree 1\n");
         EXPECT_FALSE(run.err.contains("[error]")) << run.err.toStdString();  // no device access error
     }
+    // Started with hang-ups ignored (nohup), it goes on to the end.
+    test::Sim_process board;
+    test::Batch_process run(home.path(), {"--port", board.device, "--program", path("big.hex")}, 0, 0, true);
+    ASSERT_TRUE(run.wait_for_errors({"書き込み中....."})) << run.err.toStdString();
+    run.signal(SIGHUP);
+    EXPECT_EQ(run.finish(), 0) << run.err.toStdString();
 }
 
 TEST_F(Unattended, EveryBoardOfAGangKeepsItsOwnReadback)

@@ -162,8 +162,10 @@ sim::Chip hex_chip(const QString &file)
     return chip;
 }
 
-Batch_process::Batch_process(const QString &home, const QStringList &args, int columns, int head_lines)
+Batch_process::Batch_process(const QString &home, const QStringList &args, int columns, int head_lines, bool nohup)
 {
+    if (nohup)
+        process_.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
     if (columns > 0) {
         terminal_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         const winsize size{24, static_cast<unsigned short>(columns), 0, 0};

@@ -68,10 +68,11 @@ QString expand(const QString &pattern);
 
 // `qorvil --batch ARGS` as a separate program, its settings under `home`/config; standard
 // error on a terminal `columns` wide when `columns` is given; both outputs through a pipe
-// whose reader goes away after `head_lines` lines when that is given.
+// whose reader goes away after `head_lines` lines when that is given; ignoring hang-ups from
+// the start when `nohup`.
 class Batch_process {
 public:
-    Batch_process(const QString &home, const QStringList &args, int columns = 0, int head_lines = 0);
+    Batch_process(const QString &home, const QStringList &args, int columns = 0, int head_lines = 0, bool nohup = false);
     ~Batch_process();
     // Waits until standard error holds every text (true), or the program ends first.
     bool wait_for_errors(const QStringList &texts, int limit_ms = 60000);

@@ -1,0 +1,97 @@
+// The four operations on a session against the board served in-process: the outcome each
+// returns, and what the session holds afterwards.
+
+#include "board_port.h"
+#include "core_kit.h"
+
+#include "fuse/option_tables.h"
+#include "image/device_image.h"
+#include "operations/operations.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using operations::Outcome;
+
+// "finished", "differences FLAGS", "stopped REASON ROUTINE COUNTER DETAILS" or "refused WHY".
+QString summary(const Outcome &o)
+{
+    switch (o.end) {
+    case Outcome::finished:
+        return "finished";
+    case Outcome::differences:
+        return QString("differences %1").arg(o.verify ? o.verify->flags : -1);
+    case Outcome::stopped: {
+        const char *reasons[] = {"cancel", "time-out", "fault"};
+        return QString("stopped %1 %2 %3 %4").arg(reasons[o.stop.reason], o.stop.routine).arg(o.stop.counter).arg(o.stop.details);
+    }
+    case Outcome::not_started:
+        return QString("refused %1").arg(o.refusal == Outcome::oscillator_missing ? "oscillator" : o.refusal == Outcome::no_package ? "package" : "?");
+    }
+    return "?";
+}
+
+struct Row {
+    const char *name;
+    Outcome (*operation)(session::Session &);
+    std::function<void(session::Session &, sim::Board_options &)> set_up;
+    const char *outcome;
+    const char *sent;  // the first bytes the board received, "" for none
+};
+
+const Row rows[] = {
+    {"ProgramFinishes", operations::Program, [](auto &s, auto &) { s.Mem_buffer[0] = "0123"; }, "finished", ";=>"},
+    {"ProgramFindsAWrongWord", operations::Program,
+     [](auto &s, auto &b) { s.Mem_buffer[0] = "0123"; b.garbage_reads = true; }, "differences 3", ";=>"},
+    {"ProgramTimesOut", operations::Program,
+     [](auto &s, auto &b) { s.Mem_buffer[0] = "0123"; b.silent_after = 15; }, "stopped time-out program:5 2 ", ";=>"},
+    {"ProgramLosesTheDevice", operations::Program,
+     [](auto &s, auto &b) { s.Mem_buffer[0] = "0123"; b.hangup_after = 14; }, "stopped fault program:7 2 Input/output error", ";=>"},
+    {"ProgramWithoutOscillatorModeIsRefused", operations::Program,
+     [](auto &s, auto &) { s.fuse_panel.Check_IRCa = fuse::unchecked; s.fuse_panel.Combo_FOSCa = -1; }, "refused oscillator", ""},
+    {"ProgramOnAnOldChipNeedsNoOscillatorMode", operations::Program,
+     [](auto &s, auto &b) { s.Rev_mode = 0; b.revision = sim::Chip_revision::old_revision; s.fuse_panel.Check_IRCa = fuse::unchecked; s.fuse_panel.Combo_FOSCa = -1; },
+     "finished", ";=>"},
+    {"ReadWithoutPackageIsRefused", operations::Read, [](auto &s, auto &) { s.Pin_mode = 0; }, "refused package", ""},
+    {"ReadOf28Pins", operations::Read, [](auto &s, auto &) { s.Pin_mode = 28; }, "finished", "<=9"},
+    {"VerifyFindsAWord", operations::Verify, [](auto &s, auto &) { s.Mem_buffer[0] = "0123"; }, "differences 1", ";=9"},
+    {"ReadIsCancelled", operations::Read, [](auto &s, auto &) { s.stop_requested = true; }, "stopped cancel  2 ", ":"},
+    {"EraseTimesOut", operations::Erase, [](auto &, auto &b) { b.silent_commands = "0"; }, "stopped time-out cor_rease 2 ", ";=9"},
+};
+
+class Operations : public ::testing::TestWithParam<Row> {
+protected:
+    QTemporaryDir work;
+    session::Session s;
+    test::Recorder heard;
+};
+
+TEST_P(Operations, EndAsTheOutcomeSays)
+{
+    const Row &row = GetParam();
+    s.App_path = work.path() + '/';
+    s.set_listener(&heard);
+    fuse::Combo_init(s);
+    image::Clear_image(s);
+    s.Text_pgm_wait = "1";
+    sim::Board_options board;
+    row.set_up(s, board);
+    test::Board_port &port = test::install_board(s, board);
+    const Outcome o = row.operation(s);
+    EXPECT_EQ(summary(o), row.outcome);
+    QByteArray sent;
+    for (const auto &w : port.writes)
+        sent += w.second;
+    EXPECT_EQ(QString::fromLatin1(sent.left(3)), row.sent);
+    EXPECT_EQ(heard.statuses.filter("処理中止").join('|'),
+              o.end == Outcome::stopped ? QString("3 処理中止 (%1)").arg(o.stop.counter) : QString())
+        << heard.statuses.join('|').toStdString();
+    EXPECT_FALSE(s.Operation_running);
+}
+
+INSTANTIATE_TEST_SUITE_P(, Operations, ::testing::ValuesIn(rows), [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
