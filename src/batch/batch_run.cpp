@@ -281,30 +281,18 @@ int Batch_run::connect_board()
     return batch_ok;
 }
 
-// Loads a HEX file as the Open command does, then applies the --fuse/--fusex words.
+// Loads a HEX file as the Open command does, then applies the --fuse/--fusex words. The file
+// was found readable before the run began (or, watching, before this run).
 int Batch_run::load(const QString &path)
 {
-    if (!image::File_exists(path)) {
-        error(Tr::tr("cannot read %1").arg(path));
-        return batch_bad_input;
-    }
     s_.Set_status_text(session::Panel::firmware, QString());
     s_.Open_file_name = path;
     const image::Import_result imported = image::Import_hex(s_, path);
-    switch (imported.end) {
-    case image::Import_result::read:
-        break;
-    case image::Import_result::not_hex:
+    if (imported.end == image::Import_result::not_hex) {
         error(Tr::tr("%1 is not an Intel HEX file").arg(path));
         return batch_bad_input;
-    case image::Import_result::not_a_file:
-        error(Tr::tr("%1 is not a regular file").arg(path));
-        return batch_bad_input;
-    case image::Import_result::too_large:
-        error(Tr::tr("%1 is larger than any image can be").arg(path));
-        return batch_bad_input;
-    case image::Import_result::cannot_open:
-    case image::Import_result::reading_error:
+    }
+    if (imported.end != image::Import_result::read) {  // gone or changed since, or a read error
         box(session::app_title, image::reading_error_text(), false);
         error(Tr::tr("%1 could not be read completely").arg(path));
         return batch_bad_input;
@@ -344,9 +332,9 @@ int Batch_run::status_of(const operations::Outcome &o)
             box(operations::abort_box_title(), operations::abort_box_text(), false);
         return batch_link_failed;
     case operations::Outcome::not_started:
-        if (o.refusal == operations::Outcome::oscillator_missing)
-            box(operations::oscillator_refusal_title(), operations::oscillator_refusal_text(), true);
-        return batch_link_failed;
+        // Not met here: the package is always chosen, and a FUSE word always names an
+        // oscillator mode.
+        break;
     }
     return batch_link_failed;
 }

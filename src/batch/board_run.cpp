@@ -27,10 +27,8 @@ Board_run::Board_run(const Batch_options &options, session::Session &s, Board_ou
                      std::function<void(const QString &)> error)
     : options_(options), s_(s), out_(out), error_(std::move(error))
 {
-    if (options.serial) {
+    if (options.serial)
         plan_ = *options.serial;
-        plan_.bytes = options.serial_bytes.value_or(2);
-    }
 }
 
 void Board_run::begin()

@@ -201,8 +201,8 @@ QString combination_problem(const Batch_options &o)
         return Tr::tr("--serial needs --serial-file FILE to keep the next number in");
     if (o.serial && programs == 0)
         return Tr::tr("--serial needs --program");
-    if (o.serial && !serial_fits(o.serial->start, o.serial_bytes.value_or(2)))
-        return Tr::tr("the serial number %1 does not fit in %2").arg(o.serial->start).arg(byte_count(o.serial_bytes.value_or(2)));
+    if (o.serial && !serial_fits(o.serial->start, o.serial->bytes))
+        return Tr::tr("the serial number %1 does not fit in %2").arg(o.serial->start).arg(byte_count(o.serial->bytes));
     if (o.boards && !(o.ports.size() == 1 && o.ports[0].compare(QLatin1String("all"), Qt::CaseInsensitive) == 0))
         return Tr::tr("--boards goes with --port all");
     if (o.watch && programs != 1)
@@ -241,6 +241,8 @@ Command_line parse_command_line(const QStringList &args)
             return c;
         }
     }
+    if (c.options.serial && c.options.serial_bytes)
+        c.options.serial->bytes = *c.options.serial_bytes;
     if (c.batch && !c.help)
         c.error = combination_problem(c.options);
     return c;

@@ -58,9 +58,8 @@ bool program_fuse(session::Session &s, Outcome &o)
     return run_chain(s, o, {comm::cor_load_data_word, comm::cor_program_data});
 }
 
-// Erases the chip, then programs FUSEX, the program words and FUSE, with code protection off
-// when the FUSE word asks for it (`protect`).
-bool write_chip(session::Session &s, Outcome &o, const QDateTime &started, bool &protect)
+// Erases the chip, then programs FUSEX and the program words.
+bool write_words(session::Session &s, Outcome &o)
 {
     Operation_start start_texts;
     start_texts.running_text = Tr::tr("書き込み中.....");
@@ -101,20 +100,7 @@ bool write_chip(session::Session &s, Outcome &o, const QDateTime &started, bool 
         if (stopped(s, o))
             return false;
     }
-    if (!run_chain(s, o, {comm::cor_exit_ISP}))
-        return false;
-
-    // FUSE goes first with code protection off, so that it can be verified.
-    protect = s.Label_fuse_word_bin.mid(8, 1) == QLatin1String("0");
-    if (protect)
-        set_code_protection(s, fuse::unchecked);
-    if (!program_fuse(s, o))
-        return false;
-
-    show_elapsed(s, started);
-    s.Set_status_text(session::Panel::activity, Tr::tr("書き込み終了"));
-    s.listener().phase_ended();
-    return true;
+    return run_chain(s, o, {comm::cor_exit_ISP});
 }
 
 } // namespace
@@ -138,9 +124,17 @@ Outcome Program(session::Session &s)
         return o;
     }
     const session::Busy_scope busy(s);
-    bool protect = false;
-    if (!write_chip(s, o, started, protect))
+    if (!write_words(s, o))
         return o;
+    // FUSE goes first with code protection off, so that it can be verified.
+    const bool protect = s.Label_fuse_word_bin.mid(8, 1) == QLatin1String("0");
+    if (protect)
+        set_code_protection(s, fuse::unchecked);
+    if (!program_fuse(s, o))
+        return o;
+    show_elapsed(s, started);
+    s.Set_status_text(session::Panel::activity, Tr::tr("書き込み終了"));
+    s.listener().phase_ended();
 
     s.Verify_from_button = false;
     o = Run_verify(s);

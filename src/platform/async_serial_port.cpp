@@ -33,7 +33,7 @@ QString Async_serial_port::open(const QString &device)
     port_->setPortName(device);
     QString reason;
     if (!port_->open(QIODevice::ReadWrite))
-        reason = port_->errorString();
+        reason = open_failure(*port_, device);
     else if (!set_board_line(*port_)) {
         reason = port_->errorString();
         port_->close();

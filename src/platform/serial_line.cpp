@@ -1,6 +1,10 @@
 #include "platform/serial_line.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QSerialPort>
+
+#include <unistd.h>
 
 namespace platform {
 
@@ -12,6 +16,13 @@ bool set_board_line(QSerialPort &port)
     if (ok && !port.setRequestToSend(true))
         port.clearError();
     return ok;
+}
+
+QString open_failure(const QSerialPort &port, const QString &device)
+{
+    if (port.error() == QSerialPort::PermissionError && ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0)
+        return QCoreApplication::translate("platform", "the port is in use by another program");
+    return port.errorString();
 }
 
 } // namespace platform

@@ -2,12 +2,8 @@
 
 #include "platform/serial_line.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSerialPort>
-
-#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -25,12 +21,7 @@ public:
         low_latency_ = {};
         if (!port_.open(QIODevice::ReadWrite)) {
             last_event_ = port_.error();
-            QString reason = port_.errorString();
-            // The system says "permission" both for a device we may not use and for one that
-            // another program holds.
-            if (last_event_ == QSerialPort::PermissionError
-                && ::access(QFile::encodeName(device_).constData(), R_OK | W_OK) == 0)
-                reason = QCoreApplication::translate("platform", "the port is in use by another program");
+            const QString reason = open_failure(port_, device_);
             port_.clearError();
             throw Port_fault{fault_open_failed, reason};
         }

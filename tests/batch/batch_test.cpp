@@ -108,11 +108,11 @@ TEST_F(Batch, EraseAndConfigurationWordOverrides)
 
     Outcome r = qorvil({"--erase"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    r = qorvil({"--port", board.device, "--fuse", "0FF7", "--fusex", "0x0FBE", "--program", hex});
+    r = qorvil({"--port", board.device, "--fuse", "0F7B", "--fusex", "0x0FBE", "--program", hex});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(board.log().contains("=;=>[2D]9")) << board.log().toStdString();  // 18 pins and the A revision's wait
     const sim::Chip chip = test::chip_of(board, path("chip.state"));
-    EXPECT_TRUE(chip.words[5] == 0xFFF && chip.fuse == 0xFF7 && (chip.fusex & 0xFF) == 0xBE);
+    EXPECT_TRUE(chip.words[5] == 0xFFF && chip.fuse == 0xF7B && (chip.fusex & 0xFF) == 0xBE);
 }
 
 TEST_F(Batch, ExitStatusSaysWhatHappened)
@@ -132,6 +132,8 @@ TEST_F(Batch, ExitStatusSaysWhatHappened)
         {{}, {"--program", path("nothing.hex")}, 3, "", "nothing.hex"},
         {{}, {"--verify", path("notes.txt")}, 3, "", "not an Intel HEX file"},
         {{}, {"--read", path("no/such/folder/out.hex")}, 3, "", "out.hex"},
+        {{}, {"--fusex", "0F7D", "--program", hex, "--serial", "0x200:1", "--serial-file", path("s.txt")}, 3, "",
+         "lies outside the chip's memory (0x000 to 0x1FF)"},  // the FUSEX given sets 512 words
         {{}, {"--pins", "20", "--erase"}, 3, "", "qorvil --batch --help"},
         {{}, {"--wait", "300", "--erase"}, 3, "", "qorvil --batch --help"},
         {{}, {"--fuse", "12345", "--erase"}, 3, "", "qorvil --batch --help"},

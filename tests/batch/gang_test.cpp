@@ -87,6 +87,8 @@ TEST_F(Gang, EveryBoardSaysWhatHappenedToIt)
     EXPECT_EQ(gang.finish(), 2) << gang.err.toStdString();
 
     EXPECT_EQ(QStringList(gang.out.split('\n')).filter("COM2: QORVIL V1.02").size(), 1) << gang.out.toStdString();
+    EXPECT_EQ(gang.err.count("COM1: program 50 %\n"), 1);  // each step once
+    EXPECT_TRUE(gang.err.contains(QRegularExpression("\nCOM3: verify differences, \\d+\\.\\d s\n"))) << gang.err.toStdString();
     for (const char *line : {"COM1: connecting\n", "COM3: identify\n", "COM1: program 50 %\n", "COM1: verify 100 %\n",
                              "COM2: program 5 %\n", "COM3: verify 100 %\n", "COM2: [error] デバイス　アクセスエラー"})
         EXPECT_TRUE(gang.err.contains(line)) << line;

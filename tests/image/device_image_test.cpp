@@ -1,6 +1,7 @@
 // The device image of a session: clearing, and the dump file "sx_hex.txt".
 
 #include "image/device_image.h"
+#include "image/hex_import.h"
 
 #include "core_kit.h"
 #include "fuse/option_tables.h"
@@ -96,6 +97,27 @@ TEST_F(Image, UnwritableDumpIsReportedAndClearingStillHappens)
         << heard.statuses[0].toStdString();  // with the reason
     EXPECT_EQ(heard.statuses[1], heard.statuses[0]);
     EXPECT_EQ(s.Mem_buffer[0], "0FFF");
+}
+
+// What Import_hex says of each kind of file; only a clean one changes the image.
+TEST_F(Image, ImportSaysHowTheFileEnded)
+{
+    test::write_file(work.path() + "/big.hex", QByteArray(image::max_hex_file_size + 1, '\n'));
+    test::write_file(work.path() + "/text.hex", "shopping list\n");
+    test::write_file(work.path() + "/bad.hex", ":04000000230145048E\n");  // checksum 8F
+    test::write_file(work.path() + "/good.hex", ":04000000230156047E\n:00000001FF\n");
+    const std::pair<const char *, const char *> files[] = {
+        {"none.hex", "1 0 0123"}, {"", "1 0 0123"}, {".", "4 0 0123"}, {"big.hex", "5 0 0123"},
+        {"text.hex", "2 0 0123"}, {"bad.hex", "3 0 0123"}, {"good.hex", "0 1 0123 0456"},
+    };
+    for (const auto &[name, expected] : files) {
+        s.Mem_buffer[0] = "0123";
+        const image::Import_result r = image::Import_hex(s, *name ? work.path() + '/' + name : QString());
+        EXPECT_EQ(QString("%1 %2 %3").arg(int(r.end)).arg(r.fuse_warning).arg(s.Mem_buffer[0]) +
+                      (r.end == image::Import_result::read ? ' ' + s.Mem_buffer[1] : QString()),
+                  QString(expected))
+            << name;
+    }
 }
 
 } // namespace

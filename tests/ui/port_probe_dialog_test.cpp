@@ -28,7 +28,7 @@ TEST(ProbeDialog, SelectsTheFirstAnsweringPortListsEveryPortTriedAndOkConnects)
     // Port number, the board behind it, what the list says; COM2 is held by another program.
     const std::vector<std::tuple<int, QStringList, QString>> ports = {
         {1, silent, "応答なし"},
-        {2, {}, "オープンできません：Permission error while locking the device"},
+        {2, {}, "オープンできません：the port is in use by another program"},
         {3, {"--firmware", "V2.10"}, "応答あり　QORVIL V2.10"},
         {4, {"--wrong-id"}, "ライターではない応答"},
         {6, {}, "応答あり　QORVIL V1.02"},
