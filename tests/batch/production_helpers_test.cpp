@@ -3,6 +3,10 @@
 
 #include "batch/production_log.h"
 #include "batch/serial_numbers.h"
+#include "batch/watch_mode.h"
+#include "core_kit.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +115,24 @@ TEST(ProductionLog, CrcAndCsv)
     EXPECT_EQ(word_bytes({0x123, 0xFBF}), QByteArray("\x23\x01\xBF\x0F", 4));
     EXPECT_EQ(csv_row({"plain", "a,b", "say \"hi\"", "two\nlines", ""}),
               QByteArray("plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n"));
+}
+
+// Watch mode takes a version only once it reads to its end record.
+TEST(WatchMode, AFileCountsOnceItEndsWithTheEndRecord)
+{
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/f.hex";
+    const std::pair<QByteArray, QString> cases[] = {
+        {":020000002301DA\n:00000001FF\n\n", ""},
+        {":020000002301DA\n", "does not end with the end record yet"},
+        {":020000002301DA\n:020000040000FA\n", "does not end with the end record yet"},  // an address record last
+        {":020000002301DA\n:0200", "not a complete Intel HEX file (line 2: record too short)"},
+    };
+    for (const auto &[text, problem] : cases) {
+        test::write_file(file, text);
+        const QString found = hex_file_problem(file);
+        EXPECT_TRUE(problem.isEmpty() ? found.isEmpty() : found.contains(problem)) << found.toStdString();
+    }
 }
 
 } // namespace

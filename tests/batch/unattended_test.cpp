@@ -147,6 +147,18 @@ TEST_F(Unattended, WhatCannotBeReadWrittenOrWaitedForEndsTheRunAtOnce)
     }
     EXPECT_EQ(board.log() + read("serials.txt"), "next 7\n");
 
+    // A log that can no longer be written when the row comes: the good chip's run says so.
+    std::vector<int> words(128, 0x123);
+    test::write_file(path("big.hex"), test::hex_text(words));
+    {
+        test::Sim_process slow({"--late-ms", "2"});
+        test::Batch_process run(home.path(), {"--port", slow.device, "--program", path("big.hex"), "--log-csv", path("log.csv")});
+        ASSERT_TRUE(run.wait_for_errors({"書き込み中....."})) << run.err.toStdString();
+        QDir(home.path()).mkpath("log.csv/taken");
+        EXPECT_EQ(run.finish(), 3);
+        EXPECT_TRUE(run.err.contains("cannot write the production log")) << run.err.toStdString();
+    }
+
     QLockFile held(path("serials.txt.lock"));  // another program holds the numbers file
     ASSERT_TRUE(held.tryLock());
     test::Batch_process run(home.path(), QStringList{"--port", board.device, "--program", path("image.hex")} + serial);

@@ -12,6 +12,7 @@
 #include "link/trace.h"
 #include "platform/clock.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTimer>
@@ -130,6 +131,8 @@ TEST_F(Link, SilenceLeavesTheFieldsAndShowsNothing)
     sim::Board_options options;
     options.silent_after = 0;
     test::install_board(s, options);
+    QTemporaryDir dir;
+    ASSERT_EQ(start_trace(s, dir.path() + "/trace.log"), "");
     heard.faults.clear();
     s.text_in_hi = "before";
     s.Sync_Label = "old";
@@ -142,6 +145,12 @@ TEST_F(Link, SilenceLeavesTheFieldsAndShowsNothing)
     EXPECT_EQ(s.text_in_hi, "before");
     // What comes before the wait has been done.
     EXPECT_EQ(s.Label_version + s.Sync_Label + s.Label_sync_value + s.Board_version, "0");
+    // A stop request ends a wait at once; the trace tells it from a time-out.
+    s.stop_requested = true;
+    cor_mode_18pin(s);
+    stop_trace(s);
+    EXPECT_EQ(test::trace_lines(dir.path() + "/trace.log", 1900).mid(2, 2),
+              QStringList({"cor_entry_ISP sent 39 got - time-out after N ms", "cor_mode_18pin sent 3B got - stopped"}));
 }
 
 TEST_F(Link, ExtraBytesShowNoDataAndAreAllRead)
@@ -234,6 +243,24 @@ TEST_F(Link, DeviceGoneInAnExchangeIsReported)
     EXPECT_EQ(identify_board(s).outcome, Identification::no_answer);
     stop_trace(s);
     EXPECT_TRUE(test::read_file(dir.path() + "/trace.log").contains(" identify sent 3D got - port fault: Input/output error\n"));
+}
+
+// Only entering ISP mode and the two package commands let window events run while they wait.
+TEST_F(Link, ThreeRoutinesYieldWhileTheyWait)
+{
+    sim::Board_options options;
+    options.late_ms = 20;
+    test::install_board(s, options);
+    s.Text_pgm_wait = "1";
+    QString yielded;
+    for (const Routine &r : routines) {
+        bool fired = false;
+        QTimer::singleShot(0, [&] { fired = true; });
+        r.run(s);
+        yielded += fired ? '1' : '0';
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(yielded, "00000000101100");  // in the order of `routines`
 }
 
 TEST_F(Link, OnlyYieldingWaitsLetWindowEventsRun)
