@@ -16,24 +16,8 @@
 
 namespace {
 
-struct Outcome {
-    int code = -1;
-    QString out, err;
-};
-
-class Batch : public ::testing::Test {
+class Batch : public test::Batch_home {
 protected:
-    QTemporaryDir dir;
-
-    QString path(const QString &name) const { return dir.path() + '/' + name; }
-
-    Outcome qorvil(const QStringList &args)
-    {
-        test::Batch_process p(dir.path(), args);
-        const int code = p.finish();
-        return {code, p.out, p.err};
-    }
-
     // gpasm from gputils assembles an SX28 program with FUSE and FUSEX.
     QString assembled_program()
     {
@@ -51,7 +35,7 @@ protected:
                   "        data 0x0FF7, 0x0FBF\n"
                   "        end\n"));
         QProcess p;
-        p.setWorkingDirectory(dir.path());
+        p.setWorkingDirectory(home.path());
         p.start(gpasm, {"-p", "sx28", "-a", "inhx32", "-o", path("blink.hex"), path("blink.asm")});
         EXPECT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
@@ -66,7 +50,7 @@ TEST_F(Batch, ProgramVerifyAndReadBackAGpasmProgram)
     test::Sim_process board({"--state", path("chip.state"), "--pins", "28"});
     ASSERT_TRUE(board.started());
 
-    Outcome r = qorvil({"--port", board.device, "--pins", "28", "--rev", "A", "--program", hex, "--verify", hex});
+    Run r = qorvil({"--port", board.device, "--pins", "28", "--rev", "A", "--program", hex, "--verify", hex});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     // Off a terminal: no progress bar and no progress lines.
     EXPECT_TRUE(r.err.contains("正常終了しました。") && !r.err.contains('\r') && !r.err.contains("残り"))
@@ -106,7 +90,7 @@ TEST_F(Batch, EraseAndConfigurationWordOverrides)
     conf.setValue("Ports/COM3", board.device);
     conf.sync();
 
-    Outcome r = qorvil({"--erase"});
+    Run r = qorvil({"--erase"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     r = qorvil({"--port", board.device, "--fuse", "0F7B", "--fusex", "0x0FBE", "--program", hex});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
@@ -143,7 +127,7 @@ TEST_F(Batch, ExitStatusSaysWhatHappened)
     };
     for (const auto &c : cases) {
         test::Sim_process board(c.board);
-        const Outcome r = qorvil(QStringList{"--port", board.device} + c.args);
+        const Run r = qorvil(QStringList{"--port", board.device} + c.args);
         EXPECT_EQ(r.code, c.code) << c.args.join(' ').toStdString() << r.err.toStdString();
         EXPECT_EQ(r.out, c.out);
         EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
@@ -171,7 +155,7 @@ TEST_F(Batch, PortAutoGoesOnWithTheOneBoardAndStopsWhenNoneOrSeveralAnswer)
             conf.setValue(QString("Ports/COM%1").arg(n), boards.size() == size_t(n) ? boards.back()->device : "/dev/none");
         }
         conf.sync();
-        const Outcome r = qorvil({"--port", "auto", "--identify"});
+        const Run r = qorvil({"--port", "auto", "--identify"});
         EXPECT_EQ(r.code, c.code) << r.err.toStdString();
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err.section('\n', 0, 0), c.head.arg(boards.back()->device));
@@ -183,7 +167,7 @@ TEST_F(Batch, PortAutoGoesOnWithTheOneBoardAndStopsWhenNoneOrSeveralAnswer)
 
 TEST_F(Batch, Help)
 {
-    const Outcome r = qorvil({"--help"});
+    const Run r = qorvil({"--help"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.startsWith("Usage: qorvil --batch")) << r.out.toStdString();
 }

@@ -14,12 +14,9 @@
 
 namespace {
 
-class Gang : public ::testing::Test {
+class Gang : public test::Batch_home {
 protected:
-    QTemporaryDir home;
     std::vector<std::unique_ptr<test::Sim_process>> boards;
-
-    QString path(const QString &name) const { return home.path() + '/' + name; }
 
     // Board n (from 1) on COMn, with its chip kept in chipN.state; the other ports lead nowhere.
     void start_boards(const std::vector<QStringList> &options)

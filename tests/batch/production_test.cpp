@@ -15,14 +15,8 @@
 
 namespace {
 
-class Production : public ::testing::Test {
+class Production : public test::Batch_home {
 protected:
-    QTemporaryDir home;
-    QString path(const QString &name) const { return home.path() + '/' + name; }
-
-    QString read(const QString &name) const { return QString::fromUtf8(test::read_file(path(name))); }
-
-
     // The commands a board received, their payloads left out.
     static QString commands(const test::Sim_process &board)
     {
@@ -56,7 +50,7 @@ TEST_F(Production, SerialNumbersAreUsedOnlyByGoodBoardsAndTheLogSaysWhatHappened
         test::wait_until([&] { return (before = commands(*r.board)).isEmpty() || before.endsWith(':'); });
         test::Batch_process run(home.path(), QStringList{"--port", r.board->device, "--quiet"} + serial + r.more);
         EXPECT_EQ(run.finish(), r.status) << n << run.err.toStdString();
-        EXPECT_EQ(read("serials.txt").remove(QRegularExpression("#[^\n]*\n")), r.serials) << n;
+        EXPECT_EQ(numbers(), r.serials) << n;
         if (!r.read_back.empty()) {
             const sim::Chip chip = test::hex_chip(path(QString("back%1.hex").arg(n - 1)));
             EXPECT_EQ(chip.words[0x10], r.read_back[0]) << n;

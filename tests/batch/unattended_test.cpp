@@ -21,24 +21,8 @@
 
 namespace {
 
-class Unattended : public ::testing::Test {
+class Unattended : public test::Batch_home {
 protected:
-    QTemporaryDir home;
-    QString path(const QString &name) const { return home.path() + '/' + name; }
-    QString read(const QString &name) const
-    {
-        return QString::fromUtf8(test::read_file(path(name))).remove(QRegularExpression("#[^\n]*\n"));
-    }
-    struct Run {
-        int code;
-        QString out, err;
-    };
-    Run qorvil(const QStringList &args, int limit_ms = 60000)
-    {
-        test::Batch_process p(home.path(), args);
-        const int code = p.finish(limit_ms);
-        return {code, p.out, p.err};
-    }
     void SetUp() override { test::write_file(path("image.hex"), test::hex_text({0x123, 0x456})); }
 };
 
@@ -64,9 +48,9 @@ TEST_F(Unattended, ADamagedNumbersFileIsRefusedAndPendingNumbersArePutBackByOpti
 
     test::write_file(path("serials.txt"), "next 5\npending 3 COM1\npending 4 COM2\n");
     Run r = qorvil({"--serial-file", path("serials.txt"), "--serial-free", "3", "--serial-used", " 4 "});
-    EXPECT_TRUE(r.code == 0 && read("serials.txt") == "next 5\nfree 3\n") << r.err.toStdString();
+    EXPECT_TRUE(r.code == 0 && numbers() == "next 5\nfree 3\n") << r.err.toStdString();
     r = qorvil({"--serial-file", path("serials.txt"), "--serial-used", "3"});
-    EXPECT_TRUE(r.code == 3 && r.err.contains("3 is not pending") && read("serials.txt") == "next 5\nfree 3\n");
+    EXPECT_TRUE(r.code == 3 && r.err.contains("3 is not pending") && numbers() == "next 5\nfree 3\n");
 }
 
 // A closed terminal (SIGHUP), a reader of the output that went away or a parent that died
@@ -97,7 +81,7 @@ TEST_F(Unattended, AClosedTerminalOrOutputOrADeadParentStopsTheRunThroughItsAbor
         EXPECT_TRUE(test::wait_until([&] { return read("log.csv").contains(",,interrupted,"); }, 60000))
             << read("log.csv").toStdString();
         EXPECT_TRUE(board.log().endsWith(':')) << way;
-        EXPECT_EQ(read("serials.txt"), "next 2\nfree 1\n");
+        EXPECT_EQ(numbers(), "next 2\nfree 1\n");
         EXPECT_FALSE(run.err.contains("[error]")) << run.err.toStdString();  // no device access error
     }
     // Started with hang-ups ignored (nohup), it goes on to the end.
@@ -145,7 +129,7 @@ TEST_F(Unattended, WhatCannotBeReadWrittenOrWaitedForEndsTheRunAtOnce)
         const Run r = qorvil(QStringList{"--port", board.device} + args, 20000);
         EXPECT_TRUE(r.code == 3 && r.err.contains(problem)) << r.err.toStdString();
     }
-    EXPECT_EQ(board.log() + read("serials.txt"), "next 7\n");
+    EXPECT_EQ(board.log() + numbers(), "next 7\n");
 
     // A log that can no longer be written when the row comes: the good chip's run says so.
     std::vector<int> words(128, 0x123);

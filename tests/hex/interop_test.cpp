@@ -75,19 +75,6 @@ TEST_F(Interop, ProgramsFromGpasm)
     }
 }
 
-// Words 0x100.. and FUSE/FUSEX at 0x2020 as little-endian bytes, written by srec_cat with
-// extended linear address records and 32-byte records.
-TEST_F(Interop, AFileWrittenBySrecordFromABinary)
-{
-    ASSERT_TRUE(test::write_file(path(QStringLiteral("words.bin")), QByteArray(32, '\x0A') + QByteArray("\x53\x07\xA6\x0E", 4)));
-    ASSERT_TRUE(test::write_file(path(QStringLiteral("cfg.bin")), QByteArray("\xF7\x0F\xFD\x0F", 4)));
-    run(QStringLiteral("srec_cat"), QStringLiteral("words.bin -Binary -offset 0x200 cfg.bin -Binary -offset 0x2020 "
-                                                   "-o from_srec.hex -Intel -address-length=4 -Output_Block_Size 32"));
-    open(path(QStringLiteral("from_srec.hex")));
-    EXPECT_EQ(memory({0x100, 0x10F, 0x110, 0x111, 0x112}) + shown(), "0A0A 0A0A 0753 0EA6 0FFF 0FF7 0FFD");
-    EXPECT_EQ(test::S().Last_address, 511);  // the FUSEX memory field 01 in the A revision
-}
-
 // Random words, each memory size, both revisions; read back by srecord and by the open command.
 TEST_F(Interop, FilesQorvilWritesPassSrecordAndOpenAgain)
 {

@@ -4,13 +4,10 @@
 
 #include "sim/board_model.h"
 #include "sim/board_options.h"
-#include "sim/state_file.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
-#include <unistd.h>
 
 namespace {
 
@@ -161,31 +158,6 @@ TEST(BoardOptions, EachOptionAndFaultChangesWhatTheBoardDoes)
         if (c.more)
             c.more(board);
     }
-}
-
-TEST(BoardOptions, BadArgumentsAreRefusedNamingTheOption)
-{
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--pins", "19"}, "--pins"}, {{"--sync"}, "needs a value"}, {{"--wrong-id=yes"}, "takes no value"},
-        {{"--frobnicate"}, "unknown option"}, {{"--adapter-latency-ms", "1001"}, "--adapter-latency-ms"}};
-    for (const auto &[args, part] : cases)
-        EXPECT_NE(sim::parse_board_options(args).error.find(part), std::string::npos) << args[0];
-}
-
-TEST(StateFile, ChipSurvivesSaveAndLoad)
-{
-    const std::string path = std::filesystem::temp_directory_path() / ("qorvil-sim-" + std::to_string(::getpid()));
-    sim::Chip chip, loaded;
-    for (int i = 0; i < sim::program_words; ++i)
-        chip.words[std::size_t(i)] = std::uint16_t(i * 37 & 0xFFF);
-    chip.fuse = 0xF7E;
-    chip.fusex = 0x4BF;
-    std::string error;
-    EXPECT_EQ(sim::load_state_file(path, loaded, error), sim::State_load::missing);
-    ASSERT_TRUE(sim::save_state_file(path, chip, error)) << error;
-    EXPECT_EQ(sim::load_state_file(path, loaded, error), sim::State_load::loaded) << error;
-    EXPECT_EQ(loaded, chip);
-    std::filesystem::remove(path);
 }
 
 } // namespace

@@ -162,6 +162,20 @@ sim::Chip hex_chip(const QString &file)
     return chip;
 }
 
+QString Batch_home::read(const QString &name) const { return QString::fromUtf8(read_file(path(name))); }
+
+QString Batch_home::numbers() const
+{
+    return read(QStringLiteral("serials.txt")).remove(QRegularExpression(QStringLiteral("(?m)^#[^\n]*\n")));
+}
+
+Batch_home::Run Batch_home::qorvil(const QStringList &args, int limit_ms) const
+{
+    Batch_process p(home.path(), args);
+    const int code = p.finish(limit_ms);
+    return {code, p.out, p.err};
+}
+
 Batch_process::Batch_process(const QString &home, const QStringList &args, int columns, int head_lines, bool nohup)
 {
     if (nohup)
@@ -233,9 +247,12 @@ int Batch_process::finish(int limit_ms)
     return ended && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
-void Batch_process::signal(int number) { ::kill(pid_t(process_.processId()), number); }
-
-
+void Batch_process::signal(int number)
+{
+    // Once the program has ended there is no process: kill(0) would signal this one.
+    if (const qint64 pid = process_.processId(); pid > 0)
+        ::kill(pid_t(pid), number);
+}
 
 QByteArray hex_text(const std::vector<int> &words, int fuse, int fusex)
 {

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace test {
@@ -86,6 +87,21 @@ private:
     QProcess process_;
     int terminal_ = -1;
     QByteArray terminal_bytes_;
+};
+
+// A test of batch mode: a home folder for the program's settings and files, and the program
+// run to its end there.
+class Batch_home : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    QString path(const QString &name) const { return home.path() + '/' + name; }
+    QString read(const QString &name) const;
+    QString numbers() const;  // the numbers file "serials.txt" without its comment lines
+    struct Run {
+        int code;
+        QString out, err;
+    };
+    Run qorvil(const QStringList &args, int limit_ms = 120000) const;
 };
 
 // What a chip holds: the board's state file once the board has stopped, or a HEX file.

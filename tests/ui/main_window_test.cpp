@@ -6,7 +6,6 @@
 #include "platform/files.h"
 #include "shell/frm_about.h"
 #include "shell/help_viewer.h"
-#include "shell/startup.h"
 #include "shell/windows.h"
 #include "shell/frm_main.h"
 #include "shell/frm_msg.h"
@@ -75,24 +74,6 @@ TEST_F(MainWindow, WhatStartUpShows)
     // The address label and the reply fields wait for the command tab; the whole memory is shown.
     EXPECT_TRUE(w.address_pc->isHidden() && w.text_in_hi->isHidden() && w.text_in_low->isHidden()
                 && w.text_in_trm->isHidden() && test::S().Last_address == 2047);
-}
-
-// Without an installed theme icon the program draws its own: a dark chip with five legs on each
-// side, an amber mark and a large white Q, its edges smoothed.
-TEST_F(MainWindow, TheDrawnProgramIcon)
-{
-    shell::install_app_icon();
-    const QImage icon = QApplication::windowIcon().pixmap(64, 64).toImage();
-    const QColor legs(0x70, 0x70, 0x70), body(0x22, 0x2b, 0x38);
-    for (const QPoint at : {QPoint(10, 6), QPoint(54, 6), QPoint(10, 58), QPoint(54, 58)})
-        EXPECT_EQ(icon.pixelColor(at), legs) << at.x() << ',' << at.y();
-    EXPECT_TRUE(icon.pixelColor(4, 30) == body && icon.pixelColor(50, 45) == body);
-    EXPECT_EQ(icon.pixelColor(14, 22), QColor(0xf2, 0xa9, 0x00));
-    EXPECT_TRUE(icon.pixelColor(0, 0).alpha() == 0 && icon.pixelColor(4, 14).alpha() % 255 != 0);
-    QRect q;  // around the white pixels
-    for (int i = 0; i < 64 * 64; ++i)
-        q |= icon.pixelColor(i % 64, i / 64) == Qt::white ? QRect(i % 64, i / 64, 1, 1) : QRect();
-    EXPECT_GT(q.height(), 12);
 }
 
 TEST_F(MainWindow, ClosingDeletesTheDumpAndClosesThePort)
