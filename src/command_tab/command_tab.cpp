@@ -154,6 +154,9 @@ void build_command_tab(Command_tab_controls &c, QWidget *tab, session::Session &
     c.Text_pgm_wait = field(tab, "Text_pgm_wait", QString(), 3);
     c.Label_pgm_wait = label(tab, "Label_pgm_wait", QString());
     c.Label_pgm_wait->setWordWrap(true);
+    // Room for the longest word a caption of 0 to 255 has, so that a new caption never
+    // widens the window.
+    c.Label_pgm_wait->setMinimumWidth(c.Label_pgm_wait->fontMetrics().horizontalAdvance(QStringLiteral("255x1.06ms=")));
     auto *wait = new QHBoxLayout;
     wait->addWidget(caption(tab, QT_TRANSLATE_NOOP("manual", "PGM_wait")));
     wait->addWidget(c.Text_pgm_wait);

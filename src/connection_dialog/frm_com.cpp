@@ -168,6 +168,11 @@ FrmCom::FrmCom(session::Session &s, QWidget *parent) : QDialog(parent), s_(s)
     connect(Command_cancel, &QPushButton::clicked, this, [this] { cancel_clicked(); });
     connect(Combo_com, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { update_device_hint(); });
     add_port_probe(*this);
+    // Tab goes as the eye reads: the port column top down, the revision column, the buttons.
+    QWidget *order[] = {Combo_com, findChild<QPushButton *>(QStringLiteral("Command_probe")), Option_18pin, Option_28pin,
+                        Option_old, Option_arev, Command_what, Command_ok, Command_cancel};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void FrmCom::show_modal()
@@ -189,6 +194,7 @@ void FrmCom::load()
     show_frames(true);
     centre();
     Command_ok->setEnabled(true);
+    Combo_com->setFocus();  // Enter is OK, whichever button had the focus last time
 
     s_.Pin_mode = int16_t(stored_int(QStringLiteral("Pin_mode"), 18, -32768, 32767));
     select_one(Option_18pin, Option_28pin, s_.Pin_mode == 18 ? 0 : s_.Pin_mode == 28 ? 1 : -1);
@@ -352,8 +358,9 @@ void FrmCom::succeed()
 {
     const int n = Combo_com->currentIndex();
     done(QDialog::Accepted);
-    s_.Set_status_text(session::Panel::activity, Tr::tr("初期設定完了"));
-    s_.Set_status_text(session::Panel::settings, settings_panel_text(n, s_.Pin_mode, s_.Rev_mode));
+    s_.Set_status_text(session::Panel::activity, [] { return Tr::tr("初期設定完了"); });
+    s_.Set_status_text(session::Panel::settings,
+                       [n, pins = s_.Pin_mode, rev = s_.Rev_mode] { return settings_panel_text(n, pins, rev); });
     platform::put_setting(QStringLiteral("ComNo"), QString::number(n));
     platform::put_setting(QStringLiteral("Pin_mode"), QString::number(s_.Pin_mode));
     platform::put_setting(QStringLiteral("Rev_mode"), QString::number(s_.Rev_mode));
@@ -375,7 +382,7 @@ void FrmCom::fail()
         text += Tr::tr("レビジョンが選択されていません。     \r\rold、A のいずれかを選択してください。\r ");
     desktop::set_caption(Label_com_info, text);
     show_frames(false);
-    s_.Set_status_text(session::Panel::activity, Tr::tr("初期設定失敗"));
+    s_.Set_status_text(session::Panel::activity, [] { return Tr::tr("初期設定失敗"); });
 }
 
 void FrmCom::cancel_clicked()

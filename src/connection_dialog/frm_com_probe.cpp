@@ -130,6 +130,8 @@ void Probe_panel::show_results(const std::vector<Probe_result> &results)
     if (lines.isEmpty())
         lines << tr("シリアルポートがありません。");
     show_text(head + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+    // Found: Enter connects. Not found: the search can be tried again.
+    (found > 0 ? static_cast<QWidget *>(dialog_.Command_ok) : button_)->setFocus();
 }
 
 void Probe_panel::hold_controls(bool hold)

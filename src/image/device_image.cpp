@@ -19,7 +19,7 @@ bool write_dump(session::Session &s)
     const QString reason = platform::write_text_lines(
         dump_path(s), dump_lines(s.Mem_buffer, s.Last_address, s.Label_fuse_word, s.Label_fusex_word));
     if (!reason.isEmpty()) {
-        s.Set_status_text(session::Panel::activity, Tr::tr("%1を書き込めません: %2").arg(dump_name, reason));
+        s.Set_status_text(session::Panel::activity, [dump_name, reason] { return Tr::tr("%1を書き込めません: %2").arg(dump_name, reason); });
         return false;
     }
     return true;

@@ -107,7 +107,7 @@ bool Export_hex(session::Session &s, const QString &path)
     fuse::Fuse_panel_to_word(s);
     const QString reason = write_file(path, file_contents(hex_records_of_image(s)));
     if (!reason.isEmpty()) {
-        s.Set_status_text(session::Panel::activity, Tr::tr("ファイル保存失敗。") + reason);
+        s.Set_status_text(session::Panel::activity, [reason] { return Tr::tr("ファイル保存失敗。") + reason; });
         return false;
     }
     return true;

@@ -46,7 +46,7 @@ Import_result Import_hex(session::Session &s, const QString &path)
 
     switch (outcome.end) {
     case hex::Read_end::not_hex:
-        s.Set_status_text(session::Panel::firmware, Tr::tr("HEXﾌｧｲﾙの形式ではありません"));
+        s.Set_status_text(session::Panel::firmware, [] { return Tr::tr("HEXﾌｧｲﾙの形式ではありません"); });
         result.end = Import_result::not_hex;
         return result;
     case hex::Read_end::reading_error:

@@ -16,7 +16,7 @@ Outcome Erase(session::Session &s)
     Outcome o;
     const session::Busy_scope busy(s);
     const QDateTime start = platform::wall_time();
-    s.Set_status_text(session::Panel::time, Tr::tr("時間測定中"));
+    s.Set_status_text(session::Panel::time, [] { return Tr::tr("時間測定中"); });
     reset_for_operation(s);
     s.Last_address = 2047;
     Ensure_port_open(s);

@@ -15,7 +15,7 @@ void Show_progress(session::Session &s, long total, long current)
     // A total of 0 (a single word) counts as complete.
     const int remaining = total > 0 ? int(100 - std::floor(100.0 * double(current) / double(total))) : 0;
     if (remaining % 5 == 0)
-        s.Set_status_text(session::Panel::progress, Tr::tr("残り　%1 %").arg(remaining));
+        s.Set_status_text(session::Panel::progress, [remaining] { return Tr::tr("残り　%1 %").arg(remaining); });
     if (current == total || total <= 0)
         s.Set_status_text(session::Panel::progress, QString());
     platform::yield_events();
@@ -50,7 +50,7 @@ Stop Abort_operation(session::Session &s)
     // Leaving ISP mode may itself fail (the board has gone silent); the count shown is
     // still the one of this abort.
     s.Link.comxx_error = int16_t(stop.counter);
-    s.Set_status_text(session::Panel::activity, Tr::tr("処理中止 (%1)").arg(stop.counter));
+    s.Set_status_text(session::Panel::activity, [counter = stop.counter] { return Tr::tr("処理中止 (%1)").arg(counter); });
     Close_progress(s);
     s.listener().phase_ended();
     s.listener().busy_window_hidden();

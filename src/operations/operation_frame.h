@@ -42,7 +42,7 @@ void reset_for_operation(session::Session &s);
 
 // How Program, Read and Verify begin.
 struct Operation_start {
-    QString running_text;           // status panel 3
+    std::function<QString()> running_text;  // status panel 3
     QString waiting_text;           // the busy window
     bool dump_image = false;        // write and show the image first (Program, Verify)
     bool clear_time = false;        // empty status panel 4 (Program, Read)

@@ -62,7 +62,7 @@ bool program_fuse(session::Session &s, Outcome &o)
 bool write_words(session::Session &s, Outcome &o)
 {
     Operation_start start_texts;
-    start_texts.running_text = Tr::tr("書き込み中.....");
+    start_texts.running_text = [] { return Tr::tr("書き込み中....."); };
     start_texts.waiting_text = Tr::tr("書込み中.....　しばらく御待ち下さい。");
     start_texts.dump_image = start_texts.clear_time = start_texts.full_memory = true;
     if (!start_operation(s, start_texts, o))
@@ -133,7 +133,7 @@ Outcome Program(session::Session &s)
     if (!program_fuse(s, o))
         return o;
     show_elapsed(s, started);
-    s.Set_status_text(session::Panel::activity, Tr::tr("書き込み終了"));
+    s.Set_status_text(session::Panel::activity, [] { return Tr::tr("書き込み終了"); });
     s.listener().phase_ended();
 
     s.Verify_from_button = false;

@@ -19,7 +19,7 @@ Outcome Read(session::Session &s)
     const session::Busy_scope busy(s);
     const QDateTime started = platform::wall_time();
     Operation_start start_texts;
-    start_texts.running_text = Tr::tr("読み出し中.....");
+    start_texts.running_text = [] { return Tr::tr("読み出し中....."); };
     start_texts.waiting_text = Tr::tr("読み出し中.....　しばらく御待ち下さい。");
     start_texts.clear_time = start_texts.full_memory = true;
     if (!start_operation(s, start_texts, o))
@@ -34,7 +34,7 @@ Outcome Read(session::Session &s)
     if (!dump.isEmpty()) {
         QFile file(dump);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            s.Set_status_text(session::Panel::activity, Tr::tr("sx_hex.txtを書き込めません: ") + file.errorString());
+            s.Set_status_text(session::Panel::activity, [reason = file.errorString()] { return Tr::tr("sx_hex.txtを書き込めません: ") + reason; });
             s.Link.comxx_error = 1;
             stopped(s, o);
             return o;
@@ -62,9 +62,9 @@ Outcome Read(session::Session &s)
     s.Mem_buffer = s.Read_buffer;
 
     show_elapsed(s, started);
-    s.Set_status_text(session::Panel::activity,
-                      failed.isEmpty() ? Tr::tr("読み出し終了")
-                                       : Tr::tr("読み出し終了 (sx_hex.txtを書き込めません: ") + failed + ')');
+    s.Set_status_text(session::Panel::activity, [failed] {
+        return failed.isEmpty() ? Tr::tr("読み出し終了") : Tr::tr("読み出し終了 (sx_hex.txtを書き込めません: ") + failed + ')';
+    });
     s.listener().phase_ended();
     return o;
 }

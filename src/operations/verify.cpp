@@ -92,7 +92,7 @@ Outcome Run_verify(session::Session &s)
     const QDateTime started = platform::wall_time();
     Verifying verifying(s);
     Operation_start start_texts;
-    start_texts.running_text = Tr::tr("ベリファイ中.....");
+    start_texts.running_text = [] { return Tr::tr("ベリファイ中....."); };
     start_texts.waiting_text = Tr::tr("ベリファイ中..... しばらく御待ち下さい。");
     start_texts.dump_image = true;
     if (!start_operation(s, start_texts, o))
@@ -125,11 +125,11 @@ Outcome Run_verify(session::Session &s)
     s.Verify_running = 0;
 
     show_elapsed(s, started);
-    s.Set_status_text(session::Panel::activity, Tr::tr("ベリファイ終了"));
+    s.Set_status_text(session::Panel::activity, [] { return Tr::tr("ベリファイ終了"); });
     s.listener().phase_ended();
     s.listener().busy_window_closed();
     if (report.flags == 0)
-        s.Set_status_text(session::Panel::activity, Tr::tr("正常終了しました。"));
+        s.Set_status_text(session::Panel::activity, [] { return Tr::tr("正常終了しました。"); });
     o.end = report.flags == 0 ? Outcome::finished : Outcome::differences;
     o.verify = report;
     return o;

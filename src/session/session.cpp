@@ -24,8 +24,23 @@ void Session::set_address(int16_t address)
 
 void Session::Set_status_text(Panel panel, const QString &text)
 {
-    status_[size_t(panel)] = text;
-    listener_->status_changed(panel, text);
+    Set_status_text(panel, [text] { return text; });
+}
+
+void Session::Set_status_text(Panel panel, std::function<QString()> make)
+{
+    makers_[size_t(panel)] = std::move(make);
+    status_[size_t(panel)] = makers_[size_t(panel)]();
+    listener_->status_changed(panel, status_[size_t(panel)]);
+}
+
+void Session::retranslate_status()
+{
+    for (size_t i = 0; i < makers_.size(); ++i)
+        if (makers_[i]) {
+            status_[i] = makers_[i]();
+            listener_->status_changed(Panel(i), status_[i]);
+        }
 }
 
 } // namespace session

@@ -13,6 +13,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -159,14 +160,22 @@ public:
     void set_listener(Listener *listener);  // nullptr: nobody listens
     void show(unsigned views) { listener_->view_changed(views); }
 
+    // A status text as it stands, in every language (an identification, a time, a port).
     void Set_status_text(Panel panel, const QString &text);
+    // A status text made in the language of the moment, and made again by retranslate_status.
+    void Set_status_text(Panel panel, std::function<QString()> make);
     QString status_text(Panel panel) const { return status_[size_t(panel)]; }
+    // False until the panel has been given a text: it shows its caption.
+    bool status_set(Panel panel) const { return bool(makers_[size_t(panel)]); }
+    // After a change of language: every status text made anew, and the listener told.
+    void retranslate_status();
 
 private:
     std::unique_ptr<platform::Serial_port> port_;
     Listener silent_;
     Listener *listener_ = &silent_;
     std::array<QString, 6> status_;
+    std::array<std::function<QString()>, 6> makers_;
 };
 
 // Marks an operation or an exchange as running, for as long as it lives.

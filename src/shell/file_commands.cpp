@@ -28,7 +28,7 @@ void show_document_caption()
     frmMain().setWindowTitle(s.Title_text + QStringLiteral("    ") + s.Open_file_name);
 }
 
-void status(const QString &text) { session().Set_status_text(session::Panel::activity, text); }
+void status(std::function<QString()> text) { session().Set_status_text(session::Panel::activity, std::move(text)); }
 
 void box(desktop::Icon icon, const QString &title, const QString &text)
 {
@@ -41,7 +41,7 @@ void save_to(const QString &path)
     s.Save_file_name = path;
     if (!image::Export_hex(s, path))
         return;  // the reason is on status panel 3
-    status(Tr::tr("ファイル保存完了。"));
+    status([] { return Tr::tr("ファイル保存完了。"); });
     show_document_caption();
 }
 
@@ -60,7 +60,7 @@ void Open_command()
     const QString chosen = desktop::ask_file(request, &frmMain());
     // Cancelled (nothing or the pattern comes back) or gone in the meantime: nothing to open.
     if (!image::File_exists(chosen)) {
-        status(Tr::tr("ファイル開く 中止。"));
+        status([] { return Tr::tr("ファイル開く 中止。"); });
         return;
     }
     platform::put_setting(QStringLiteral("OPEN_DIR"), QFileInfo(chosen).path());
@@ -77,7 +77,7 @@ void Open_command()
         box(desktop::Icon::information, session::app_title, image::reading_error_text());
         [[fallthrough]];
     case image::Import_result::not_hex:
-        status(Tr::tr("ファイル開く 失敗。"));
+        status([] { return Tr::tr("ファイル開く 失敗。"); });
         return;
     }
     s.Open_file_name = chosen;
@@ -85,7 +85,7 @@ void Open_command()
     if (imported.fuse_warning)
         box(desktop::Icon::exclamation, image::fuse_warning_title(), image::fuse_warning_text());
     image::Dump_image(s);
-    status(Tr::tr("ファイル開く 完了。"));
+    status([] { return Tr::tr("ファイル開く 完了。"); });
 }
 
 void Save_command()
@@ -116,7 +116,7 @@ void Save_as_command()
     request.file_name = QFileInfo(s.Open_file_name).fileName();
     const QString chosen = desktop::ask_file(request, &frmMain());
     if (chosen.isEmpty()) {
-        status(Tr::tr("ファイル保存中止。") + QString::number(dialog_cancelled));
+        status([] { return Tr::tr("ファイル保存中止。") + QString::number(dialog_cancelled); });
         return;
     }
 
@@ -126,7 +126,7 @@ void Save_as_command()
              desktop::Buttons::ok_cancel},
             &frmMain());
         if (answer != desktop::Answer::ok) {
-            status(Tr::tr("ファイル保存中止"));
+            status([] { return Tr::tr("ファイル保存中止"); });
             return;
         }
     }

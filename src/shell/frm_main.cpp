@@ -91,6 +91,7 @@ FrmMain::FrmMain(session::Session &session) : s(session)
     build_menus();
     resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 38)));
     view_ = std::make_unique<Session_view>(*this);
+    desktop::on_language_change(this, [this] { s.retranslate_status(); });
     connect_panel_handlers(*this);
 }
 
@@ -178,8 +179,17 @@ void FrmMain::build_status_bar()
             panel->setText(shown);
         };
         widen();
-        desktop::on_language_change(panel, widen);
-        desktop::show_text(panel, "shell", look.text);
+        // The caption until the session gives the panel a text; that text is then made
+        // anew in the new language (retranslate_status).
+        const auto caption = [this, panel, i, &look] {
+            if (!s.status_set(session::Panel(i)))
+                panel->setText(QCoreApplication::translate("shell", look.text));
+        };
+        caption();
+        desktop::on_language_change(panel, [widen, caption] {
+            widen();
+            caption();
+        });
         panel->installEventFilter(this);
         bar->addWidget(panel, look.stretch);
         sbPanel[size_t(i)] = panel;

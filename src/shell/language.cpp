@@ -3,9 +3,12 @@
 #include "desktop/translation.h"
 #include "platform/language.h"
 #include "platform/settings.h"
+#include "fuse_panel/revision_layout.h"
+#include "shell/frm_main.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGroupBox>
 #include <QCoreApplication>
 #include <QMenu>
 
@@ -18,6 +21,24 @@ bool apply_language(const QString &language)
     desktop::set_language_name(language);
     desktop::retranslate();
     return true;
+}
+
+void make_room_for_every_language(FrmMain &w)
+{
+    const QString shown = desktop::language();
+    const int rev = w.Frame_fuse_a->isHidden() ? 0 : 1;
+    QSize need = w.minimumSizeHint();
+    for (const char *language : {"ja", "en"}) {
+        apply_language(QLatin1String(language));
+        for (const int r : {0, 1}) {
+            fuse::apply_revision_layout(w, r);
+            need = need.expandedTo(w.minimumSizeHint());
+        }
+    }
+    apply_language(shown);
+    fuse::apply_revision_layout(w, rev);
+    w.setMinimumSize(need);
+    w.resize(w.size().expandedTo(need));
 }
 
 void add_language_menu(QMenu *options)

@@ -15,6 +15,16 @@ class QMenu;
 
 namespace shell {
 
+class FrmMain;
+
+// Makes the main window at least as large as it must be in every language and with either
+// revision's fuse panel, so that switching one of them never widens it by itself.
+void make_room_for_every_language(FrmMain &w);
+
+} // namespace shell
+
+namespace shell {
+
 // The Option menu's "Language / 言語" entry: 日本語 and English, applied at once and
 // remembered.
 void add_language_menu(QMenu *options);

@@ -133,7 +133,9 @@ void Session_view::dump_written(bool hide_while_loading)
 {
     QFile f(image::dump_path(w_.s));
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        w_.s.Set_status_text(session::Panel::activity, Tr::tr("%1を読み込めません: %2").arg(QFileInfo(f.fileName()).fileName(), f.errorString()));
+        w_.s.Set_status_text(session::Panel::activity, [name = QFileInfo(f.fileName()).fileName(), reason = f.errorString()] {
+            return Tr::tr("%1を読み込めません: %2").arg(name, reason);
+        });
         return;
     }
     auto decode = QStringDecoder(QStringConverter::System);

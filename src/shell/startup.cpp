@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "session/version.h"
 #include "shell/frm_about.h"
+#include "shell/language.h"
 #include "shell/frm_main.h"
 #include "shell/windows.h"
 
@@ -89,6 +90,7 @@ bool run_startup(bool check_single_instance)
     fuse::Combo_init(s);
     image::Clear_and_dump(s);
     w.SSTab1->show();
+    make_room_for_every_language(w);
 
     // The connection dialog; start-up goes on whether the user connects or cancels.
     frmCom().show_modal();

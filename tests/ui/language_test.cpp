@@ -56,7 +56,14 @@ TEST(Language, EnglishProgramVerifyAndFaultReport)
 {
     test::Board_session s;
     ASSERT_TRUE(s.connected);
-    shell::apply_language("en");
+    const auto panels = [] {
+        QStringList texts;
+        for (int i = 1; i <= 5; ++i)
+            texts << W().sbPanel[size_t(i)]->text();
+        return texts.join('|');
+    };
+    shell::apply_language("en");  // every panel keeps what it says, in the new language
+    EXPECT_EQ(panels(), "QORVIL V1.02|Progress|Connected|Time|Com1 18Pin Rev: A ");
     test::Message_script boxes;
     test::S().Mem_buffer[0] = "0123";
     W().Command_program->click();

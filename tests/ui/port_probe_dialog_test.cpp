@@ -7,7 +7,9 @@
 #include "shell/frm_main.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -56,10 +58,17 @@ TEST(ProbeDialog, SelectsTheFirstAnsweringPortListsEveryPortTriedAndOkConnects)
         found = test::wait_until([&] { return d.Command_ok->isEnabled(); });
         lines = results(d)->text().split('\n');
         settings = d.Frame_port->isVisible() && d.Frame_device->isVisible() && d.Frame_ver->isVisible()
-                   && d.Combo_com->currentIndex() == 3;
+                   && d.Combo_com->currentIndex() == 3 && d.focusWidget() == d.Command_ok;
         for (const auto &[n, board] : boards)
             closed = closed && !test::open_here(board->device);
-        d.Command_ok->click();
+        QStringList tabs;  // the tab order, as the eye reads the dialog
+        for (QWidget *w = d.Combo_com; tabs.size() < 9; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                tabs << w->objectName();
+        EXPECT_EQ(tabs.join(' '), "Combo_com Command_probe Option_18pin Option_28pin Option_old Option_arev Command_what "
+                                  "Command_ok Command_cancel");
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);  // Enter connects
+        QCoreApplication::sendEvent(d.focusWidget(), &enter);
     });
     // Hidden list at first and after (the next opening starts clean), bold ports, controls held, found, ports closed.
     const bool hidden_after = results(shell::frmCom())->isHidden();
