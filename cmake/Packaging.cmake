@@ -15,6 +15,9 @@ install(FILES ${QORVIL_PACKAGING_DIR}/${QORVIL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QORVIL_PACKAGING_DIR}/${QORVIL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The Intel HEX file type, which the desktop entry opens.
+install(FILES ${QORVIL_PACKAGING_DIR}/${QORVIL_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${QORVIL_APP_ID}.xml)
 
 # Icon: the SVG, and PNG renditions when rsvg-convert is at hand.  The small
 # sizes come from a drawing made for a 16-pixel grid.

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cstdio>
 #include <memory>
 
@@ -71,7 +72,10 @@ int run_windows(int argc, char *argv[], const batch::Command_line &command_line)
     // Started before the connection dialog, so that its identification is traced too.
     const QString trace_failure =
         command_line.trace && !command_line.trace->isEmpty() ? shell::start_window_trace(*command_line.trace) : QString();
-    if (!shell::run_startup())
+    // A file named on the command line (a double click in a file manager) is opened; any
+    // other argument is passed over.
+    const QString file = QFileInfo(command_line.file).isFile() ? QFileInfo(command_line.file).absoluteFilePath() : QString();
+    if (!shell::run_startup(true, file))
         return 0;
     if (!trace_failure.isEmpty())
         shell::session().Set_status_text(session::Panel::activity, trace_failure);

@@ -176,34 +176,6 @@
         <translation>unknown argument &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]
-
-Host program for the SX18AC/SX28AC in-system programmer board.
-Without arguments it opens the main window and the connection dialog;
-other arguments are ignored.
-
-  --batch ...   run operations without a window (&apos;qorvil --batch --help&apos;)
-  --lang ja|en  the language of this run (Japanese unless chosen otherwise)
-  --trace FILE  append one line per exchange with the board to FILE
-  --help-path   print where the help document is found
-  --help        show this text
-  --version     show the version
-</source>
-        <translation>Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]
-
-Host program for the SX18AC/SX28AC in-system programmer board.
-Without arguments it opens the main window and the connection dialog;
-other arguments are ignored.
-
-  --batch ...   run operations without a window (&apos;qorvil --batch --help&apos;)
-  --lang ja|en  the language of this run (Japanese unless chosen otherwise)
-  --trace FILE  append one line per exchange with the board to FILE
-  --help-path   print where the help document is found
-  --help        show this text
-  --version     show the version
-</translation>
-    </message>
-    <message>
         <source>Usage: qorvil --batch [options] ACTION...
 
 Runs the device operations without a window, for scripts and production lines.
@@ -501,12 +473,42 @@ every board through the abort path: the chip leaves ISP mode, the number goes
 back, the log gets the row and the run reports it (exit status 2).
 </translation>
     </message>
+    <message>
+        <source>Usage: qorvil [--lang ja|en] [--trace FILE] [PROGRAM.hex]
+       qorvil --batch [options] ACTION...
+
+Host program for the SX18AC/SX28AC in-system programmer board.
+It opens the main window and the connection dialog, then PROGRAM.hex when
+given; other arguments are ignored.
+
+  --batch ...   run operations without a window (&apos;qorvil --batch --help&apos;)
+  --lang ja|en  the language of this run (Japanese unless chosen otherwise)
+  --trace FILE  append one line per exchange with the board to FILE
+  --help-path   print where the help document is found
+  --help        show this text
+  --version     show the version
+</source>
+        <translation>Usage: qorvil [--lang ja|en] [--trace FILE] [PROGRAM.hex]
+       qorvil --batch [options] ACTION...
+
+Host program for the SX18AC/SX28AC in-system programmer board.
+It opens the main window and the connection dialog, then PROGRAM.hex when
+given; other arguments are ignored.
+
+  --batch ...   run operations without a window (&apos;qorvil --batch --help&apos;)
+  --lang ja|en  the language of this run (Japanese unless chosen otherwise)
+  --trace FILE  append one line per exchange with the board to FILE
+  --help-path   print where the help document is found
+  --help        show this text
+  --version     show the version
+</translation>
+    </message>
 </context>
 <context>
     <name>comm</name>
     <message>
         <source>同期幅%1us %2cycle </source>
-        <translation>Sync width %1us %2 cycles </translation>
+        <translation>Sync width %1 µs, %2 cycles</translation>
     </message>
     <message>
         <source>再度、ポート番号を設定してください。</source>
@@ -519,23 +521,23 @@ back, the log gets the row and the run reports it (exit status 2).
     <message>
         <source>Com%1 %2Pin</source>
         <extracomment>Status panel 5 opens the connection dialog when its text begins with &quot;Com&quot;: keep it.</extracomment>
-        <translation>Com%1 %2Pin</translation>
+        <translation>COM%1, %2 pins</translation>
     </message>
     <message>
         <source> Rev:OLD</source>
-        <translation> Rev:OLD</translation>
+        <translation>, old revision</translation>
     </message>
     <message>
         <source> Rev: A </source>
-        <translation> Rev: A </translation>
+        <translation>, A revision</translation>
     </message>
     <message>
         <source>初期設定画面</source>
-        <translation>Connection settings</translation>
+        <translation>Connection Settings</translation>
     </message>
     <message>
         <source>通信ポート</source>
-        <translation>Serial port</translation>
+        <translation>Serial Port</translation>
     </message>
     <message>
         <source>ﾃﾞﾊﾞｲｽﾀｲﾌﾟ</source>
@@ -555,15 +557,15 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>old revision</source>
-        <translation>old revision</translation>
+        <translation>Old revision</translation>
     </message>
     <message>
         <source> A  revision</source>
-        <translation> A  revision</translation>
+        <translation>A revision</translation>
     </message>
     <message>
         <source>レビジョンについて</source>
-        <translation>About revisions</translation>
+        <translation>About Revisions…</translation>
     </message>
     <message>
         <source>OK</source>
@@ -583,7 +585,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>ライターとの接続確認中.........  しばらく御待ち下さい。   </source>
-        <translation>Checking the connection to the programmer...  Please wait.</translation>
+        <translation>Checking the connection to the programmer… Please wait.</translation>
     </message>
     <message>
         <source>COM? のオープンに失敗しました。</source>
@@ -591,7 +593,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>このポート番号に当たるシリアルデバイスがありません。</source>
-        <translation>No serial device stands behind this port number.</translation>
+        <translation>No serial device is connected to this port number.</translation>
     </message>
     <message>
         <source>COM%1のオープンに失敗しました。</source>
@@ -669,7 +671,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>ライターを探しています.........  しばらく御待ち下さい。</source>
-        <translation>Looking for the programmer...  Please wait.</translation>
+        <translation>Looking for the programmer… Please wait.</translation>
     </message>
     <message>
         <source>応答あり&#x3000;%1</source>
@@ -701,7 +703,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>ライターが見つかりました。OK で接続します。</source>
-        <translation>Programmer found. OK connects to it.</translation>
+        <translation>Programmer found. Press OK to connect.</translation>
     </message>
     <message>
         <source>ライターが複数見つかりました。最初のポートを選択しました。</source>
@@ -1083,7 +1085,11 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>FUSE設定を確認して下さい。(特に発振モード)&#x3000;&#x3000;&#x3000;</source>
-        <translation>Please check the FUSE settings (above all the oscillator mode).</translation>
+        <translation>Please check the FUSE settings (especially the oscillator mode).</translation>
+    </message>
+    <message>
+        <source>処理中はファイルを開けません。</source>
+        <translation>A file cannot be opened while an operation runs.</translation>
     </message>
 </context>
 <context>
@@ -1094,11 +1100,11 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>Load DATA (Hi / Low)</source>
-        <translation>Load DATA (Hi / Low)</translation>
+        <translation>Load data (high / low)</translation>
     </message>
     <message>
         <source>16進で入力。&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Hiﾊﾞｲﾄは下位4bitのみ。）</source>
-        <translation>In hexadecimal.  Only the low 4 bits of Hi count.</translation>
+        <translation>In hexadecimal. Only the low 4 bits of the high byte count.</translation>
     </message>
     <message>
         <source>返信データ(16進表示)</source>
@@ -1118,7 +1124,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>Read DATA</source>
-        <translation>Read DATA</translation>
+        <translation>Read data</translation>
     </message>
     <message>
         <source>Version</source>
@@ -1142,7 +1148,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>PGM_wait</source>
-        <translation>PGM_wait</translation>
+        <translation>Program wait</translation>
     </message>
     <message>
         <source>デバイスのEEPROMを消去しました。!!<byte value="xd"/>処理を続ける場合は、一度ISPモードから抜けて、再度ISPﾓｰﾄﾞに入ってください。</source>
@@ -1154,7 +1160,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>Entry ISP mode</source>
-        <translation>Enter ISP mode</translation>
+        <translation>Enter ISP Mode</translation>
     </message>
     <message>
         <source>ｺﾏﾝﾄﾞﾃﾞｰﾀ：”９”</source>
@@ -1162,7 +1168,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>Exit ISP mode</source>
-        <translation>Exit ISP mode</translation>
+        <translation>Exit ISP Mode</translation>
     </message>
     <message>
         <source>ｺﾏﾝﾄﾞﾃﾞｰﾀ：”：”</source>
@@ -1202,7 +1208,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>Load DATA</source>
-        <translation>Load DATA</translation>
+        <translation>Load Data</translation>
     </message>
     <message>
         <source>ｺﾏﾝﾄﾞﾃﾞｰﾀ：”４”</source>
@@ -1210,7 +1216,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>Program DATA</source>
-        <translation>Program DATA</translation>
+        <translation>Program Data</translation>
     </message>
     <message>
         <source>ｺﾏﾝﾄﾞﾃﾞｰﾀ：”５”</source>
@@ -1222,7 +1228,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>INC Adrress</source>
-        <translation>Next address</translation>
+        <translation>Next Address</translation>
     </message>
     <message>
         <source>ｺﾏﾝﾄﾞﾃﾞｰﾀ：”７”</source>
@@ -1230,7 +1236,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>18pin mode</source>
-        <translation>18-pin mode</translation>
+        <translation>18-Pin Mode</translation>
     </message>
     <message>
         <source>ｺﾏﾝﾄﾞﾃﾞｰﾀ：”；”</source>
@@ -1238,7 +1244,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>28pin mode</source>
-        <translation>28-pin mode</translation>
+        <translation>28-Pin Mode</translation>
     </message>
     <message>
         <source>ｺﾏﾝﾄﾞﾃﾞｰﾀ：”＜”</source>
@@ -1265,7 +1271,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>時間測定中</source>
-        <translation>Timing...</translation>
+        <translation>Timing…</translation>
     </message>
     <message>
         <source>残り&#x3000;%1 %</source>
@@ -1297,23 +1303,23 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>書き込み中.....</source>
-        <translation>Programming...</translation>
+        <translation>Programming…</translation>
     </message>
     <message>
         <source>書込み中.....&#x3000;しばらく御待ち下さい。</source>
-        <translation>Programming...  Please wait.</translation>
+        <translation>Programming… Please wait.</translation>
     </message>
     <message>
         <source>書き込み終了</source>
-        <translation>Programmed</translation>
+        <translation>Programming finished</translation>
     </message>
     <message>
         <source>読み出し中.....</source>
-        <translation>Reading...</translation>
+        <translation>Reading…</translation>
     </message>
     <message>
         <source>読み出し中.....&#x3000;しばらく御待ち下さい。</source>
-        <translation>Reading...  Please wait.</translation>
+        <translation>Reading… Please wait.</translation>
     </message>
     <message>
         <source>sx_hex.txtを書き込めません: </source>
@@ -1321,11 +1327,11 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>読み出し終了</source>
-        <translation>Read</translation>
+        <translation>Read finished</translation>
     </message>
     <message>
         <source>読み出し終了 (sx_hex.txtを書き込めません: </source>
-        <translation>Read (cannot write sx_hex.txt: </translation>
+        <translation>Read finished (cannot write sx_hex.txt: </translation>
     </message>
     <message>
         <source>これ以降もエラーが存在します。<byte value="xd"/>
@@ -1341,11 +1347,11 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>&lt; NG &gt;</source>
-        <translation>&lt; NG &gt;</translation>
+        <translation>&lt; differs &gt;</translation>
     </message>
     <message>
         <source>&lt; OK &gt;</source>
-        <translation>&lt; OK &gt;</translation>
+        <translation>&lt; matches &gt;</translation>
     </message>
     <message>
         <source>ｴﾗｰが多発する様でしたら、基板上のJP1とJP2にｼﾞｬﾝﾊﾟを接続してください。</source>
@@ -1357,15 +1363,15 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>ベリファイ中.....</source>
-        <translation>Verifying...</translation>
+        <translation>Verifying…</translation>
     </message>
     <message>
         <source>ベリファイ中..... しばらく御待ち下さい。</source>
-        <translation>Verifying...  Please wait.</translation>
+        <translation>Verifying… Please wait.</translation>
     </message>
     <message>
         <source>ベリファイ終了</source>
-        <translation>Verified</translation>
+        <translation>Verify finished</translation>
     </message>
     <message>
         <source>正常終了しました。</source>
@@ -1431,7 +1437,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>サポートホームページへジャンプ</source>
-        <translation>Open the support page</translation>
+        <translation>Open the Support Page</translation>
     </message>
     <message>
         <source>閉じる</source>
@@ -1443,15 +1449,15 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>開く</source>
-        <translation>Open</translation>
+        <translation>Open…</translation>
     </message>
     <message>
         <source>名前を付けて保存</source>
-        <translation>Save As</translation>
+        <translation>Save As…</translation>
     </message>
     <message>
         <source>初期設定</source>
-        <translation>Connect</translation>
+        <translation>Connect…</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1459,7 +1465,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>ERASE</source>
-        <translation>ERASE</translation>
+        <translation>Erase</translation>
     </message>
     <message>
         <source>ベリファイ</source>
@@ -1519,15 +1525,15 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>Com9 28Pin Rev:OLD</source>
-        <translation>Com9 28Pin Rev:OLD</translation>
+        <translation>COM9, 28 pins, old revision</translation>
     </message>
     <message>
         <source>FUSE 旧ﾚﾋﾞｼﾞｮﾝ</source>
-        <translation>FUSE old revision</translation>
+        <translation>FUSE, Old Revision</translation>
     </message>
     <message>
         <source>FUSE Aﾚﾋﾞｼﾞｮﾝ</source>
-        <translation>FUSE A revision</translation>
+        <translation>FUSE, A Revision</translation>
     </message>
     <message>
         <source>コマンドﾞ実行</source>
@@ -1535,7 +1541,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>メモリダンプ</source>
-        <translation>Memory dump</translation>
+        <translation>Memory Dump</translation>
     </message>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -1543,7 +1549,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>開く(&amp;O)...</source>
-        <translation>&amp;Open...</translation>
+        <translation>&amp;Open…</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)</source>
@@ -1551,11 +1557,11 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>名前を付けて保存...(&amp;A)</source>
-        <translation>Save &amp;As...</translation>
+        <translation>Save &amp;As…</translation>
     </message>
     <message>
         <source>終了(&amp;X)</source>
-        <translation>E&amp;xit</translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>オプション(&amp;O)</source>
@@ -1563,15 +1569,15 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>初期設定画面(&amp;I)</source>
-        <translation>&amp;Connection settings</translation>
+        <translation>&amp;Connection Settings…</translation>
     </message>
     <message>
         <source>オプション画面(&amp;O)</source>
-        <translation>&amp;Fuse settings</translation>
+        <translation>&amp;Fuse Settings</translation>
     </message>
     <message>
         <source>PCバッファメモリクリア(&amp;C)</source>
-        <translation>C&amp;lear the image</translation>
+        <translation>C&amp;lear Image</translation>
     </message>
     <message>
         <source>ヘルプ(&amp;H)</source>
@@ -1579,11 +1585,11 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>レビジョンについて(&amp;R)</source>
-        <translation>About &amp;revisions</translation>
+        <translation>About &amp;Revisions…</translation>
     </message>
     <message>
         <source>バージョン情報(&amp;A)</source>
-        <translation>&amp;About Qorvil</translation>
+        <translation>&amp;About Qorvil…</translation>
     </message>
     <message>
         <source>残り時間 約 %1:%2</source>
@@ -1591,7 +1597,7 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>レビジョンについて</source>
-        <translation>About revisions</translation>
+        <translation>About Revisions</translation>
     </message>
     <message>
         <source>デバイスに捺印されているデートコードでリビジョンを調べます。</source>
@@ -1635,11 +1641,11 @@ back, the log gets the row and the run reports it (exit status 2).
     </message>
     <message>
         <source>通信ログを保存...</source>
-        <translation>Save the exchange &amp;trace...</translation>
+        <translation>Save Exchange &amp;Trace…</translation>
     </message>
     <message>
         <source>通信ログを保存</source>
-        <translation>Save the exchange trace</translation>
+        <translation>Save Exchange Trace</translation>
     </message>
     <message>
         <source>Log File|*.log|ALL Files|*.*|</source>
@@ -1660,6 +1666,18 @@ back, the log gets the row and the run reports it (exit status 2).
     <message>
         <source>%1を読み込めません: %2</source>
         <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 がありません。一覧から外しました。</source>
+        <translation>%1 is gone; it has left the list of recent files.</translation>
+    </message>
+    <message>
+        <source>サポート情報</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>データシートの入手先</source>
+        <translation>Where to get the data sheets</translation>
     </message>
 </context>
 </TS>

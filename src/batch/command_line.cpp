@@ -227,7 +227,9 @@ Command_line parse_command_line(const QStringList &args)
         const QString &a = args[i];
         const Option_row *row = row_of(a);
         QString problem;
-        if (!row) {
+        if (!row && !c.batch && c.file.isEmpty() && !a.startsWith('-')) {
+            c.file = a;
+        } else if (!row) {
             problem = Tr::tr("unknown argument '%1'").arg(a);
         } else if (row->takes_value && i + 1 >= args.size()) {
             problem = Tr::tr("%1 needs a value").arg(a);
@@ -257,11 +259,12 @@ bool several_boards(const Batch_options &o)
 QString program_usage()
 {
     return Tr::tr(
-        "Usage: qorvil [--lang ja|en] [--trace FILE] [--batch [options] ACTION...]\n"
+        "Usage: qorvil [--lang ja|en] [--trace FILE] [PROGRAM.hex]\n"
+        "       qorvil --batch [options] ACTION...\n"
         "\n"
         "Host program for the SX18AC/SX28AC in-system programmer board.\n"
-        "Without arguments it opens the main window and the connection dialog;\n"
-        "other arguments are ignored.\n"
+        "It opens the main window and the connection dialog, then PROGRAM.hex when\n"
+        "given; other arguments are ignored.\n"
         "\n"
         "  --batch ...   run operations without a window ('qorvil --batch --help')\n"
         "  --lang ja|en  the language of this run (Japanese unless chosen otherwise)\n"

@@ -45,6 +45,7 @@ struct Command_line {
     bool help_path = false;
     std::optional<QString> lang;   // --lang
     std::optional<QString> trace;  // --trace of a window run
+    QString file;                  // a window run's first argument that is not an option: a file to open
     Batch_options options;         // of batch mode
     QString error;  // what is wrong with a batch command line; empty when it was accepted
 };

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace desktop {
@@ -28,12 +30,22 @@ QString to_qt_filter(const QString &filter)
     return out.join(QStringLiteral(";;"));
 }
 
+QString start_folder(const QString &last)
+{
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString ask_file(const File_request &request, QWidget *parent)
 {
     if (responder_slot())
         return responder_slot()(request);
 
-    QFileDialog dialog(parent, request.title, request.folder, to_qt_filter(request.filter));
+    QFileDialog dialog(parent, request.title, start_folder(request.folder), to_qt_filter(request.filter));
+    const QFontMetrics text(dialog.font());
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(text.averageCharWidth() * 90, text.lineSpacing() * 30)));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (request.save)

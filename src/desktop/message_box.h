@@ -25,6 +25,10 @@ using Responder = std::function<Answer(const Message &)>;
 // Shows the box modally (over `parent` when given) and returns the user's answer.
 Answer show_message(const Message &message, QWidget *parent = nullptr);
 
+// The box's text as shown: lines for the carriage returns, and a table when the lines hold
+// columns separated by tabs.
+QString message_markup(QString text);
+
 // Replaces the window by `responder`; an empty responder restores the window.
 void set_message_responder(Responder responder);
 

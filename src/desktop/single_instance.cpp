@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -14,9 +15,12 @@
 namespace desktop {
 namespace {
 
+// A later instance writes one line: "raise", or "open" and a tab and the file's absolute path
+// in UTF-8.
 const QByteArray raise_request = "raise\n";
+const QByteArray open_request = "open\t";
 std::unique_ptr<QLockFile> lock;
-std::function<void()> second_instance_hook;
+std::function<void(const QString &)> second_instance_hook;
 std::function<void(const QString &)> web_address_opener;
 
 QString runtime_folder()
@@ -39,27 +43,32 @@ void listen_for_later_instances(const QString &name)
         while (QLocalSocket *socket = server->nextPendingConnection()) {
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket] {
-                if (socket->canReadLine() && socket->readLine() == raise_request && second_instance_hook)
-                    second_instance_hook();
+                if (!socket->canReadLine() || !second_instance_hook)
+                    return;
+                const QByteArray line = socket->readLine();
+                if (line == raise_request)
+                    second_instance_hook(QString());
+                else if (line.startsWith(open_request) && line.endsWith('\n'))
+                    second_instance_hook(QString::fromUtf8(line.mid(open_request.size()).chopped(1)));
             });
         }
     });
 }
 
-void ask_first_instance_to_raise(const QString &name)
+void ask_first_instance_to_raise(const QString &name, const QString &file)
 {
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(2000))
         return;
-    socket.write(raise_request);
+    socket.write(file.isEmpty() ? raise_request : open_request + QFileInfo(file).absoluteFilePath().toUtf8() + '\n');
     socket.waitForBytesWritten(2000);
     socket.disconnectFromServer();
 }
 
 } // namespace
 
-bool claim_single_instance()
+bool claim_single_instance(const QString &file)
 {
     if (lock)
         return true;
@@ -68,7 +77,7 @@ bool claim_single_instance()
     auto candidate = std::make_unique<QLockFile>(dir + QStringLiteral("/qorvil.lock"));
     candidate->setStaleLockTime(0);
     if (!candidate->tryLock()) {
-        ask_first_instance_to_raise(socket_name);
+        ask_first_instance_to_raise(socket_name, file);
         return false;
     }
     lock = std::move(candidate);
@@ -77,7 +86,7 @@ bool claim_single_instance()
     return true;
 }
 
-void on_second_instance(std::function<void()> hook) { second_instance_hook = std::move(hook); }
+void on_second_instance(std::function<void(const QString &)> hook) { second_instance_hook = std::move(hook); }
 
 void open_web_address(const QString &address)
 {

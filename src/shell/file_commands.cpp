@@ -9,9 +9,12 @@
 #include "platform/settings.h"
 #include "session/version.h"
 #include "shell/frm_main.h"
+#include "shell/recent_files.h"
 #include "shell/windows.h"
 
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 namespace shell {
 namespace {
@@ -49,8 +52,7 @@ void save_to(const QString &path)
 
 void Open_command()
 {
-    session::Session &s = session();
-    if (s.Operation_running)
+    if (session().Operation_running)
         return;
     desktop::File_request request;
     request.title = Tr::tr("開く");
@@ -64,9 +66,18 @@ void Open_command()
         return;
     }
     platform::put_setting(QStringLiteral("OPEN_DIR"), QFileInfo(chosen).path());
+    open_document(chosen);
+}
 
+bool open_document(const QString &path)
+{
+    session::Session &s = session();
+    if (s.Operation_running) {
+        status([] { return Tr::tr("処理中はファイルを開けません。"); });
+        return false;
+    }
     // Only a file that reads cleanly becomes the document.
-    const image::Import_result imported = image::Import_hex(s, chosen);
+    const image::Import_result imported = image::Import_hex(s, path);
     switch (imported.end) {
     case image::Import_result::read:
         break;
@@ -78,14 +89,26 @@ void Open_command()
         [[fallthrough]];
     case image::Import_result::not_hex:
         status([] { return Tr::tr("ファイル開く 失敗。"); });
-        return;
+        return false;
     }
-    s.Open_file_name = chosen;
+    s.Open_file_name = path;
     show_document_caption();
     if (imported.fuse_warning)
         box(desktop::Icon::exclamation, image::fuse_warning_title(), image::fuse_warning_text());
     image::Dump_image(s);
     status([] { return Tr::tr("ファイル開く 完了。"); });
+    remember_recent_file(path);
+    return true;
+}
+
+QString dropped_hex_file(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls[0].isLocalFile())
+        return {};
+    const QString path = urls[0].toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("hex") || suffix == QLatin1String("sxh") ? path : QString();
 }
 
 void Save_command()

@@ -47,7 +47,9 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     Label1 = label("Label1");
     desktop::show_text(Label1, "shell", QT_TRANSLATE_NOOP("shell", "このソフトウェアは無保証です。ご自身の責任でお使いください。"));
     lblDisclaimer = label("lblDisclaimer");
-    lblDisclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblDisclaimer->setTextFormat(Qt::RichText);
+    lblDisclaimer->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(lblDisclaimer, &QLabel::linkActivated, this, [](const QString &address) { desktop::open_web_address(address); });
 
     Command1 = new QPushButton(this);
     desktop::show_text(Command1, "shell", QT_TRANSLATE_NOOP("shell", "サポートホームページへジャンプ"));
@@ -87,7 +89,11 @@ void FrmAbout::fill_labels()
 
 void show_about() { frmAbout().exec(); }
 
-QString support_label() { return Tr::tr("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ") + support_address(); }
+QString support_label()
+{
+    return Tr::tr("ｻﾎﾟｰﾄﾍﾟｰｼﾞ : ").toHtmlEscaped() + QStringLiteral("<a href=\"%1\">%2</a>")
+                                                      .arg(support_address().toHtmlEscaped(), Tr::tr("サポート情報").toHtmlEscaped());
+}
 
 QString support_address()
 {

@@ -5,6 +5,7 @@
 #include "desktop/translation.h"
 #include "fuse_panel/fuse_tabs.h"
 #include "fuse_panel/panel_binding.h"
+#include "shell/file_commands.h"
 #include "shell/main_actions.h"
 #include "shell/panel_behaviour.h"
 #include "shell/session_view.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -92,6 +95,10 @@ FrmMain::FrmMain(session::Session &session) : s(session)
     resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 38)));
     view_ = std::make_unique<Session_view>(*this);
     desktop::on_language_change(this, [this] { s.retranslate_status(); });
+    // A file dropped anywhere on the window, a text field too, is a file to open.
+    setAcceptDrops(true);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
     connect_panel_handlers(*this);
 }
 
@@ -230,6 +237,12 @@ void FrmMain::build_menus()
     nmuHelp = action(mnuHelp, "nmuHelp", QT_TRANSLATE_NOOP("shell", "ヘルプ(&H)"));
     mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QT_TRANSLATE_NOOP("shell", "バージョン情報(&A)"));
 
+    // The desktop's own keys for these, shown in the menus.
+    const std::pair<QAction *, QKeySequence::StandardKey> keys[] = {
+        {mnuFileOpen, QKeySequence::Open}, {mnuFileSave, QKeySequence::Save}, {mnuFileSaveAs, QKeySequence::SaveAs},
+        {mnuFileExit, QKeySequence::Quit}, {nmuHelp, QKeySequence::HelpContents}};
+    for (const auto &[a, key] : keys)
+        a->setShortcuts(key);
     connect_main_menus(*this);
 }
 
@@ -242,8 +255,35 @@ void FrmMain::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
+void FrmMain::dragEnterEvent(QDragEnterEvent *event) { take_drag(event); }
+
+// A drag that carries a file to open is taken, unless a device operation runs.
+void FrmMain::take_drag(QDropEvent *event)
+{
+    if (!dropped_hex_file(event->mimeData()).isEmpty() && !s.Operation_running)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FrmMain::dropEvent(QDropEvent *event)
+{
+    const QString file = dropped_hex_file(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    open_document(file);
+}
+
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (!dropped_hex_file(drop->mimeData()).isEmpty()) {
+            event->type() == QEvent::Drop ? dropEvent(drop) : take_drag(drop);
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 1; i <= 5; ++i)
             if (watched == sbPanel[size_t(i)])

@@ -72,6 +72,10 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A .hex or .sxh file dropped on the window opens as Open opens it.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void take_drag(QDropEvent *event);
 
 private:
     QLayout *build_buttons(QWidget *client);

@@ -6,6 +6,9 @@
 #include "desktop/single_instance.h"
 #include "desktop/fonts.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -43,7 +46,16 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
         l->setObjectName(QLatin1String(r.name));
         if (r.text)
             desktop::show_text(l, "shell", r.text);
-        l->setFont(font);
+        // Japanese in the Japanese fixed-pitch font, as the window was drawn; English in the
+        // interface font, its table rows in the system's fixed-pitch font to keep them aligned.
+        const bool row = r.indented && r.text;
+        const auto choose_font = [l, row, font] {
+            QFont english = row ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QApplication::font();
+            english.setPointSizeF(QApplication::font().pointSizeF());
+            l->setFont(desktop::language() == QLatin1String("ja") ? font : english);
+        };
+        choose_font();
+        desktop::on_language_change(l, choose_font);
         auto *line = new QHBoxLayout;
         line->addSpacing(r.indented ? indent : 0);
         line->addWidget(l, 1);
@@ -53,8 +65,13 @@ FrmWhat::FrmWhat(QWidget *parent) : QDialog(parent)
         this->*(r.member) = l;
     }
     // Where to find the chip's data sheet: a section of the help document.
-    const QString datasheet = platform::help_address(QStringLiteral("datasheet"));
-    Label9->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(datasheet.toHtmlEscaped()));  // untranslated: a link
+    const auto link = [this] {
+        Label9->setText(QStringLiteral("<a href=\"%1\">%2</a>")  // untranslated: a link
+                            .arg(platform::help_address(QStringLiteral("datasheet")).toHtmlEscaped(),
+                                 QCoreApplication::translate("shell", "データシートの入手先").toHtmlEscaped()));
+    };
+    link();
+    desktop::on_language_change(Label9, link);
     Label9->setTextInteractionFlags(Qt::TextBrowserInteraction);
     connect(Label9, &QLabel::linkActivated, this, [](const QString &address) { desktop::open_web_address(address); });
 

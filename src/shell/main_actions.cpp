@@ -4,6 +4,7 @@
 #include "desktop/busy.h"
 #include "operations/operation_frame.h"
 #include "platform/files.h"
+#include "platform/settings.h"
 #include "shell/file_commands.h"
 #include "shell/frm_about.h"
 #include "shell/frm_main.h"
@@ -11,6 +12,7 @@
 #include "shell/help_viewer.h"
 #include "shell/language.h"
 #include "shell/operation_buttons.h"
+#include "shell/recent_files.h"
 #include "shell/trace_control.h"
 #include "shell/windows.h"
 
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace shell {
@@ -60,12 +63,35 @@ void connect_main_menus(FrmMain &w)
     QObject::connect(w.mnuHelpAbout, &QAction::triggered, &w, [] { show_about(); });
     add_trace_menu_entry(w);
     add_language_menu(w.mnuOptionMain);
+    add_recent_files_menu(w);
+}
+
+void save_window_place(FrmMain &w)
+{
+    platform::save_setting(QStringLiteral("Window"), QStringLiteral("Geometry"), QString::fromLatin1(w.saveGeometry().toBase64()));
+    platform::save_setting(QStringLiteral("Window"), QStringLiteral("Tab"), QString::number(w.SSTab1->currentIndex()));
+}
+
+void restore_window_place(FrmMain &w)
+{
+    const QByteArray geometry =
+        QByteArray::fromBase64(platform::read_setting(QStringLiteral("Window"), QStringLiteral("Geometry"), QString()).toLatin1());
+    if (!geometry.isEmpty())
+        w.restoreGeometry(geometry);  // never below the window's minimum size
+}
+
+void restore_window_tab(FrmMain &w)
+{
+    bool ok = false;
+    const int tab = platform::read_setting(QStringLiteral("Window"), QStringLiteral("Tab"), QString()).toInt(&ok);
+    if (ok && tab >= 0 && tab < w.SSTab1->count())
+        w.SSTab1->setCurrentIndex(tab);
 }
 
 void status_panel_clicked(int panel)
 {
     const QString text = frmMain().sbPanel[size_t(panel)]->text();
-    if (text.left(3) == QLatin1String("Com"))
+    if (text.left(3).compare(QLatin1String("Com"), Qt::CaseInsensitive) == 0)  // "COM3, 28 pins, …" in English
         show_connection_dialog();
 }
 
@@ -89,6 +115,7 @@ bool main_window_may_close()
     }
     if (!exit_steps_done) {
         exit_steps_done = true;
+        save_window_place(frmMain());
         run_exit_steps();
         platform::remove_file(platform::work_folder() + QStringLiteral("sx_hex.txt"));
         // Every other window closes with the main window.

@@ -17,6 +17,12 @@ void exit_program();
 // and the window closes when it has ended.
 bool main_window_may_close();
 
+// The main window's size, place and tab in front, kept when the program ends and given back
+// at the next start (settings section "Window").
+void save_window_place(FrmMain &w);
+void restore_window_place(FrmMain &w);  // size and place
+void restore_window_tab(FrmMain &w);
+
 // Forgets an earlier exit (a fresh run in the same process, for tests).
 void reset_exit_state();
 

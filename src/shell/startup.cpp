@@ -7,8 +7,10 @@
 #include "image/device_image.h"
 #include "platform/files.h"
 #include "session/version.h"
+#include "shell/file_commands.h"
 #include "shell/frm_about.h"
 #include "shell/language.h"
+#include "shell/main_actions.h"
 #include "shell/frm_main.h"
 #include "shell/windows.h"
 
@@ -49,20 +51,22 @@ void install_app_icon()
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("qorvil"), QIcon(pm)));
 }
 
-void raise_main_window()
+void second_start(const QString &file)
 {
     FrmMain &w = frmMain();
     w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
     w.show();
     w.raise();
     w.activateWindow();
+    if (!file.isEmpty())
+        open_document(file);
 }
 
-bool run_startup(bool check_single_instance)
+bool run_startup(bool check_single_instance, const QString &file)
 {
-    if (check_single_instance && !desktop::claim_single_instance())
+    if (check_single_instance && !desktop::claim_single_instance(file))
         return false;
-    desktop::on_second_instance(raise_main_window);
+    desktop::on_second_instance(second_start);
 
     // The About box is loaded without being shown.
     frmAbout().fill_labels();
@@ -91,12 +95,16 @@ bool run_startup(bool check_single_instance)
     image::Clear_and_dump(s);
     w.SSTab1->show();
     make_room_for_every_language(w);
+    restore_window_place(w);
 
     // The connection dialog; start-up goes on whether the user connects or cancels.
     frmCom().show_modal();
 
     fuse::Combo_init(s);
     fuse::set_pgm_wait(s, fuse::stored_pgm_wait(s.Rev_mode));
+    restore_window_tab(w);
+    if (!file.isEmpty())
+        open_document(file);
     return true;
 }
 

@@ -3,12 +3,14 @@
 #include "desktop/file_dialog.h"
 #include "desktop/translation.h"
 #include "link/trace.h"
+#include "platform/settings.h"
 #include "shell/frm_main.h"
 #include "shell/tr.h"
 #include "shell/windows.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace shell {
@@ -38,12 +40,14 @@ void trace_menu_chosen()
     desktop::File_request request;
     request.save = true;
     request.title = Tr::tr("通信ログを保存");
+    request.folder = platform::get_setting(QStringLiteral("TRACE_DIR"), QString());
     request.file_name = QStringLiteral("qorvil-trace.log");
     request.filter = Tr::tr("Log File|*.log|ALL Files|*.*|");
     request.default_suffix = QStringLiteral("log");
     const QString chosen = desktop::ask_file(request, &frmMain());
     if (chosen.isEmpty())
         return;
+    platform::put_setting(QStringLiteral("TRACE_DIR"), QFileInfo(chosen).path());
     const QString failure = start_window_trace(chosen);
     if (!failure.isEmpty())
         session().Set_status_text(session::Panel::activity, failure);

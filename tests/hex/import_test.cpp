@@ -3,11 +3,18 @@
 
 #include "hex_fixture.h"
 
-#include "shell/file_commands.h"
 #include "desktop/busy.h"
+#include "shell/file_commands.h"
+#include "shell/recent_files.h"
+#include "shell/startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QUrl>
 
 using namespace hextest;
 
@@ -85,6 +92,42 @@ TEST_F(Import, OpenAndSaveDoNothingWhileADeviceOperationRuns)
     shell::Save_command();
     shell::Save_as_command();
     EXPECT_TRUE(files.asked.empty() && !QFile::exists(test::S().Open_file_name) && panel(3) == "処理内容");
+}
+
+// A .hex file dropped on the window (a text field too), chosen from the recent files or named
+// when the program starts opens as Open opens it; not while a device operation runs, not a
+// file of another kind; a recent file that has gone leaves the list.
+TEST_F(Import, ADroppedRecentOrNamedFileOpens)
+{
+    const QString file = hex_file(QStringLiteral("dropped.hex"), {words(0, {0x123}), words(0x1010, {0xFF7, 0x5B6}), end_record});
+    const auto drop = [](const QString &dropped, QWidget *on) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dropped)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(on, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (enter.isAccepted())
+            QCoreApplication::sendEvent(on, &drop);
+        return enter.isAccepted();
+    };
+    {
+        const desktop::Window_busy running(test::S());
+        EXPECT_FALSE(drop(file, w));
+    }
+    EXPECT_FALSE(drop(path(QStringLiteral("notes.txt")), w));
+    EXPECT_TRUE(drop(file, w->Text_pgm_wait));
+    EXPECT_EQ(test::S().Open_file_name + ' ' + memory({0}) + ' ' + shell::recent_files().join(','), file + " 0123 0FF7 05B6 " + file);
+
+    const QString named = hex_file(QStringLiteral("named.hex"), {words(0, {0x456}), words(0x1010, {0xFF7, 0x5B6}), end_record});
+    test::when_dialog_shown([](comm::FrmCom &) {});
+    shell::run_startup(false, named);
+    EXPECT_EQ(test::S().Open_file_name + ' ' + shell::recent_files().join(','), named + ' ' + named + ',' + file);
+
+    QFile::remove(file);
+    emit shell::frmMain().mnuFile->aboutToShow();
+    shell::frmMain().findChild<QAction *>(QStringLiteral("mnuRecent2"))->trigger();
+    EXPECT_EQ(shell::recent_files(), QStringList{named});
+    EXPECT_EQ(panel(3), file + " がありません。一覧から外しました。");
 }
 
 } // namespace

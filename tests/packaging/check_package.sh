@@ -7,7 +7,7 @@
 set -uo pipefail
 source "${1:?usage: $0 packaging_test.env}"
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen
-for tool in desktop-file-validate appstreamcli groff man lexgrog dpkg-deb cpack file readelf; do
+for tool in desktop-file-validate appstreamcli groff man lexgrog dpkg-deb cpack file readelf update-mime-database; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/setup installs it)" >&2; exit 1; }
 done
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/qorvil-packaging.XXXXXX")
@@ -35,7 +35,7 @@ desktop=$SOURCE_DIR/packaging/$APP_ID.desktop
 metainfo=$SOURCE_DIR/packaging/$APP_ID.metainfo.xml
 entry() { sed -n '/^\[Desktop Entry\]/,/^\[/p' "$desktop" | sed -n "s/^$1=//p"; }
 check "desktop entry validates" silent desktop-file-validate "$desktop"
-for pair in Type=Application Name=Qorvil Exec=qorvil Icon=qorvil Terminal=false; do
+for pair in Type=Application Name=Qorvil "Exec=qorvil %f" Icon=qorvil Terminal=false MimeType=text/x-hex\;; do
   check "desktop entry ${pair%%=*}" equal "$(entry "${pair%%=*}")" "${pair#*=}"
 done
 for key in 'Name\[ja\]' Comment 'Comment\[ja\]'; do check "desktop entry has ${key//\\/}" test -n "$(entry "$key")"; done
@@ -63,7 +63,7 @@ done
 echo "== cmake --install and the Debian package"
 expected_files() {
   printf '%s\n' usr/bin/qorvil usr/bin/qorvil-board-sim usr/share/qorvil/qorvil_help.html usr/share/qorvil/qorvil_help_en.html \
-    "usr/share/applications/$APP_ID.desktop" "usr/share/metainfo/$APP_ID.metainfo.xml" \
+    "usr/share/applications/$APP_ID.desktop" "usr/share/metainfo/$APP_ID.metainfo.xml" "usr/share/mime/packages/$APP_ID.xml" \
     usr/share/icons/hicolor/scalable/apps/qorvil.svg usr/share/doc/qorvil/copyright \
     "usr/share/doc/qorvil/changelog.Debian$GZ" "usr/share/man/man1/qorvil.1$GZ" "usr/share/man/man1/qorvil-board-sim.1$GZ" \
     usr/share/lintian/overrides/qorvil
@@ -72,6 +72,11 @@ expected_files() {
 same_files() { diff -u <(expected_files | sort) <(cd "$1" && find . \( -type f -o -type l \) -printf '%P\n' | sort); }
 check "cmake --install --prefix /usr" env DESTDIR="$scratch/install" cmake --install "$BUILD_DIR" --prefix /usr
 check "cmake --install puts exactly the expected files" same_files "$scratch/install"
+mime_types() {  # the file types the installed MIME package gives .hex and .sxh files
+  mkdir -p "$scratch/mime/packages" && cp "$scratch/install/usr/share/mime/packages/$APP_ID.xml" "$scratch/mime/packages/" &&
+    update-mime-database "$scratch/mime" && grep -E ':\*\.(hex|sxh)$' "$scratch/mime/globs2" | cut -d: -f2 | sort -u | xargs
+}
+check "the MIME package makes .hex and .sxh files text/x-hex" equal "$(mime_types)" "text/x-hex"
 
 arch=$(dpkg --print-architecture)
 deb=$scratch/out/qorvil_$VERSION-1_$arch.deb

@@ -38,11 +38,12 @@ TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
     const QString datasheet = QUrl::fromLocalFile(help).toString() + "#datasheet";
 
     shell::FrmAbout &about = shell::frmAbout();
-    EXPECT_EQ(about.lblDisclaimer->text(), "ｻﾎﾟｰﾄﾍﾟｰｼﾞ : " + support);
+    // The addresses behind link texts.
+    EXPECT_EQ(about.lblDisclaimer->text(), "ｻﾎﾟｰﾄﾍﾟｰｼﾞ : <a href=\"" + support + "\">サポート情報</a>");
     about.Command1->click();
 
     QLabel *label = shell::frmWhat().Label9;
-    EXPECT_TRUE(label->text().contains(datasheet)) << label->text().toStdString();
+    EXPECT_EQ(label->text(), "<a href=\"" + datasheet + "\">データシートの入手先</a>");
     const QPointF at(label->width() / 2.0, label->height() / 2.0);
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent click(type, at, label->mapToGlobal(at), Qt::LeftButton,
@@ -58,52 +59,36 @@ TEST(Desktop, SupportButtonAndDataSheetAddressOpenSectionsOfTheHelpDocument)
 }
 
 // This test process is the running instance; the real program started beside it (same
-// runtime folder) is the second one.
-TEST(Desktop, SecondStartEndsAndBringsTheRunningInstanceToTheFront)
+// runtime folder) is the second one: it hands over the file it was given, or nothing when it
+// was given none (or no file).
+TEST(Desktop, SecondStartEndsAndHandsItsFileToTheRunningInstance)
 {
     ASSERT_TRUE(desktop::claim_single_instance());
-    int raised = 0;
-    desktop::on_second_instance([&] { ++raised; });
-
-    QProcess second;
-    second.start(QCoreApplication::applicationDirPath() + "/qorvil", QStringList{});
-    ASSERT_TRUE(test::wait_until([&] { return raised == 1 && second.state() == QProcess::NotRunning; }, 20000))
-        << "raised " << raised << " times";
-    EXPECT_TRUE(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0 && second.readAll().isEmpty());
+    QStringList asked;
+    desktop::on_second_instance([&](const QString &file) { asked << file; });
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/プログラム.hex";
+    test::write_file(file, ":00000001FF\n");
+    for (const QStringList &args : {QStringList{}, QStringList{file}, QStringList{"no-such-file.hex"}}) {
+        QProcess second;
+        second.setWorkingDirectory(dir.path());
+        second.start(QCoreApplication::applicationDirPath() + "/qorvil", args);
+        ASSERT_TRUE(second.waitForFinished(20000));
+        EXPECT_TRUE(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0 && second.readAll().isEmpty());
+    }
+    EXPECT_TRUE(test::wait_until([&] { return asked.size() == 3; }, 20000));
+    EXPECT_EQ(asked, QStringList({"", file, ""}));
     desktop::on_second_instance({});
 }
 
-// The message box itself: icon, title, text in lines, the buttons offered, and the answer that
-// each way of leaving it gives.
-TEST(Desktop, MessageBoxShowsTheMessageAndAnswersWithTheButtonPressed)
+// Columns separated by tabs (the verify result) are shown as a table: they hold at every size.
+TEST(Desktop, TabbedLinesAreShownAsATable)
 {
-    using desktop::Answer, desktop::Buttons, desktop::Icon;
-    using B = QMessageBox;
-    const struct {
-        Buttons buttons; Icon icon; B::Icon shown; B::StandardButtons offered; B::StandardButton press; Answer answer;
-    } rows[] = {
-        {Buttons::ok, Icon::information, B::Information, B::Ok, B::Ok, Answer::ok},
-        {Buttons::ok, Icon::none, B::NoIcon, B::Ok, B::NoButton, Answer::ok},
-        {Buttons::ok_cancel, Icon::exclamation, B::Warning, B::Ok | B::Cancel, B::Cancel, Answer::cancel},
-        {Buttons::ok_cancel, Icon::critical, B::Critical, B::Ok | B::Cancel, B::Ok, Answer::ok},
-        {Buttons::yes_no, Icon::question, B::Question, B::Yes | B::No, B::Yes, Answer::yes},
-        {Buttons::yes_no, Icon::question, B::Question, B::Yes | B::No, B::No, Answer::no},
-    };
-    for (const auto &row : rows) {
-        QString seen;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            seen = QString("%1|%2|%3|%4").arg(box->icon()).arg(box->windowTitle(), box->text()).arg(box->standardButtons());
-            QAbstractButton *button = box->button(row.press);  // none: closed with Escape
-            button ? button->click() : box->reject();
-        });
-        poll.start(10);
-        EXPECT_EQ(desktop::show_message({row.icon, "題", "一\r\n二\r三", row.buttons}), row.answer);
-        EXPECT_EQ(seen, QString("%1|題|一\n二\n三|%2").arg(row.shown).arg(row.offered)) << int(row.buttons);
-    }
+    const QString table = desktop::message_markup("プログラムメモリ\tFUSEワード\r< NG >\t\t< OK >\r\rヒント");
+    EXPECT_EQ(table.count("<tr>") * 10 + table.count("<td"), 4 * 10 + 6);  // 2 rows of 2 cells, an empty line, a hint
+    EXPECT_TRUE(table.startsWith("<table") && table.contains(">&lt; NG &gt;</td>") && table.contains("\"9\">ヒント</td>"))
+        << table.toStdString();
+    EXPECT_EQ(desktop::message_markup("一\r\n二\r三"), "一\n二\n三");
 }
 
 // The file dialog itself: what each request sets up, and the path it answers with.

@@ -41,8 +41,8 @@ TEST(Language, TheMenuRetranslatesEveryOpenWindowAndIsRemembered)
     EXPECT_EQ(japanese, "書き込み|ファイル(&F)|オプション画面(&O)|コマンドﾞ実行|進行状況|進行状況|ｺｰﾄﾞﾌﾟﾛﾃｸﾄｲﾈｰﾌﾞﾙ|"
                         "Brown-Out disable|Entry ISP mode|初期設定画面|CANCEL");
     W().findChild<QAction *>("mnuLanguage_en")->trigger();
-    EXPECT_EQ(texts(), "Program|&File|&Fuse settings|Commands|Progress|Progress|Code protection|Brown-out reset off|"
-                       "Enter ISP mode|Connection settings|Cancel");
+    EXPECT_EQ(texts(), "Program|&File|&Fuse Settings|Commands|Progress|Progress|Code protection|Brown-out reset off|"
+                       "Enter ISP Mode|Connection Settings|Cancel");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") + '|' + test::stored("Language"), "Cancel|en");
     // The next start, and one run.
     EXPECT_EQ(platform::chosen_language({}) + '|' + platform::chosen_language(QString("ja")), "en|ja");
@@ -63,7 +63,7 @@ TEST(Language, EnglishProgramVerifyAndFaultReport)
         return texts.join('|');
     };
     shell::apply_language("en");  // every panel keeps what it says, in the new language
-    EXPECT_EQ(panels(), "QORVIL V1.02|Progress|Connected|Time|Com1 18Pin Rev: A ");
+    EXPECT_EQ(panels(), "QORVIL V1.02|Progress|Connected|Time|COM1, 18 pins, A revision");
     test::Message_script boxes;
     test::S().Mem_buffer[0] = "0123";
     W().Command_program->click();
