@@ -1258,6 +1258,14 @@ given; other arguments are ignored.
         <source>Entry ISPを実行して下さい。</source>
         <translation>Enter ISP mode first.</translation>
     </message>
+    <message>
+        <source>Load DATA Hi</source>
+        <translation>Load data, high byte</translation>
+    </message>
+    <message>
+        <source>Load DATA Low</source>
+        <translation>Load data, low byte</translation>
+    </message>
 </context>
 <context>
     <name>operations</name>
@@ -1678,6 +1686,10 @@ given; other arguments are ignored.
     <message>
         <source>データシートの入手先</source>
         <translation>Where to get the data sheets</translation>
+    </message>
+    <message>
+        <source>お知らせ</source>
+        <translation>Information</translation>
     </message>
 </context>
 </TS>

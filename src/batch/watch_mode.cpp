@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <utility>
+
 namespace batch {
 
 QString hex_file_problem(const QString &path)
@@ -53,9 +55,7 @@ bool Watched_file::wait_for_new_version(const std::function<bool()> &stopped)
     look.start(50);
     if (!changed_ && !stopped())
         loop.exec();
-    const bool changed = changed_ && !stopped();
-    changed_ = false;
-    return changed;
+    return std::exchange(changed_, false);
 }
 
 } // namespace batch

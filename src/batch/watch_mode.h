@@ -17,8 +17,8 @@ class Watched_file {
 public:
     // Takes the version present now as seen.
     explicit Watched_file(const QString &path);
-    // Runs the event loop until a new version of the file has stayed unchanged for 300 ms
-    // (true), or until `stopped` holds (false).
+    // Runs the event loop until a new version of the file has stayed unchanged for 300 ms,
+    // or until `stopped` holds; true when a new version came.
     bool wait_for_new_version(const std::function<bool()> &stopped);
 
 private:

@@ -83,6 +83,8 @@ void build_command_tab(Command_tab_controls &c, QWidget *tab, session::Session &
     c.text_out_low = field(tab, "text_out_low", QStringLiteral("FF"), 2);
     c.text_out_hi->setMaxLength(2);
     c.text_out_low->setMaxLength(2);
+    desktop::show_accessible_name(c.text_out_hi, "manual", QT_TRANSLATE_NOOP("manual", "Load DATA Hi"));
+    desktop::show_accessible_name(c.text_out_low, "manual", QT_TRANSLATE_NOOP("manual", "Load DATA Low"));
     middle->addLayout(line({c.text_out_hi, c.text_out_low}));
     c.Label_out_hint = caption(tab, QT_TRANSLATE_NOOP("manual", "16進で入力。　　　　　Hiﾊﾞｲﾄは下位4bitのみ。）"),
                                "Label_out_hint");
@@ -158,7 +160,9 @@ void build_command_tab(Command_tab_controls &c, QWidget *tab, session::Session &
     // widens the window.
     c.Label_pgm_wait->setMinimumWidth(c.Label_pgm_wait->fontMetrics().horizontalAdvance(QStringLiteral("255x1.06ms=")));
     auto *wait = new QHBoxLayout;
-    wait->addWidget(caption(tab, QT_TRANSLATE_NOOP("manual", "PGM_wait")));
+    QLabel *wait_caption = caption(tab, QT_TRANSLATE_NOOP("manual", "PGM_wait"));
+    wait_caption->setBuddy(c.Text_pgm_wait);  // names the field for a screen reader
+    wait->addWidget(wait_caption);
     wait->addWidget(c.Text_pgm_wait);
     wait->addWidget(c.Label_pgm_wait, 1);
     body->addLayout(right, 0, 1);

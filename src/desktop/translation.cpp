@@ -14,7 +14,7 @@
 namespace desktop {
 namespace {
 
-enum class Kind { text, tip, tab, item };
+enum class Kind { text, tip, tab, item, accessible };
 
 struct Entry {
     QPointer<QObject> object;
@@ -35,6 +35,9 @@ void apply(const Entry &e)
     switch (e.kind) {
     case Kind::tip:
         static_cast<QWidget *>(o)->setToolTip(text);
+        return;
+    case Kind::accessible:
+        static_cast<QWidget *>(o)->setAccessibleName(text);
         return;
     case Kind::tab:
         static_cast<QTabWidget *>(o)->setTabText(e.index, text);
@@ -71,6 +74,10 @@ void add(QObject *object, Kind kind, int index, const char *context, const char 
 void show_text(QWidget *widget, const char *context, const char *source) { add(widget, Kind::text, 0, context, source); }
 void show_text(QAction *action, const char *context, const char *source) { add(action, Kind::text, 0, context, source); }
 void show_tip(QWidget *widget, const char *context, const char *source) { add(widget, Kind::tip, 0, context, source); }
+void show_accessible_name(QWidget *widget, const char *context, const char *source)
+{
+    add(widget, Kind::accessible, 0, context, source);
+}
 
 void show_tab_text(QTabWidget *tabs, int index, const char *context, const char *source)
 {

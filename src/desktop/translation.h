@@ -18,6 +18,8 @@ namespace desktop {
 void show_text(QWidget *widget, const char *context, const char *source);
 void show_text(QAction *action, const char *context, const char *source);
 void show_tip(QWidget *widget, const char *context, const char *source);
+// The name a screen reader gives a control that shows no caption of its own.
+void show_accessible_name(QWidget *widget, const char *context, const char *source);
 void show_tab_text(QTabWidget *tabs, int index, const char *context, const char *source);
 // Every item of a list; the selection stays.
 void show_items(QComboBox *box, const char *context, const std::vector<const char *> &sources);

@@ -9,8 +9,14 @@
 
 namespace operations {
 
+void start_word_loop(session::Session &s, const std::vector<session::Step_cost> &steps)
+{
+    s.time_left.start(steps, platform::now_seconds());
+}
+
 void Show_progress(session::Session &s, long total, long current)
 {
+    s.time_left.reach(current, platform::now_seconds());
     s.listener().progress(total, current);
     // A total of 0 (a single word) counts as complete.
     const int remaining = total > 0 ? int(100 - std::floor(100.0 * double(current) / double(total))) : 0;
@@ -23,6 +29,7 @@ void Show_progress(session::Session &s, long total, long current)
 
 void Close_progress(session::Session &s)
 {
+    s.time_left.stop();
     s.listener().progress(-1, 0);
     s.Set_status_text(session::Panel::progress, QString());
     platform::yield_events();

@@ -9,8 +9,13 @@
 #include <QDateTime>
 #include <QString>
 #include <initializer_list>
+#include <vector>
 
 namespace operations {
+
+// A word loop of these steps begins: the time it has left is estimated from here on
+// (session::Time_left).
+void start_word_loop(session::Session &s, const std::vector<session::Step_cost> &steps);
 
 // A step of the word loop: the remaining percentage on status panel 2 in steps of five; the
 // display closes at the last word. Lets the event loop run once.

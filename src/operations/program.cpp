@@ -89,6 +89,13 @@ bool write_words(session::Session &s, Outcome &o)
 
     // The program words up to the last one that is not blank; the counter stands at 0xFFF.
     s.Last_used_address = last_non_blank_address(s);
+    // A blank word costs one exchange, a word to program three, the programming pulse and,
+    // on a board that needs them, the pauses between the bytes of the load.
+    const double pulse_s = s.Text_pgm_wait.toDouble() * 1.06e-3 + (comm::load_needs_pauses(s) ? 0.006 : 0);
+    std::vector<session::Step_cost> steps;
+    for (int i = 0; i <= s.Last_used_address; ++i)
+        steps.push_back(s.Mem_buffer[size_t(i)] == session::blank_word ? session::Step_cost{1, 0} : session::Step_cost{3, pulse_s});
+    start_word_loop(s, steps);
     for (int i = 0; i <= s.Last_used_address; ++i) {
         Show_progress(s, s.Last_used_address, i);
         exchange(s, '7', 1, 2.0);

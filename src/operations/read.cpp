@@ -34,14 +34,16 @@ Outcome Read(session::Session &s)
     if (!dump.isEmpty()) {
         QFile file(dump);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            s.Set_status_text(session::Panel::activity, [reason = file.errorString()] { return Tr::tr("sx_hex.txtを書き込めません: ") + reason; });
             s.Link.comxx_error = 1;
             stopped(s, o);
+            // After the abort's own status text, so that the user sees why.
+            s.Set_status_text(session::Panel::activity, [reason = file.errorString()] { return Tr::tr("sx_hex.txtを書き込めません: ") + reason; });
             return o;
         }
     }
 
     std::vector<QString> words(size_t(s.Last_address) + 1, session::blank_word);
+    start_word_loop(s, std::vector<session::Step_cost>(size_t(s.Last_address) + 1, {2, 0}));
     for (int i = 0; i <= s.Last_address; ++i) {
         Show_progress(s, s.Last_address, i);
         comm::cor_increment_address(s);

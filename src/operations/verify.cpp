@@ -102,6 +102,7 @@ Outcome Run_verify(session::Session &s)
         return o;
 
     s.Last_used_address = s.Verify_from_button ? s.Last_address : last_non_blank_address(s);
+    start_word_loop(s, std::vector<session::Step_cost>(size_t(s.Last_used_address) + 1, {2, 0}));
     for (int i = 0; i <= s.Last_used_address; ++i) {
         platform::yield_events();
         Show_progress(s, s.Last_used_address, i);

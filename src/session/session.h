@@ -7,6 +7,7 @@
 
 #include "platform/serial_port.h"
 #include "session/panel_values.h"
+#include "session/time_left.h"
 
 #include <QByteArray>
 #include <QString>
@@ -110,6 +111,7 @@ public:
     QString Read_data_word, Read_fusex_word, Read_device_word;
     int16_t Last_address = 2047;
     int32_t Last_used_address = 0;
+    Time_left time_left;  // of the word loop running now
     int Verify_running = 0;
     bool Verify_from_button = false;
     QString Board_version;

@@ -29,6 +29,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setAccessibleName(session::app_title);
     const int icon = fontMetrics().height() * 3;
     picIcon->setPixmap(QApplication::windowIcon().pixmap(icon, icon));
 

@@ -147,6 +147,7 @@ void FrmMain::build_tabs(QWidget *client)
 
     RTextBox_memory = new QPlainTextEdit(pages[3]);
     RTextBox_memory->setObjectName(QStringLiteral("RTextBox_memory"));
+    desktop::show_accessible_name(RTextBox_memory, "shell", QT_TRANSLATE_NOOP("shell", "メモリダンプ"));
     RTextBox_memory->setReadOnly(true);
     RTextBox_memory->setLineWrapMode(QPlainTextEdit::NoWrap);
     RTextBox_memory->setFont(desktop::value_font());

@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QStyle>
 
+#include <cmath>
+
 namespace shell {
 
 FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint)
@@ -27,6 +29,8 @@ FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint
     Label2->setObjectName(QStringLiteral("Label2"));
     progress_bar = new QProgressBar(this);
     progress_bar->setObjectName(QStringLiteral("progress_bar"));
+    desktop::show_accessible_name(progress_bar, "shell", QT_TRANSLATE_NOOP("shell", "進行状況"));
+    desktop::show_accessible_name(Picture1, "shell", QT_TRANSLATE_NOOP("shell", "お知らせ"));
     progress_bar->setRange(0, 100);
     progress_bar->setValue(0);
     Label_time_left = new QLabel(this);
@@ -46,7 +50,6 @@ FrmMsg::FrmMsg(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint
 
     // Loading the window: centred over its owner.
     Msg_shown = 1;
-    loaded_.start();
     if (parent) {
         adjustSize();
         const QRect p = parent->frameGeometry();
@@ -63,14 +66,13 @@ void FrmMsg::make_topmost()
     raise();
 }
 
-void FrmMsg::show_done(int percent)
+void FrmMsg::show_time_left(std::optional<double> seconds)
 {
-    progress_bar->setValue(percent);
-    if (percent < 10 || percent >= 100) {
+    if (!seconds) {
         Label_time_left->clear();
         return;
     }
-    const qint64 left_s = loaded_.elapsed() * (100 - percent) / percent / 1000;
+    const long left_s = std::lround(*seconds);
     Label_time_left->setText(QCoreApplication::translate("shell", "残り時間 約 %1:%2")
                                  .arg(left_s / 60)
                                  .arg(left_s % 60, 2, 10, QLatin1Char('0')));

@@ -2,7 +2,7 @@
 // The small busy window shown while a device operation runs.
 
 #include <QDialog>
-#include <QElapsedTimer>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -23,17 +23,13 @@ public:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QProgressBar *progress_bar = nullptr;  // follows the remaining percentage
-    QLabel *Label_time_left = nullptr;     // the estimated time left, once a tenth is done
+    QLabel *Label_time_left = nullptr;     // the estimated time left, once it has settled
 
-    // Shows how far the operation is (0 to 100 per cent done); the time left is estimated
-    // from the time since the window was loaded.
-    void show_done(int percent);
+    // The time the operation's word loop has left (session::Time_left); nothing clears it.
+    void show_time_left(std::optional<double> seconds);
 
     // Keeps the window above the other windows of the program, without moving it.
     void make_topmost();
-
-private:
-    QElapsedTimer loaded_;
 };
 
 } // namespace shell

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QTabWidget>
@@ -97,15 +98,17 @@ void Session_view::progress(long total, long current)
         frmMsg().make_topmost();
         Msg_shown = 0;
     }
-    // A total of 0 (a single word) counts as complete.
+    // A total of 0 (a single word) counts as complete. The bar moves with the text, in steps
+    // of five per cent.
     const int remaining = total > 0 ? int(100 - std::floor(100.0 * double(current) / double(total))) : 0;
     if (remaining % 5 == 0) {
         FrmMsg &msg = frmMsg();
         msg.Label2->setText(Tr::tr("残り %1 %").arg(remaining));
         msg.Label1->setText(w_.panel(session::Panel::activity)->text());
+        msg.progress_bar->setValue(100 - remaining);
     }
     if (frmMsg_loaded())
-        frmMsg().show_done(100 - remaining);
+        frmMsg().show_time_left(w_.s.time_left.seconds());
     if (current == total || total <= 0)
         unload_frmMsg();
 }

@@ -47,7 +47,8 @@ TEST(CommandLine, BatchModeRefusesWhatCannotBeRight)
           QStringList{"--program", "a.hex", "--serial", "0x20:5"}, QStringList{"--erase", "--serial-file", "s"},
           QStringList{"--erase", "--serial", "0x20:5", "--serial-file", "s"},
           QStringList{"--program", "a.hex", "--serial", "0x20:65536", "--serial-file", "s"},
-          QStringList{"--watch", "--erase"}, QStringList{"--erase", "--log-csv", ""}})
+          QStringList{"--watch", "--erase"}, QStringList{"--erase", "--log-csv", ""},
+          QStringList{"--port", "all", "--boards", "0", "--erase"}, QStringList{"--port", "COM1", "--boards", "2", "--erase"}})
         EXPECT_FALSE(batch_line(args).error.isEmpty()) << args.join(' ').toStdString();
     EXPECT_TRUE(batch_line({"--help", "--frobnicate"}).help);
     EXPECT_EQ(batch_line({"--frobnicate", "--help"}).error, "unknown argument '--frobnicate'");

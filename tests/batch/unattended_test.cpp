@@ -214,9 +214,14 @@ TEST_F(Unattended, AMissingBoardIsNotSilent)
     for (int n = 1; n <= 9; ++n)
         conf.setValue(QString("Ports/COM%1").arg(n), n == 1 ? one.device : n == 2 ? two.device : "/dev/none");
     conf.sync();
-    const Run r = qorvil({"--port", "all", "--boards", "3", "--program", path("image.hex")});
+    Run r = qorvil({"--port", "all", "--boards", "3", "--program", path("image.hex")});
     EXPECT_TRUE(r.code == 2 && r.err.contains("found 2 of the 3 boards expected")) << r.err.toStdString();
     EXPECT_EQ(one.log() + two.log(), "==");  // asked once each, by the search
+    for (int n = 1; n <= 2; ++n)
+        conf.setValue(QString("Ports/COM%1").arg(n), "/dev/none");
+    conf.sync();
+    r = qorvil({"--port", "all", "--program", path("image.hex")});
+    EXPECT_TRUE(r.code == 2 && r.err.contains("qorvil: no programmer found on COM1 to COM9\nqorvil:   COM1")) << r.err.toStdString();
 }
 
 } // namespace

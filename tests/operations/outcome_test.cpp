@@ -58,6 +58,8 @@ const Row rows[] = {
     {"ReadWithoutPackageIsRefused", operations::Read, [](auto &s, auto &) { s.Pin_mode = 0; }, "refused package", ""},
     {"ReadOf28Pins", operations::Read, [](auto &s, auto &) { s.Pin_mode = 28; }, "finished", "<=9"},
     {"VerifyFindsAWord", operations::Verify, [](auto &s, auto &) { s.Mem_buffer[0] = "0123"; }, "differences 1", ";=9"},
+    {"ReadWithoutAPlaceForItsDumpStops", operations::Read, [](auto &s, auto &) { s.App_path = "/dev/null/"; },
+     "stopped cancel  2 ", ";=9"},
     {"ReadIsCancelled", operations::Read, [](auto &s, auto &) { s.stop_requested = true; }, "stopped cancel  2 ", ":"},
     {"EraseTimesOut", operations::Erase, [](auto &, auto &b) { b.silent_commands = "0"; }, "stopped time-out cor_rease 2 ", ";=9"},
 };
@@ -90,6 +92,8 @@ TEST_P(Operations, EndAsTheOutcomeSays)
               o.end == Outcome::stopped ? QString("3 処理中止 (%1)").arg(o.stop.counter) : QString())
         << heard.statuses.join('|').toStdString();
     EXPECT_FALSE(s.Operation_running);
+    if (QString(row.name).contains("Dump"))  // the reason is what stays in view
+        EXPECT_TRUE(s.status_text(session::Panel::activity).startsWith("sx_hex.txtを書き込めません: "));
 }
 
 INSTANTIATE_TEST_SUITE_P(, Operations, ::testing::ValuesIn(rows), [](const auto &info) { return std::string(info.param.name); });

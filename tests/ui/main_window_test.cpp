@@ -6,11 +6,13 @@
 #include "platform/files.h"
 #include "shell/frm_about.h"
 #include "shell/help_viewer.h"
+#include "shell/language.h"
 #include "shell/windows.h"
 #include "shell/frm_main.h"
 #include "shell/frm_msg.h"
 #include "shell/frm_what.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -24,6 +26,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -119,6 +122,39 @@ TEST_F(MainWindow, HelpShowsTheProgramsOwnDocument)
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible() && viewer->browser->toPlainText().contains("Qorvil ヘルプ"));
     viewer->close();
+}
+
+// A screen reader finds a name for every control of every window, on every tab, in the language
+// shown: its caption, the label beside it, or a name of its own.
+TEST_F(MainWindow, EveryControlHasAnAccessibleName)
+{
+    const std::set<QAccessible::Role> containers{QAccessible::Client, QAccessible::Pane, QAccessible::Grouping,
+                                                QAccessible::Separator, QAccessible::Window, QAccessible::Dialog,
+                                                QAccessible::StatusBar, QAccessible::MenuBar, QAccessible::PageTab,
+                                                QAccessible::LayeredPane, QAccessible::ScrollBar, QAccessible::List,
+                                                QAccessible::Grip};
+    QStringList nameless;
+    for (const char *language : {"ja", "en"}) {
+        shell::apply_language(language);
+        for (int tab = 0; tab < w.SSTab1->count(); ++tab) {
+            w.SSTab1->setCurrentIndex(tab);
+            for (QWidget *window : std::initializer_list<QWidget *>{&w, &shell::frmCom(), &shell::frmAbout(),
+                                                                    &shell::frmWhat(), &shell::frmMsg()})
+                for (QWidget *c : window->findChildren<QWidget *>()) {
+                    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
+                    const auto *label = qobject_cast<QLabel *>(c);
+                    if (c->isHidden() || !a || containers.count(a->role()) || (label && label->text().isEmpty()))
+                        continue;
+                    if (a->text(QAccessible::Name).trimmed().isEmpty())
+                        nameless << QString("%1 (%2)").arg(c->objectName(), language);
+                }
+        }
+    }
+    nameless.removeDuplicates();
+    EXPECT_EQ(nameless.join(' '), "");
+    for (auto [field, name] : {std::pair{w.text_out_hi, "Load data, high byte"}, {w.Text_pgm_wait, "Program wait"}})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), name);
+    shell::apply_language("ja");
 }
 
 // Every window and control can be found by the name it is known by (a sample of each kind).
