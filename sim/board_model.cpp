@@ -39,6 +39,8 @@ Board_model::Board_model(const Board_options& options)
       board_free_s_(long_ago),
       reply_line_free_s_(long_ago)
 {
+    if (options.code_protected)
+        chip_.protect();
 }
 
 void Board_model::set_word(int address, std::uint16_t value)
@@ -151,7 +153,7 @@ Board_model::Result Board_model::execute(char command_char, std::string_view pay
             if (address_ == fuse_address)
                 word = chip_.fuse;
             else if (address_ < program_words)
-                word = chip_.words[address_];
+                word = options_.code_protected && chip_.protected_words() ? 0 : chip_.words[address_];
             else
                 word = blank_word;
             if (options_.garbage_reads) {
@@ -208,11 +210,12 @@ Board_model::Result Board_model::execute(char command_char, std::string_view pay
 
 void Board_model::program_cell(std::uint16_t& cell, Result& result)
 {
+    std::uint16_t loaded = loaded_word_;
     if (program_wait_ < options_.min_wait) {
         add_note(result.note, "program wait too short");
-        return;
+        loaded |= short_pulse_keeps;
     }
-    const std::uint16_t value = programmed_value(cell, loaded_word_);
+    const std::uint16_t value = programmed_value(cell, loaded);
     if (value != cell) {
         cell = value;
         ++chip_changes_;

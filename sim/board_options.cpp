@@ -183,6 +183,7 @@ const std::vector<std::pair<std::string, Flag_handler>>& flag_options()
         {"--wrong-id", [](Parse_result& r) { r.options.wrong_id = true; }},
         {"--short-id", [](Parse_result& r) { r.options.short_id = true; }},
         {"--garbage-reads", [](Parse_result& r) { r.options.garbage_reads = true; }},
+        {"--protected", [](Parse_result& r) { r.options.code_protected = true; }},
         {"--exit-with-parent", [](Parse_result& r) { r.options.exit_with_parent = true; }},
     };
     return table;
@@ -257,8 +258,13 @@ Board and chip:
   --rev old|A           chip revision (default A).  An A-revision chip comes
                         with factory trim 0xD in FUSEX bits 11-8; the board
                         starts with program wait 45 (old: 240)
-  --min-wait N          a program wait below N is too short a pulse: the word
-                        is not written (default 0: every pulse takes)
+  --min-wait N          a program wait below N is too short a pulse: only the
+                        bits of the low byte take, bits 11-8 stay as they were
+                        (default 0: every pulse takes)
+  --protected           the chip keeps its code protection: it starts with
+                        FUSE bit 3 cleared, and while that bit is 0 every
+                        program word reads as 000.  Erasing the chip removes
+                        the protection, programming FUSE bit 3 as 0 sets it
   --firmware TEXT       firmware text in the version reply, padded or cut to
                         5 characters (default V1.02)
   --device WORD         DEVICE word in hexadecimal (default 0FFE)

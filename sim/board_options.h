@@ -24,7 +24,8 @@ struct Board_options {
     std::string firmware = "V1.02";                 // padded or cut to 5 characters when sent
     std::uint16_t device = 0x0FFE;                  // read-only DEVICE word
     int sync = 200;                                 // sync width count in the "9" reply, 0-255
-    int min_wait = 0;                               // shorter programming pulses do not take
+    int min_wait = 0;                               // shorter programming pulses take only in part
+    bool code_protected = false;                    // code protection, on at the start, hides the words
     Timing_mode timing = Timing_mode::instant;
     int adapter_latency_ms = 0;                     // replies held back as by a USB adapter's timer
 

@@ -10,6 +10,8 @@ namespace sim {
 constexpr int program_words = 2048;           // largest SX18/SX28 program memory
 constexpr std::uint16_t blank_word = 0x0FFF;  // an erased 12-bit cell
 constexpr std::uint16_t word_mask = 0x0FFF;
+constexpr std::uint16_t code_protection_bit = 0x0008;  // FUSE bit 3, 0 = protected
+constexpr std::uint16_t short_pulse_keeps = 0x0F00;    // bits a too short pulse leaves alone
 
 // Chip revisions differ in the factory trim held in FUSEX and in how long a
 // programming pulse must be for a word to take.
@@ -24,6 +26,10 @@ struct Chip {
 
     // Sets program memory, FUSE and FUSEX to the erased value.
     void erase();
+
+    // Code protection is on: program memory reads as 000.
+    bool protected_words() const { return (fuse & code_protection_bit) == 0; }
+    void protect() { fuse &= static_cast<std::uint16_t>(~code_protection_bit); }
 
     bool operator==(const Chip& other) const;
     bool operator!=(const Chip& other) const { return !(*this == other); }

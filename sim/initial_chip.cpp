@@ -26,6 +26,8 @@ std::optional<Chip> initial_chip(const Board_options& options, std::string& erro
         if (!load_hex_file(options.load_hex_path, chip, error))
             return std::nullopt;
     }
+    if (options.code_protected)
+        chip.protect();
     return chip;
 }
 

@@ -1389,6 +1389,30 @@ given; other arguments are ignored.
         <source>ベリファイ結果</source>
         <translation>Verify result</translation>
     </message>
+    <message>
+        <source>ヒント: %1</source>
+        <translation>Hint: %1</translation>
+    </message>
+    <message>
+        <source>FUSEはコードプロテクトのビットだけが違います。チップはプロテクトされています（消去すると解除されます）。</source>
+        <translation>FUSE differs only in the code protection bit: the chip is protected (erasing it removes the protection).</translation>
+    </message>
+    <message>
+        <source>違いはチップのメモリサイズ（FUSEXで %1 ワード）を超えるアドレスだけです。イメージがチップより大きいです。</source>
+        <translation>All differences lie above the chip&apos;s memory size (%1 words by its FUSEX): the image is larger than the chip.</translation>
+    </message>
+    <message>
+        <source>読み出したワードがすべて %1 です。チップにコードプロテクトが掛かっているか、チップが無いか、パッケージの選択が違います。</source>
+        <translation>Every word read is %1: code protection is set on the chip, or there is no chip, or the wrong package is selected.</translation>
+    </message>
+    <message>
+        <source>イメージにデータがあるアドレスをチップはブランク（0FFF）と読みました。書き込まれていないか、書込み中に接続が切れました。</source>
+        <translation>The chip reads blank (0FFF) where the image has data: it was not programmed, or the connection was lost while programming.</translation>
+    </message>
+    <message>
+        <source>0 であるべきビットが 1 のまま残っています。書込みが足りません。PGM_wait（現在 %1 = %2 ms）を大きくしてください。</source>
+        <translation>Bits that should be 0 are still 1: the words were not fully programmed. Raise the program wait (now %1 = %2 ms).</translation>
+    </message>
 </context>
 <context>
     <name>platform</name>

@@ -321,6 +321,8 @@ int Batch_run::status_of(const operations::Outcome &o)
 {
     if (o.verify && o.verify->flags != 0)
         box(operations::verify_result_title(), o.verify->box_text, false);
+    if (o.verify && !o.verify->hint.isEmpty())
+        out_.line(o.verify->hint);
     switch (o.end) {
     case operations::Outcome::finished:
         return batch_ok;

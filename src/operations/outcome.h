@@ -17,6 +17,8 @@ struct Verify_report {
     QString lines;
     // The text of the result box ("ベリファイ結果") for these flags.
     QString box_text;
+    // What the differences probably mean, one line; empty when no pattern is clear.
+    QString hint;
 };
 
 struct Stop {

@@ -5,6 +5,7 @@
 #include "fuse/fuse_words.h"
 #include "operations/operation_frame.h"
 #include "operations/tr.h"
+#include "operations/verify_hint.h"
 #include "operations/word_exchange.h"
 #include "platform/clock.h"
 #include "words/word_text.h"
@@ -123,6 +124,7 @@ Outcome Run_verify(session::Session &s)
     if (s.Read_fusex_word.right(2) != s.Label_fusex_word.right(2))
         report.flags |= Verify_report::fusex_differs;
     report.box_text = result_text(report.flags, s.Rev_mode);
+    report.hint = verify_hint(s, report.flags);
     s.Verify_running = 0;
 
     show_elapsed(s, started);

@@ -77,6 +77,8 @@ void show_outcome(const operations::Outcome &o)
 {
     if (o.verify && !o.verify->lines.isEmpty())
         append_to_memory_view(o.verify->lines);
+    if (o.verify && !o.verify->hint.isEmpty())
+        append_to_memory_view(o.verify->hint + QStringLiteral("\r\n"));
     if (o.verify && o.verify->flags != 0)
         box(desktop::Icon::information, operations::verify_result_title(), o.verify->box_text);
     if (o.end == operations::Outcome::stopped)

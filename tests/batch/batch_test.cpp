@@ -110,8 +110,12 @@ TEST_F(Batch, ExitStatusSaysWhatHappened)
     } cases[] = {
         {{"--firmware", "V2.10"}, {"--identify"}, 0, "QORVIL V2.10\n", ""},
         {{"--wrong-id"}, {"--identify"}, 2, "", "not the programmer"},
-        {{}, {"--verify", hex}, 1, "", "[ベリファイ結果] "},
-        {{}, {"--lang", "en", "--verify", hex}, 1, "", "[Verify result] "},
+        // A blank chip: the result box, then what it probably means.
+        {{}, {"--verify", hex}, 1, "",
+         "< NG >\nヒント: イメージにデータがあるアドレスをチップはブランク（0FFF）と読みました。書き込まれていないか、書込み中に接続が切れました。\n"},
+        {{}, {"--lang", "en", "--verify", hex}, 1, "",
+         "< differs >\nHint: The chip reads blank (0FFF) where the image has data: it was not programmed, or the "
+         "connection was lost while programming.\n"},
         {{"--silent-after", "1"}, {"--erase"}, 2, "", "処理中止 (2)"},
         {{}, {"--program", path("nothing.hex")}, 3, "", "nothing.hex"},
         {{}, {"--verify", path("notes.txt")}, 3, "", "not an Intel HEX file"},

@@ -233,6 +233,15 @@ const Row rows[] = {
          W().Command_verify->click();
      },
      "=;=9126{76}*2048:", "ベリファイ終了", T, {"ベリファイ結果"}, "0000: 0FFF 0FFF 0222"},
+    {"VerifyOfABlankChipSaysWhatItProbablyMeans", {}, 18, 1, {}, [] {
+         image({{0, "0123"}});
+         W().Command_verify->click();
+     },
+     "=;=9126{76}*2048:", "ベリファイ終了", T, {"ベリファイ結果"}, "0000: 0123", "0123", {}, -1, -1, [](test::Message_script &) {
+         EXPECT_TRUE(W().RTextBox_memory->toPlainText().endsWith(
+             "\nAddress=0x0000  Original=0123  Read data=0FFF\nヒント: イメージにデータがあるアドレスをチップはブランク（0FFF）と"
+             "読みました。書き込まれていないか、書込み中に接続が切れました。\n"));
+     }},
     {"VerifyCancelledStopsAtTheNextWord", {}, 18, 1, {}, [] {
          cancel_at(10);
          W().Command_verify->click();

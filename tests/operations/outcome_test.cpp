@@ -92,8 +92,9 @@ TEST_P(Operations, EndAsTheOutcomeSays)
               o.end == Outcome::stopped ? QString("3 処理中止 (%1)").arg(o.stop.counter) : QString())
         << heard.statuses.join('|').toStdString();
     EXPECT_FALSE(s.Operation_running);
-    if (QString(row.name).contains("Dump"))  // the reason is what stays in view
+    if (QString(row.name).contains("Dump")) {  // the reason is what stays in view
         EXPECT_TRUE(s.status_text(session::Panel::activity).startsWith("sx_hex.txtを書き込めません: "));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(, Operations, ::testing::ValuesIn(rows), [](const auto &info) { return std::string(info.param.name); });

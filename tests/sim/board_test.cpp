@@ -114,7 +114,12 @@ TEST(BoardOptions, EachOptionAndFaultChangesWhatTheBoardDoes)
         {{"--device", "0A5C", "--sync", "17"}, "", "91", "\x11K" + rd(0xA5C), 0, {}},
         {{"--pins", "28", "--rev", "old"}, "9", "2", rd(0xFFF), 0, {},
          [](const sim::Board_model &b) { EXPECT_TRUE(b.pins() == 28 && b.program_wait() == 240); }},
-        {{"--min-wait", "20"}, "9", ">\x13" + ld(0) + "5" ">\x14", "KKKK", 0, {}},
+        {{"--min-wait", "20"}, "9", ">\x13" + ld(0) + "5" ">\x14", "KKKK", 0, [](sim::Chip &c) { c.fuse = 0xA00; }},
+        // Protection from FUSE bit 3 on: program words read as 000 until an erase.
+        {{"--protected"}, "9", ld(0xFF7) + "576" "0" "6", "KKK" + rd(0) + "K" + rd(0xFFF), 0,
+         [](sim::Chip &c) { c.erase(); }, [](const sim::Board_model &) {
+             EXPECT_EQ(sim::Board_model(sim::parse_board_options({"--protected"}).options).chip().fuse, 0xFF7);
+         }},
         {{"--min-wait", "20"}, "9", ">\x14" + ld(0) + "5", "KKK", 0, [](sim::Chip &c) { c.fuse = 0; }},
         {{"--silent-after", "2"}, "", "=9" "7=6", "SX QORVIL V1.02\xC8K", 0, {},
          [](const sim::Board_model &b) { EXPECT_EQ(b.address_counter(), 0) << "commands still act"; }},
