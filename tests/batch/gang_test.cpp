@@ -1,5 +1,5 @@
-// Gang programming end to end: one supervisor, a batch process per board, simulated boards
-// on pseudo-terminals mapped to COM1, COM2, … in the supervisor's settings.
+// Gang programming end to end: one batch process, a session per board, simulated boards on
+// pseudo-terminals mapped to COM1, COM2, … in the run's settings.
 
 #include "core_kit.h"
 

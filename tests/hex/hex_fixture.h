@@ -25,17 +25,7 @@ inline const QString fuse_warning = QStringLiteral("! FUSE設定: FUSE設定を�
 inline const QString reading_error = QStringLiteral("i Qorvil: HEXファイルの、リードが正常に行われませんでした。　　　　　　　");
 inline const QString end_record = QStringLiteral(":00000001FF");
 
-// One record with its checksum.
-inline QString record(int address, const QList<int> &data, int type = 0)
-{
-    QString text = QStringLiteral(":");
-    int sum = 0;
-    for (int b : QList<int>{int(data.size()), address >> 8, address & 0xFF, type} + data) {
-        text += QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
-        sum += b;
-    }
-    return text + QStringLiteral("%1").arg(-sum & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
-}
+using test::hex_record;
 
 // A data record of 12-bit words from word address `word_address`, low byte first.
 inline QString words(int word_address, const QList<int> &words)
@@ -43,7 +33,7 @@ inline QString words(int word_address, const QList<int> &words)
     QList<int> bytes;
     for (int w : words)
         bytes << (w & 0xFF) << (w >> 8);
-    return record(word_address * 2, bytes);
+    return hex_record(word_address * 2, bytes);
 }
 
 class Hex : public ::testing::Test {

@@ -1,10 +1,9 @@
-// Files no one here wrote: HEX files made by the gputils assembler and by srecord are
-// imported, and files Qorvil writes are read back by srecord.
+// Files no one here wrote: HEX files made by the gputils assembler are imported, and the
+// file Qorvil writes of them is read back by srecord.
 
 #include "hex_fixture.h"
 
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 
 using namespace hextest;
@@ -72,32 +71,6 @@ TEST_F(Interop, ProgramsFromGpasm)
         EXPECT_EQ(memory({0x1FF, 5, 0xFFF}) + ' ' + QString::number(w->SSTab1->currentIndex()) + ' ' + shown(),
                   "0A05 083C 0F7A 0F7A 0FFF " + QString::number(rev) + ' ' + fuse_warning) << format;
         w->SSTab1->setCurrentIndex(3);
-    }
-}
-
-// Random words, each memory size, both revisions; read back by srecord and by the open command.
-TEST_F(Interop, FilesQorvilWritesPassSrecordAndOpenAgain)
-{
-    expect_srecord_agrees(save_as(path(QStringLiteral("blank.hex"))));
-    QRandomGenerator random(1234);
-    // Code protection and trim 010 on the blank panel; the memory size option.
-    for (const auto &[rev, index, words] : {std::tuple{1, 1, "0FF7 02FD 511"}, {0, 1, "0FF7 06FD 1023"},
-                                            {0, 3, "0FF7 06FF 2047"}, {1, 2, "0FF7 02FE 2047"}}) {
-        image::Clear_image(test::S());
-        test::S().Rev_mode = int16_t(rev);
-        for (int a = 0; a < 2048; ++a)
-            test::S().Mem_buffer[size_t(a)] = QStringLiteral("%1").arg(random.bounded(0x1000), 4, 16, QLatin1Char('0')).toUpper();
-        (rev == 0 ? w->Combo_MEM : w->Combo_BPXa)->setCurrentIndex(index);
-        (rev == 0 ? w->Check_CP : w->Check_CPa)->setChecked(true);
-        (rev == 0 ? w->Text_IRCTRIM : w->Text_IRCTRIMa)->setText(QStringLiteral("010"));
-        const QString file = save_as(path(QStringLiteral("random_%1_%2.hex").arg(rev).arg(index)));
-        expect_srecord_agrees(file);
-        const std::vector<QString> saved(test::S().Mem_buffer.begin(), test::S().Mem_buffer.end());
-        EXPECT_EQ(memory({}) + ' ' + QString::number(test::S().Last_address), words);
-        image::Clear_image(test::S());
-        open(file);
-        EXPECT_EQ(memory({}) + ' ' + QString::number(test::S().Last_address) + shown(), words);
-        EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + test::S().Last_address + 1, test::S().Mem_buffer.begin()));
     }
 }
 

@@ -1,9 +1,10 @@
 // The four operations on a session against the board served in-process: the outcome each
-// returns, and what the session holds afterwards.
+// returns, the hint after a verify pass's differences, and what the session holds afterwards.
 
 #include "board_port.h"
 #include "core_kit.h"
 
+#include "fuse/fuse_words.h"
 #include "fuse/option_tables.h"
 #include "image/device_image.h"
 #include "operations/operations.h"
@@ -40,7 +41,18 @@ struct Row {
     std::function<void(session::Session &, sim::Board_options &)> set_up;
     const char *outcome;
     const char *sent;  // the first bytes the board received, "" for none
+    std::function<void(sim::Board_model &)> chip = {};  // what the chip holds at the start
+    const char *hint = "";  // the verify pass's hint
 };
+
+// Two program words and FUSE.
+void two_words(session::Session &s, const QString &fuse = "0FFF")
+{
+    s.Mem_buffer[0] = "0123";
+    s.Mem_buffer[1] = "0A5C";
+    fuse::set_word(s, s.Label_fuse_word, s.Label_fuse_word_bin, fuse);
+    fuse::Fuse_word_to_panel(s);
+}
 
 const Row rows[] = {
     {"ProgramFinishes", operations::Program, [](auto &s, auto &) { s.Mem_buffer[0] = "0123"; }, "finished", ";=>"},
@@ -57,10 +69,27 @@ const Row rows[] = {
      "finished", ";=>"},
     {"ReadWithoutPackageIsRefused", operations::Read, [](auto &s, auto &) { s.Pin_mode = 0; }, "refused package", ""},
     {"ReadOf28Pins", operations::Read, [](auto &s, auto &) { s.Pin_mode = 28; }, "finished", "<=9"},
-    {"VerifyFindsAWord", operations::Verify, [](auto &s, auto &) { s.Mem_buffer[0] = "0123"; }, "differences 1", ";=9"},
+    {"VerifyFindsAWord", operations::Verify, [](auto &s, auto &) { s.Mem_buffer[0] = "0123"; }, "differences 1", ";=9", {},
+     "ヒント: イメージにデータがあるアドレスをチップはブランク（0FFF）と読みました。書き込まれていないか、書込み中に接続が切れました。"},
     {"ReadWithoutAPlaceForItsDumpStops", operations::Read, [](auto &s, auto &) { s.App_path = "/dev/null/"; },
      "stopped cancel  2 ", ";=9"},
     {"ReadIsCancelled", operations::Read, [](auto &s, auto &) { s.stop_requested = true; }, "stopped cancel  2 ", ":"},
+    // The hint after the differences, on a board made to return each pattern.
+    {"HintPulsesTooShort", operations::Program,
+     [](auto &s, auto &b) { two_words(s); s.Text_pgm_wait = "45"; b.min_wait = 60; }, "differences 1", ";=>", {},
+     "ヒント: 0 であるべきビットが 1 のまま残っています。書込みが足りません。PGM_wait（現在 45 = 47 ms）を大きくしてください。"},
+    {"HintProtectedChipAndImage", operations::Verify,
+     [](auto &s, auto &b) { two_words(s, "0FF7"); b.code_protected = true; }, "differences 1", ";=9", {},
+     "ヒント: 読み出したワードがすべて 0000 です。チップにコードプロテクトが掛かっているか、チップが無いか、パッケージの選択が違います。"},
+    {"HintProtectedChip", operations::Verify, [](auto &s, auto &b) { two_words(s); b.code_protected = true; }, "differences 3", ";=9", {},
+     "ヒント: FUSEはコードプロテクトのビットだけが違います。チップはプロテクトされています（消去すると解除されます）。"},
+    {"HintImageLargerThanTheChip", operations::Verify,
+     [](auto &s, auto &) { two_words(s); s.Mem_buffer[1500] = "0456"; }, "differences 5", ";=9",
+     [](sim::Board_model &b) { b.set_word(0, 0x123); b.set_word(1, 0xA5C); b.set_fusex(0xDFC); },
+     "ヒント: 違いはチップのメモリサイズ（FUSEXで 512 ワード）を超えるアドレスだけです。イメージがチップより大きいです。"},
+    {"HintNoPattern", operations::Program, [](auto &s, auto &b) { two_words(s); b.garbage_reads = true; }, "differences 3", ";=>", {}, ""},
+    {"HintNoPatternInPartOfTheWords", operations::Verify, [](auto &s, auto &) { two_words(s); }, "differences 1", ";=9",
+     [](sim::Board_model &b) { b.set_word(0, 0x123); b.set_word(1, 0xA4C); b.set_word(7, 0x000); }, ""},
     {"EraseTimesOut", operations::Erase, [](auto &, auto &b) { b.silent_commands = "0"; }, "stopped time-out cor_rease 2 ", ";=9"},
 };
 
@@ -82,6 +111,8 @@ TEST_P(Operations, EndAsTheOutcomeSays)
     sim::Board_options board;
     row.set_up(s, board);
     test::Board_port &port = test::install_board(s, board);
+    if (row.chip)
+        row.chip(port.board);
     const Outcome o = row.operation(s);
     EXPECT_EQ(summary(o), row.outcome);
     QByteArray sent;
@@ -92,6 +123,7 @@ TEST_P(Operations, EndAsTheOutcomeSays)
               o.end == Outcome::stopped ? QString("3 処理中止 (%1)").arg(o.stop.counter) : QString())
         << heard.statuses.join('|').toStdString();
     EXPECT_FALSE(s.Operation_running);
+    EXPECT_EQ(o.verify ? o.verify->hint : QString(), QString::fromUtf8(row.hint));
     if (QString(row.name).contains("Dump")) {  // the reason is what stays in view
         EXPECT_TRUE(s.status_text(session::Panel::activity).startsWith("sx_hex.txtを書き込めません: "));
     }

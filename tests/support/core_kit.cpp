@@ -1,6 +1,5 @@
 #include "core_kit.h"
 
-#include "image/hex_records.h"
 #include "platform/settings.h"
 #include "sim/hex_reader.h"
 #include "sim/state_file.h"
@@ -254,19 +253,27 @@ void Batch_process::signal(int number)
         ::kill(pid_t(pid), number);
 }
 
+QString hex_record(int address, const QList<int> &data, int type)
+{
+    QString text = QStringLiteral(":");
+    int sum = 0;
+    for (int b : QList<int>{int(data.size()), address >> 8, address & 0xFF, type} + data) {
+        text += QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+        sum += b;
+    }
+    return text + QStringLiteral("%1").arg(-sum & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+}
+
 QByteArray hex_text(const std::vector<int> &words, int fuse, int fusex)
 {
-    std::vector<unsigned char> bytes;
+    QList<int> bytes;
     for (const int w : words)
-        bytes.insert(bytes.end(), {static_cast<unsigned char>(w & 0xFF), static_cast<unsigned char>(w >> 8)});
-    QByteArray out;
-    for (size_t at = 0; at < bytes.size(); at += 16)
-        out += QByteArray::fromStdString(
-            image::hex::record_text(int(at), 0, bytes.data() + at, std::min<size_t>(16, bytes.size() - at)) + "\n");
-    const unsigned char config[] = {static_cast<unsigned char>(fuse & 0xFF), static_cast<unsigned char>(fuse >> 8),
-                                    static_cast<unsigned char>(fusex & 0xFF), static_cast<unsigned char>(fusex >> 8)};
-    out += QByteArray::fromStdString(image::hex::record_text(0x2020, 0, config, 4) + "\n");
-    return out + QByteArray::fromStdString(image::hex::record_text(0, 1, nullptr, 0) + "\n");
+        bytes << (w & 0xFF) << (w >> 8);
+    QString out;
+    for (int at = 0; at < bytes.size(); at += 16)
+        out += hex_record(at, bytes.mid(at, 16)) + '\n';
+    out += hex_record(0x2020, {fuse & 0xFF, fuse >> 8, fusex & 0xFF, fusex >> 8}) + '\n';
+    return (out + hex_record(0, {}, 1) + '\n').toLatin1();
 }
 
 bool write_file(const QString &path, const QByteArray &contents)

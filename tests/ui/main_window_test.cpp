@@ -102,19 +102,6 @@ TEST_F(MainWindow, AboutBoxShowsTheCaptionsVersionEveryTime)
     }
 }
 
-TEST_F(MainWindow, RevisionWindowTextsKeepTheirBlanks)
-{
-    QStringList texts;
-    QTimer::singleShot(0, [&] {
-        shell::FrmWhat &what = shell::frmWhat();
-        texts << what.Label1->text() << what.Label3->text() << what.Label4->text();
-        what.Command1->click();
-    });
-    w.nmuRev->trigger();
-    EXPECT_EQ(texts, (QStringList{"デバイスに捺印されているデートコードでリビジョンを調べます。",
-                                  " A  revision  → Datecode : Axyywwxx", "SX18AC75 　    → 75MHz"}));
-}
-
 TEST_F(MainWindow, HelpShowsTheProgramsOwnDocument)
 {
     w.nmuHelp->trigger();
@@ -155,29 +142,6 @@ TEST_F(MainWindow, EveryControlHasAnAccessibleName)
     for (auto [field, name] : {std::pair{w.text_out_hi, "Load data, high byte"}, {w.Text_pgm_wait, "Program wait"}})
         EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), name);
     shell::apply_language("ja");
-}
-
-// Every window and control can be found by the name it is known by (a sample of each kind).
-TEST_F(MainWindow, ControlsCarryTheirNames)
-{
-    w.nmuHelp->trigger();
-    const std::pair<QWidget *, const char *> windows[] = {
-        {&w, "frmMain client Label_Back SSTab1 SSTab1_page0 SSTab1_page3 RTextBox_memory sbStatusBar sbPanel1 sbPanel5 "
-             "Command_open Command_read mnuFile mnuFileOpen mnuFileBar0 mnuFileBar1 nmuAXX mnuLanguage mnuLanguage_en "
-             "mnuTrace Frame_fuse Check_TURBO Combo_DIV Text_IRCTRIM Label_msg Label28 Frame_reply text_out_hi "
-             "Label_version Enrty_isp_mode"},
-        {&shell::frmAbout(), "frmAbout picIcon lblTitle Command1 cmdOK"},
-        {&shell::frmMsg(), "FrmMsg Picture1 Label1 Label2 progress_bar Label_time_left"},
-        {&shell::frmWhat(), "frmWhat Label7"},
-        {shell::Help_viewer::instance(), "Help_viewer browser"},
-        {&shell::frmCom(), "frmCom Frame_port Combo_com Label_device_path Frame_device Option_18pin Option_28pin Frame_ver "
-                          "Option_old Option_arev Command_what Label_com_info Command_ok Command_cancel Command_probe Label_probe"},
-    };
-    for (const auto &[window, names] : windows) {
-        for (const QString &name : QString::fromLatin1(names).split(' '))
-            EXPECT_TRUE(window->objectName() == name || window->findChild<QObject *>(name)) << name.toStdString();
-    }
-    shell::Help_viewer::instance()->close();
 }
 
 } // namespace
