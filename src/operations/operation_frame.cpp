@@ -52,7 +52,6 @@ Stop Abort_operation(session::Session &s)
     stop.routine = s.failure.routine;
     stop.details = s.failure.reason;
     stop.counter = int16_t(s.Link.comxx_error + 1);
-    s.Link.comxx_error = int16_t(stop.counter);
     comm::cor_exit_ISP(s);
     // Leaving ISP mode may itself fail (the board has gone silent); the count shown is
     // still the one of this abort.

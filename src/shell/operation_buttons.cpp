@@ -70,6 +70,8 @@ void append_to_memory_view(const QString &text)
     QTextCursor end = view->textCursor();
     end.movePosition(QTextCursor::End);
     end.insertText(shown);
+    view->setTextCursor(end);  // the lines just added are in sight
+    view->ensureCursorVisible();
 }
 
 // What the user sees of an operation's end, beyond the status bar.
