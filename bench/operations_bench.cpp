@@ -2,7 +2,8 @@
 // timing: Qorvil against the wire-time floor and against a minimal reference host that
 // sends the very same command sequence with plain blocking reads. Then Read once more
 // against boards whose replies are held back as by a USB adapter's latency timer: 16 ms
-// (an FTDI adapter as it comes) and 1 ms (the same in low-latency mode), beside 0.
+// (an FTDI adapter as it comes) and 1 ms (the same in low-latency mode), beside 0. And how
+// close the time left that the busy window shows comes to the truth.
 //
 //   build/bin/bench-operations
 
@@ -15,6 +16,7 @@
 #include "link/identification.h"
 #include "operations/operation_frame.h"
 #include "operations/operations.h"
+#include "platform/clock.h"
 #include "session/session.h"
 #include "sim/state_file.h"
 
@@ -24,7 +26,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -72,6 +77,46 @@ template <typename F> void run_measured(Measure &m, const QString &log, F operat
     } while (wait.elapsed() < 300);
     m.commands = parse_board_log(std::vector<std::string>(lines.begin() + long(before), lines.end()));
 }
+
+// The time left of every word loop at each of its steps, beside the truth known afterwards.
+struct Time_left_probe final : session::Listener {
+    explicit Time_left_probe(const session::Session &s) : s_(s) {}
+    struct Sample {
+        double at, done;
+        std::optional<double> left;
+    };
+    std::vector<std::vector<Sample>> loops;
+
+    void progress(long total, long current) override
+    {
+        if (total < 0)
+            return;
+        if (current == 0 || loops.empty())
+            loops.emplace_back();
+        loops.back().push_back({platform::now_seconds(), double(current) / double(std::max(total, 1L)),
+                                s_.time_left.seconds()});
+    }
+    // A line a loop: when the estimate first showed, and its worst error after a fifth of the
+    // loop while more than half a second was left.
+    void print(const char *name) const
+    {
+        for (const std::vector<Sample> &loop : loops) {
+            double first = -1, worst = 0;
+            for (const Sample &p : loop) {
+                const double truth = loop.back().at - p.at;
+                if (p.left && first < 0)
+                    first = p.done;
+                if (p.done >= 0.2 && truth > 0.5 && p.left)
+                    worst = std::max(worst, std::abs(*p.left - truth) / truth);
+            }
+            std::printf("%-8s %6zu words %7.2fs   shown from %5.1f %%   worst error after 20 %%: %5.1f %%\n", name,
+                        loop.size(), loop.back().at - loop.front().at, 100 * first, 100 * worst);
+        }
+    }
+
+private:
+    const session::Session &s_;
+};
 
 // A session as the windows leave it after start-up, with the port opened on `device` and the
 // board identified; false when the board did not answer.
@@ -156,11 +201,16 @@ int main(int argc, char **argv)
     read.name = "Read";
     verify.name = "Verify";
     program.name = "Program";
+    Time_left_probe read_left(s), verify_left(s), program_left(s);
+    s.set_listener(&read_left);
     run_measured(read, log_path, [&] { operations::Read(s); });
+    s.set_listener(&verify_left);
     run_measured(verify, log_path, [&] { operations::Verify(s); });
     for (int i = 0; i < words; ++i)
         s.Mem_buffer[size_t(i)] = QString("%1").arg((i * 11 + 3) & 0x7FF, 4, 16, QLatin1Char('0')).toUpper();
+    s.set_listener(&program_left);
     run_measured(program, log_path, [&] { operations::Program(s); });
+    s.set_listener(nullptr);
     const QString outcome = s.status_text(session::Panel::activity);
     operations::Close_port_if_open(s);
 
@@ -177,6 +227,11 @@ int main(int argc, char **argv)
                     m->qorvil / m->reference, m->qorvil / m->floor);
     }
     std::printf("\n(a) wire-time floor, (b) minimal reference host, (c) Qorvil; targets c/b <= 1.03, CPU <= 5%%\n");
+    std::printf("\nThe time left the busy window shows, each word loop (Program's second is its verify pass);\n"
+                "target: within 25 %% of the truth after 20 %%\n");
+    read_left.print("Read");
+    verify_left.print("Verify");
+    program_left.print("Program");
     board.terminate();
     board.waitForFinished(10000);
 

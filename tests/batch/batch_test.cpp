@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QSettings>
 #include <gtest/gtest.h>
 #include <memory>
@@ -106,9 +105,6 @@ TEST_F(Batch, ExitStatusSaysWhatHappened)
         {{}, {"--read", path("no/such/folder/out.hex")}, 3, "", "out.hex"},
         {{}, {"--fusex", "0F7D", "--program", hex, "--serial", "0x200:1", "--serial-file", path("s.txt")}, 3, "",
          "lies outside the chip's memory (0x000 to 0x1FF)"},  // the FUSEX given sets 512 words
-        {{}, {"--pins", "20", "--erase"}, 3, "", "qorvil --batch --help"},
-        {{}, {"--wait", "300", "--erase"}, 3, "", "qorvil --batch --help"},
-        {{}, {"--fuse", "12345", "--erase"}, 3, "", "qorvil --batch --help"},
         {{}, {}, 3, "", "qorvil --batch --help"},
         {{}, {"--frobnicate"}, 3, "", "qorvil --batch --help"},
         {{}, {"--port", "/dev/qorvil-no-such-device", "--erase"}, 2, "", "cannot open /dev/qorvil-no-such-device: "},

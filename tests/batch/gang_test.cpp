@@ -6,7 +6,6 @@
 
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>

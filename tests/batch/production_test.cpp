@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>

@@ -9,9 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>

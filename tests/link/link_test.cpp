@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {

@@ -7,7 +7,6 @@
 #include "platform/clock.h"
 #include "platform/serial_port.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -15,33 +14,19 @@
 
 namespace {
 
-struct Batch_run {
-    int code = -1;
-    QString out, err;
-};
+using Trace = test::Batch_home;
 
-// The program in batch mode; the sysfs root is the fake one when given.
-Batch_run qorvil_batch(const QTemporaryDir &dir, const QStringList &args, const QString &sysfs = {})
+TEST_F(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
 {
-    qputenv("QORVIL_SYSFS_ROOT", sysfs.toUtf8());
-    test::Batch_process p(dir.path(), args);
-    qunsetenv("QORVIL_SYSFS_ROOT");
-    const int code = p.finish(60000);
-    return {code, p.out, p.err};
-}
-
-TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
-{
-    QTemporaryDir dir;
     test::Sim_process board({"--rev", "old", "--silent-cmd", "5"});
     ASSERT_TRUE(board.started());
-    const QString hex = dir.path() + "/one.hex";  // word 0 = 0x123
+    const QString hex = path("one.hex");  // word 0 = 0x123
     ASSERT_TRUE(test::write_file(hex, ":020000002301DA\n:00000001FF\n"));
-    const QString trace = dir.path() + "/trace.log";
-    const Batch_run run = qorvil_batch(dir,
-                                 {"--port", board.device, "--pins", "18", "--rev", "old", "--wait", "1", "--trace",
-                                  trace, "--fusex", "0FFF", "--program", hex},
-                                 test::fake_sysfs(dir, board.device, "16"));
+    const QString trace = path("trace.log");
+    qputenv("QORVIL_SYSFS_ROOT", test::fake_sysfs(home, board.device, "16").toUtf8());
+    const Run run = qorvil({"--port", board.device, "--pins", "18", "--rev", "old", "--wait", "1", "--trace", trace,
+                            "--fusex", "0FFF", "--program", hex});
+    qunsetenv("QORVIL_SYSFS_ROOT");
     EXPECT_EQ(run.code, 2) << run.err.toStdString();
 
     const QString id = "53 58 20 51 4F 52 56 49 4C 20 56 31 2E 30 32";  // "SX QORVIL V1.02"
@@ -75,12 +60,12 @@ TEST(Trace, BatchProgramTracesEveryExchangeUpToTheSilentCommand)
 
     // A trace file that cannot be written is found before the board is touched.
     const QString bad = hex + "/trace.log";
-    const Batch_run identify = qorvil_batch(dir, {"--port", board.device, "--trace", bad, "--identify"});
+    const Run identify = qorvil({"--port", board.device, "--trace", bad, "--identify"});
     EXPECT_TRUE(identify.code == 3 && identify.out.isEmpty()) << identify.err.toStdString();
     EXPECT_TRUE(identify.err.contains("qorvil: cannot write " + bad + ": the folder of ")) << identify.err.toStdString();
 }
 
-TEST(Trace, OpenAsksForLowLatencyAndGoesOnWhenRefused)
+TEST_F(Trace, OpenAsksForLowLatencyAndGoesOnWhenRefused)
 {
     // The board holds each reply back 300 ms, as an adapter's latency timer would.
     test::Sim_process board({"--adapter-latency-ms", "300"});

@@ -10,7 +10,6 @@
 #include "operations/operations.h"
 
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {

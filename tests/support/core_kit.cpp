@@ -14,7 +14,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 #include <QUuid>
 
 #include <csignal>

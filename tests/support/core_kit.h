@@ -108,9 +108,9 @@ protected:
 sim::Chip chip_of(Sim_process &board, const QString &state_file);
 sim::Chip hex_chip(const QString &file);
 
-// An Intel HEX file: `words` from address 0, then FUSE and FUSEX at 0x2020 and the end record.
 // One Intel HEX record with its checksum, written here and not by the program under test.
 QString hex_record(int address, const QList<int> &data, int type = 0);
+// An Intel HEX file: `words` from address 0, then FUSE and FUSEX at 0x2020 and the end record.
 QByteArray hex_text(const std::vector<int> &words, int fuse = 0xFF7, int fusex = 0xFBF);
 bool write_file(const QString &path, const QByteArray &contents);
 // The whole file; empty when it cannot be read.

@@ -3,7 +3,6 @@
 
 #include "window_kit.h"
 
-#include "desktop/file_dialog.h"
 #include "desktop/message_box.h"
 #include "desktop/single_instance.h"
 #include "shell/frm_about.h"
@@ -11,17 +10,12 @@
 #include "shell/frm_what.h"
 
 #include <QApplication>
-#include <QFileDialog>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QTimer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QProcess>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,41 +83,6 @@ TEST(Desktop, TabbedLinesAreShownAsATable)
     EXPECT_TRUE(table.startsWith("<table") && table.contains(">&lt; NG &gt;</td>") && table.contains("\"9\">ヒント</td>"))
         << table.toStdString();
     EXPECT_EQ(desktop::message_markup("一\r\n二\r三"), "一\n二\n三");
-}
-
-// The file dialog itself: what each request sets up, and the path it answers with.
-TEST(Desktop, FileDialogShowsTheRequestAndAnswersWithThePathChosen)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(test::write_file(dir.path() + "/old.hex", ":00000001FF\n"));
-    desktop::File_request save{true, "保存", dir.path(), "new", "Hex File(*.hex)|*.hex|All Files|*.*|", "hex"};
-    desktop::File_request open{false, "開く", dir.path(), "*.hex;*.sxh", "HEX,SXH File|*.hex;*.sxh|ALL Files|*.*|", ""};
-    const struct { const desktop::File_request &request; const char *pick; QString seen, answer; } rows[] = {
-        {save, nullptr, "保存|1|0|1|hex|Hex File (*.hex),All Files (*.*)|new.hex", dir.path() + "/new.hex"},
-        {open, "old.hex", "開く|0|1|0||HEX,SXH File (*.hex *.sxh),ALL Files (*.*)|", dir.path() + "/old.hex"},
-    };
-    for (const auto &row : rows) {
-        QString seen;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!d || !seen.isEmpty()) {  // anything else, or the dialog again after its answer: closed
-                if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                    other->reject();
-                return;
-            }
-            const QStringList chosen = d->selectedFiles();
-            seen = QStringList{d->windowTitle(), QString::number(d->acceptMode()), QString::number(d->fileMode() == QFileDialog::ExistingFile),
-                               QString::number(d->testOption(QFileDialog::DontConfirmOverwrite)), d->defaultSuffix(), d->nameFilters().join(','),
-                               chosen.value(0).startsWith(dir.path() + "/") ? chosen[0].mid(dir.path().size() + 1) : ""}.join('|');
-            if (row.pick)
-                d->findChild<QLineEdit *>("fileNameEdit")->setText(row.pick);  // typed in
-            static_cast<QDialog *>(d)->accept();
-        });
-        poll.start(10);
-        EXPECT_EQ(desktop::ask_file(row.request), row.answer);
-        EXPECT_EQ(seen, row.seen);
-    }
 }
 
 } // namespace

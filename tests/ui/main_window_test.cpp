@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -85,30 +84,6 @@ TEST_F(MainWindow, ClosingDeletesTheDumpAndClosesThePort)
     ASSERT_TRUE(QFile::exists(dump));
     w.close();
     EXPECT_FALSE(QFile::exists(dump) || test::S().port().is_open());
-}
-
-TEST_F(MainWindow, AboutBoxShowsTheCaptionsVersionEveryTime)
-{
-    for (int round = 0; round < 2; ++round) {
-        QString texts;
-        QTimer::singleShot(0, [&] {
-            shell::FrmAbout &about = shell::frmAbout();
-            texts = about.lblTitle->text() + '|' + about.lblVersion->text() + '|' + about.lblDescription->text() + '|'
-                    + about.lblDisclaimer->text().left(13) + '|' + about.windowTitle();
-            about.cmdOK->click();
-        });
-        w.mnuHelpAbout->trigger();
-        EXPECT_EQ(texts, "Qorvil|Version 1.6.40|SX18AC/SX28AC ISPライター用ホストプログラム|ｻﾎﾟｰﾄﾍﾟｰｼﾞ : |ﾊﾞｰｼﾞｮﾝ情報 qorvil_pgm");
-    }
-}
-
-TEST_F(MainWindow, HelpShowsTheProgramsOwnDocument)
-{
-    w.nmuHelp->trigger();
-    shell::Help_viewer *viewer = shell::Help_viewer::instance();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->isVisible() && viewer->browser->toPlainText().contains("Qorvil ヘルプ"));
-    viewer->close();
 }
 
 // A screen reader finds a name for every control of every window, on every tab, in the language

@@ -13,7 +13,7 @@
 
 namespace {
 
-TEST(MemoryView, ShowsTheDumpAndKeepsItsContentWhenTheDumpCannotBeWritten)
+TEST(MemoryView, ShowsTheDumpAndTheBufferClearKeepsTheDocument)
 {
     shell::FrmMain &w = test::program_at_rest();
     test::S().Mem_buffer[7] = QStringLiteral("007A");
@@ -30,13 +30,7 @@ TEST(MemoryView, ShowsTheDumpAndKeepsItsContentWhenTheDumpCannotBeWritten)
     EXPECT_TRUE(w.RTextBox_memory->toPlainText().startsWith("0000: 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF 0FFF "));
     EXPECT_EQ(test::S().Open_file_name + '|' + w.windowTitle(), "/tmp/program.hex|Qorvil    /tmp/program.hex");
 
-    // A dump that cannot be written leaves the view as it was, and says why.
-    const QString before = w.RTextBox_memory->toPlainText();
-    test::S().App_path = image::dump_path(test::S()) + "/work/";
-    test::S().Mem_buffer[0] = QStringLiteral("0123");
-    image::Dump_image(test::S());
-    EXPECT_TRUE(w.RTextBox_memory->toPlainText() == before && !w.RTextBox_memory->isHidden());
-    EXPECT_TRUE(w.panel(session::Panel::activity)->text().startsWith(QStringLiteral("sx_hex.txtを書き込めません: ")));
+    // (A dump that cannot be written: device_image_test.)
 }
 
 } // namespace
