@@ -102,7 +102,6 @@ TEST_F(Batch, ExitStatusSaysWhatHappened)
         {{"--silent-after", "1"}, {"--erase"}, 2, "", "処理中止 (2)"},
         {{}, {"--program", path("nothing.hex")}, 3, "", "nothing.hex"},
         {{}, {"--verify", path("notes.txt")}, 3, "", "not an Intel HEX file"},
-        {{}, {"--read", path("no/such/folder/out.hex")}, 3, "", "out.hex"},
         {{}, {"--fusex", "0F7D", "--program", hex, "--serial", "0x200:1", "--serial-file", path("s.txt")}, 3, "",
          "lies outside the chip's memory (0x000 to 0x1FF)"},  // the FUSEX given sets 512 words
         {{}, {}, 3, "", "qorvil --batch --help"},
@@ -131,14 +130,7 @@ TEST_F(Batch, PortAutoGoesOnWithTheOneBoardAndStopsWhenNoneOrSeveralAnswer)
         {{{}, silent, v210}, 3, "", "qorvil: the programmer answers on 2 ports; name one with --port"},
     };
     for (const auto &c : cases) {
-        std::vector<std::unique_ptr<test::Sim_process>> boards;
-        QSettings conf(path("config/Qorvil/Qorvil.conf"), QSettings::IniFormat);
-        for (int n = 1; n <= 9; ++n) {  // never the machine's own ports
-            if (size_t(n) <= c.boards.size())
-                boards.push_back(std::make_unique<test::Sim_process>(c.boards[size_t(n - 1)]));
-            conf.setValue(QString("Ports/COM%1").arg(n), boards.size() == size_t(n) ? boards.back()->device : "/dev/none");
-        }
-        conf.sync();
+        const auto boards = boards_on_com_ports(c.boards);
         const Run r = qorvil({"--port", "auto", "--identify"});
         EXPECT_EQ(r.code, c.code) << r.err.toStdString();
         EXPECT_EQ(r.out, c.out);

@@ -5,7 +5,6 @@
 
 
 #include <QRegularExpression>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -16,18 +15,6 @@ namespace {
 class Gang : public test::Batch_home {
 protected:
     std::vector<std::unique_ptr<test::Sim_process>> boards;
-
-    // Board n (from 1) on COMn, with its chip kept in chipN.state; the other ports lead nowhere.
-    void start_boards(const std::vector<QStringList> &options)
-    {
-        QSettings conf(path("config/Qorvil/Qorvil.conf"), QSettings::IniFormat);
-        for (int n = 1; n <= 9; ++n) {
-            if (size_t(n) <= options.size())
-                boards.push_back(std::make_unique<test::Sim_process>(
-                    options[size_t(n - 1)] + QStringList{"--state", path(QString("chip%1.state").arg(n))}));
-            conf.setValue(QString("Ports/COM%1").arg(n), size_t(n) <= options.size() ? boards.back()->device : "/dev/none");
-        }
-    }
 
     sim::Chip chip(int n) { return test::chip_of(*boards[size_t(n - 1)], path(QString("chip%1.state").arg(n))); }
 
@@ -57,7 +44,7 @@ std::vector<int> image_words(int count)
 // one line per board, cut to the terminal's width, lifted out of the way of each note.
 TEST_F(Gang, OnATerminal)
 {
-    start_boards({{}, {"--garbage-reads"}});
+    boards = boards_on_com_ports({{}, {"--garbage-reads"}});
     test::write_file(path("image.hex"), test::hex_text({0x123, 0x456, 0x789}));
     test::Batch_process one(home.path(), {"--port", "COM1", "--program", path("image.hex")}, 11);
     EXPECT_EQ(one.finish(), 0) << one.err.toStdString();
@@ -75,7 +62,7 @@ TEST_F(Gang, EveryBoardSaysWhatHappenedToIt)
 {
     // The probe's "=" is the first command every board answers: board 2 answers 18 commands,
     // which ends in the second word's increment.
-    start_boards({{}, {"--silent-after", "18"}, {"--garbage-reads"}});
+    boards = boards_on_com_ports({{}, {"--silent-after", "18"}, {"--garbage-reads"}});
     const std::vector<int> words = image_words(16);
     test::write_file(path("image.hex"), test::hex_text(words));
 
@@ -122,7 +109,7 @@ TEST_F(Gang, CtrlCLeavesEveryBoardOutOfIspModeAndSaysSo)
     test::write_file(path("image.hex"), test::hex_text(image_words(512)));
     for (const auto &c : cases) {
         boards.clear();
-        start_boards(std::vector<QStringList>(size_t(c.boards), {"--late-ms", "2"}));
+        boards = boards_on_com_ports(std::vector<QStringList>(size_t(c.boards), {"--late-ms", "2"}));
         test::Batch_process run(home.path(), c.ports + QStringList{"--program", path("image.hex")});
         ASSERT_TRUE(run.wait_for_errors(c.wait_for)) << run.err.toStdString();
         run.signal(SIGINT);

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -207,17 +206,11 @@ TEST_F(Unattended, NamesThatAreNotUtf8AreReachedOrRefusedAtOnce)
 // --boards: a gang that finds fewer boards than the line expects touches none of them.
 TEST_F(Unattended, AMissingBoardIsNotSilent)
 {
-    test::Sim_process one, two;
-    QSettings conf(path("config/Qorvil/Qorvil.conf"), QSettings::IniFormat);
-    for (int n = 1; n <= 9; ++n)
-        conf.setValue(QString("Ports/COM%1").arg(n), n == 1 ? one.device : n == 2 ? two.device : "/dev/none");
-    conf.sync();
+    const auto boards = boards_on_com_ports({{}, {}});
     Run r = qorvil({"--port", "all", "--boards", "3", "--program", path("image.hex")});
     EXPECT_TRUE(r.code == 2 && r.err.contains("found 2 of the 3 boards expected")) << r.err.toStdString();
-    EXPECT_EQ(one.log() + two.log(), "==");  // asked once each, by the search
-    for (int n = 1; n <= 2; ++n)
-        conf.setValue(QString("Ports/COM%1").arg(n), "/dev/none");
-    conf.sync();
+    EXPECT_EQ(boards[0]->log() + boards[1]->log(), "==");  // asked once each, by the search
+    boards_on_com_ports({});
     r = qorvil({"--port", "all", "--program", path("image.hex")});
     EXPECT_TRUE(r.code == 2 && r.err.contains("qorvil: no programmer found on COM1 to COM9\nqorvil:   COM1")) << r.err.toStdString();
 }

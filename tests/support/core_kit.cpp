@@ -174,6 +174,19 @@ Batch_home::Run Batch_home::qorvil(const QStringList &args, int limit_ms) const
     return {code, p.out, p.err};
 }
 
+std::vector<std::unique_ptr<Sim_process>> Batch_home::boards_on_com_ports(const std::vector<QStringList> &options) const
+{
+    std::vector<std::unique_ptr<Sim_process>> boards;
+    QSettings conf(path(QStringLiteral("config/Qorvil/Qorvil.conf")), QSettings::IniFormat);
+    for (int n = 1; n <= 9; ++n) {
+        if (size_t(n) <= options.size())
+            boards.push_back(std::make_unique<Sim_process>(options[size_t(n - 1)] + QStringList{
+                QStringLiteral("--state"), path(QStringLiteral("chip%1.state").arg(n))}));
+        conf.setValue(QStringLiteral("Ports/COM%1").arg(n), size_t(n) <= options.size() ? boards.back()->device : "/dev/none");
+    }
+    return boards;
+}
+
 Batch_process::Batch_process(const QString &home, const QStringList &args, int columns, int head_lines, bool nohup)
 {
     if (nohup)

@@ -102,6 +102,9 @@ protected:
         QString out, err;
     };
     Run qorvil(const QStringList &args, int limit_ms = 120000) const;
+    // Boards on COM1, COM2, … with these options, board n's chip kept in chipN.state; the other
+    // ports up to COM9 lead nowhere, never to the machine's own.
+    std::vector<std::unique_ptr<Sim_process>> boards_on_com_ports(const std::vector<QStringList> &options) const;
 };
 
 // What a chip holds: the board's state file once the board has stopped, or a HEX file.

@@ -7,6 +7,7 @@
 #include "shell/frm_about.h"
 #include "shell/help_viewer.h"
 #include "shell/language.h"
+#include "shell/main_actions.h"
 #include "shell/windows.h"
 #include "shell/frm_main.h"
 #include "shell/frm_msg.h"
@@ -78,12 +79,26 @@ TEST_F(MainWindow, WhatStartUpShows)
                 && w.text_in_trm->isHidden() && test::S().Last_address == 2047);
 }
 
-TEST_F(MainWindow, ClosingDeletesTheDumpAndClosesThePort)
+// Closing deletes the dump and closes the port; size, place and tab come back at the next start,
+// and a language switch on the way leaves the size the user gave.
+TEST_F(MainWindow, ClosingKeepsSizePlaceAndTabForTheNextStart)
 {
     const QString dump = platform::work_folder() + "sx_hex.txt";
     ASSERT_TRUE(QFile::exists(dump));
+    const QRect place(w.pos() + QPoint(40, 30), w.size() + QSize(120, 60));
+    w.move(place.topLeft());
+    w.resize(place.size());
+    w.SSTab1->setCurrentIndex(1);
+    for (const char *language : {"en", "ja"})
+        shell::apply_language(language);
+    EXPECT_EQ(w.size(), place.size());
     w.close();
     EXPECT_FALSE(QFile::exists(dump) || test::S().port().is_open());
+    shell::unload_all_windows();
+    shell::reset_exit_state();
+    test::start_program([](comm::FrmCom &d) { d.Command_cancel->click(); });
+    EXPECT_EQ(QRect(shell::frmMain().pos(), shell::frmMain().size()), place);
+    EXPECT_EQ(shell::frmMain().SSTab1->currentIndex(), 1);
 }
 
 // A screen reader finds a name for every control of every window, on every tab, in the language
