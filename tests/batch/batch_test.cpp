@@ -67,6 +67,9 @@ TEST_F(Batch, EraseAndConfigurationWordOverrides)
     test::Sim_process board({"--state", path("chip.state")});
     ASSERT_TRUE(board.started());
     QSettings conf(path("config/Qorvil/Qorvil.conf"), QSettings::IniFormat);  // stored choices out of range
+    conf.setValue("Settings/ComNo", "0");  // no port saved yet
+    conf.sync();
+    EXPECT_TRUE(qorvil({"--erase"}).err.contains("qorvil: no port chosen: give --port COMn"));
     conf.setValue("Settings/Pin_mode", "20");
     conf.setValue("Settings/Rev_mode", "7");
     conf.setValue("Settings/ComNo", "3");  // the port the dialog saved, without --port
