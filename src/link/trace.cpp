@@ -20,7 +20,6 @@ std::shared_ptr<Trace> Trace::open(const QString &path, QString &failure)
     failure = t->file_.open(path);
     if (!failure.isEmpty())
         return {};
-    t->path_ = path;
     t->started_ = platform::now_seconds();
     t->on_ = true;
     t->write_line("trace started " + QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8() + ", Qorvil "

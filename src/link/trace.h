@@ -24,7 +24,6 @@ public:
     // cannot be opened.
     static std::shared_ptr<Trace> open(const QString &path, QString &failure);
 
-    QString path() const { return path_; }
     bool on() const { return on_; }
 
     // The parts of one exchange. `command`, when given, is added to the routine's name
@@ -50,7 +49,6 @@ private:
     void finish(const QByteArray &outcome);
 
     platform::Append_file file_;
-    QString path_;
     bool on_ = false;  // a full disk ends the trace, not the work
     double started_ = 0;
     bool open_ = false;  // an exchange has begun

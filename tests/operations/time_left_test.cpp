@@ -60,6 +60,8 @@ TEST_P(TimeLeft, IsWithinAQuarterAfterAFifth)
         }
     }
     EXPECT_GT(checked, 1000);
+    left.reach(long(steps.size()) + 5, at.back());  // past the end counts as the end
+    EXPECT_EQ(left.seconds(), 0.0);
     left.stop();
     EXPECT_FALSE(left.seconds());
 }
