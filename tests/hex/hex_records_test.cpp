@@ -59,6 +59,8 @@ TEST(HexRecords, ReadingWholeSources)
             EXPECT_EQ(read_text(text, chunk), "0 14 |0F7A 0BBF 4112=0FFF 4113=0BBF 0=0FFF 1=0CAB 4095=0F7A 4999=0111 "
                                               "5000=A222") << eol.size() << ' ' << chunk;
     }
+    // A line ended by CR alone, then lines ended by LF alone.
+    EXPECT_EQ(read_text(":04000000ff0fab0c37\r:0400000500000000F7\n:00000001ff\n", 4), "0 3 |  0=0FFF 1=0CAB");
     // Lines up to max_line_length characters are read; a longer one ends the reading.
     EXPECT_EQ(read_text(":" + std::string(max_line_length - 1, '0') + "\n", 7).substr(0, 5), "0 1 |");
     EXPECT_EQ(read_text(":" + std::string(max_line_length, '0') + "\n", 1000), "2 1 line too long| ");

@@ -121,6 +121,7 @@ TEST_P(Operations, EndAsTheOutcomeSays)
     EXPECT_EQ(heard.statuses.filter("処理中止").join('|'),
               o.end == Outcome::stopped ? QString("3 処理中止 (%1)").arg(o.stop.counter) : QString())
         << heard.statuses.join('|').toStdString();
+    EXPECT_EQ(s.Link.comxx_error, o.end == Outcome::stopped ? o.stop.counter : 0);  // the next stop counts on from this one
     EXPECT_FALSE(s.Operation_running);
     EXPECT_EQ(o.verify ? o.verify->hint : QString(), QString::fromUtf8(row.hint));
     if (QString(row.name).contains("Dump")) {  // the reason is what stays in view
