@@ -164,15 +164,6 @@ TEST_F(Link, ExtraBytesShowNoDataAndAreAllRead)
     EXPECT_TRUE(s.Link.comxx_Get_buffer.size() == 17 && s.Board_version == ".02\r\n" && !load_needs_pauses(s));
 }
 
-TEST_F(Link, AcknowledgeStaysUnreadWithoutDisplayMode)
-{
-    test::Board_port &port = test::install_board(s);
-    port.board.set_isp(true);
-    s.text_in_hi = "untouched";
-    cor_load_data_word(s);
-    EXPECT_TRUE(s.port().bytes_waiting() == 1 && s.text_in_hi == "untouched");
-}
-
 TEST_F(Link, LateReplyIsDroppedByTheNextCommand)
 {
     sim::Board_options options;
