@@ -54,7 +54,8 @@ void two_words(session::Session &s, const QString &fuse = "0FFF")
 }
 
 const Row rows[] = {
-    {"ProgramFinishes", operations::Program, [](auto &s, auto &) { s.Mem_buffer[0] = "0123"; }, "finished", ";=>"},
+    {"ProgramFinishes", operations::Program, [](auto &s, auto &) { s.Mem_buffer[0] = "0123"; }, "finished", ";=>",
+     [](sim::Board_model &b) { b.set_fusex(0x3FE); }},  // memory size from the image, the rest from the chip
     {"ProgramFindsAWrongWord", operations::Program,
      [](auto &s, auto &b) { s.Mem_buffer[0] = "0123"; b.garbage_reads = true; }, "differences 3", ";=>"},
     {"ProgramTimesOut", operations::Program,
@@ -122,6 +123,9 @@ TEST_P(Operations, EndAsTheOutcomeSays)
               o.end == Outcome::stopped ? QString("3 処理中止 (%1)").arg(o.stop.counter) : QString())
         << heard.statuses.join('|').toStdString();
     EXPECT_EQ(s.Link.comxx_error, o.end == Outcome::stopped ? o.stop.counter : 0);  // the next stop counts on from this one
+    const fuse::Fusex_panel shown = s.fusex_panel;  // the panel shows the word the operation leaves
+    fuse::Fusex_word_to_panel(s);
+    EXPECT_EQ(shown.Combo_BPXa, s.fusex_panel.Combo_BPXa);
     EXPECT_FALSE(s.Operation_running);
     EXPECT_EQ(o.verify ? o.verify->hint : QString(), QString::fromUtf8(row.hint));
     if (QString(row.name).contains("Dump")) {  // the reason is what stays in view
