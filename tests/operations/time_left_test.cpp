@@ -64,6 +64,9 @@ TEST_P(TimeLeft, IsWithinAQuarterAfterAFifth)
     EXPECT_EQ(left.seconds(), 0.0);
     left.stop();
     EXPECT_FALSE(left.seconds());
+    left.start(steps, 0.0);  // the next loop starts afresh
+    left.reach(long(steps.size()), 10.0);
+    EXPECT_EQ(left.seconds(), 0.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Loops, TimeLeft, testing::ValuesIn(loops), [](const auto &info) { return info.param.name; });
